@@ -1,0 +1,111 @@
+#include "settings_store.h"
+
+#include <cstring>
+#include <vector>
+
+#include "integer_text.h"
+#include "texts.h"
+
+namespace tezun {
+namespace {
+
+[[noreturn]] void Fail(std::string_view pattern, std::string_view argument) {
+  const size_t at = pattern.find("%s");
+  std::string message(pattern.substr(0, at));
+  message += argument;
+  message += pattern.substr(at + 2);
+  throw ERegistryException(message);
+}
+
+}  // namespace
+
+std::string SettingsKeyPath(std::string_view hostKey) {
+  std::string path = hostKey.empty() ? std::string(kDefaultSettingsKey) : std::string(hostKey) + "\\Tezun";
+  if (path.starts_with('\\')) path.erase(0, 1);
+  return path;
+}
+
+SettingsStore::SettingsStore(RegistryKey& currentUser, std::string_view hostKey)
+    : key_(currentUser.CreateKey(SettingsKeyPath(hostKey))) {}
+
+std::optional<std::string> SettingsStore::ReadValueText(const std::string& section, const std::string& name) const {
+  // Read access is enough, so a section the user may read but not write still gives its values.
+  const auto sectionKey = key_ ? key_->OpenKey(section, RegistryAccess::Read) : nullptr;
+  if (!sectionKey) return std::nullopt;
+  const auto info = sectionKey->QueryValue(name, {});
+  if (!info) return std::nullopt;
+  if (info->size == 0) return std::string();
+
+  // The data may lack its NUL or change between the two queries: read at most the size first
+  // reported, and let the text end at the first NUL or at the end of what was read.
+  std::vector<char> buffer(info->size);
+  const auto fetched = sectionKey->QueryValue(name, buffer);
+  if (!fetched) Fail(kFetchValueFailed, name);
+  if (fetched->type != kRegSz && fetched->type != kRegExpandSz) Fail(kBadValueType, name);
+  const size_t length = std::min<size_t>(fetched->size, buffer.size());
+  return std::string(buffer.data(), strnlen(buffer.data(), length));
+}
+
+int32_t SettingsStore::ReadSettingInteger(const std::string& section, const std::string& name, int32_t fallback) const {
+  const auto text = ReadValueText(section, name);
+  if (!text) return fallback;
+  return ParseSettingInteger(*text).value_or(fallback);
+}
+
+std::string SettingsStore::ReadSettingText(const std::string& section, const std::string& name,
+                                           const std::string& fallback) const {
+  return ReadValueText(section, name).value_or(fallback);
+}
+
+void SettingsStore::WriteSettingInteger(const std::string& section, const std::string& name, int32_t value) {
+  WriteSettingText(section, name, FormatSettingInteger(value));
+}
+
+void SettingsStore::WriteSettingText(const std::string& section, const std::string& name, std::string_view value) {
+  if (!key_ || !key_->CreateKey(section)) Fail(kCreateKeyFailed, section);
+  const auto sectionKey = key_->OpenKey(section, RegistryAccess::Full);
+  if (!sectionKey) return;
+  if (!sectionKey->SetStringValue(name, value)) Fail(kSetValueFailed, name);
+}
+
+void LoadSettings(const SettingsStore& store, TCalendarSettings& settings) {
+  for (const auto& entry : kOptionEntries) {
+    settings.*entry.field = store.ReadSettingInteger("Option", entry.name, entry.fallback);
+  }
+  for (const auto& entry : kFontSections) {
+    TCalFont& font = settings.Fonts.*entry.font;
+    font.Name = store.ReadSettingText(entry.section, "FontName", kDefaultFontName);
+    font.Size = store.ReadSettingInteger(entry.section, "FontSize", kDefaultFontSize);
+    font.Color = store.ReadSettingInteger(entry.section, "FontColor", entry.defaultColor);
+    // Always the stored low byte, so a stored 0 (or none) means no style, whatever an earlier
+    // cancelled dialog left in the record.
+    font.Style = static_cast<uint8_t>(store.ReadSettingInteger(entry.section, "FontStyle", 0));
+  }
+}
+
+void SaveSettings(SettingsStore& store, const TCalendarSettings& settings) {
+  for (const auto& entry : kOptionEntries) store.WriteSettingInteger("Option", entry.name, settings.*entry.field);
+  for (const auto& entry : kFontSections) {
+    const TCalFont& font = settings.Fonts.*entry.font;
+    store.WriteSettingText(entry.section, "FontName", font.Name);
+    store.WriteSettingInteger(entry.section, "FontSize", font.Size);
+    store.WriteSettingInteger(entry.section, "FontColor", font.Color);
+    store.WriteSettingInteger(entry.section, "FontStyle", font.Style);
+  }
+}
+
+ScreenPoint ReadDialogPosition(const SettingsStore& store) {
+  ScreenPoint position;
+  position.y = store.ReadSettingInteger("Position", "Top", 0);
+  position.x = store.ReadSettingInteger("Position", "Left", 0);
+  return position;
+}
+
+void WriteWindowPositions(SettingsStore& store, ScreenPoint dialog, ScreenPoint calendar) {
+  store.WriteSettingInteger("Position", "Top", dialog.y);
+  store.WriteSettingInteger("Position", "Left", dialog.x);
+  store.WriteSettingInteger("Calender", "Top", calendar.y);
+  store.WriteSettingInteger("Calender", "Left", calendar.x);
+}
+
+}  // namespace tezun

@@ -1,0 +1,62 @@
+// The settings' home in the registry: one key per host, a subkey per section, every value text.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "registry.h"
+#include "settings.h"
+
+namespace tezun {
+
+// A registry failure, with its message in Shift-JIS for the user.
+class ERegistryException : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+inline constexpr char kDefaultSettingsKey[] = "Software\\Tokiwanoshi\\Zelo32\\PlugIn\\Tezun";
+
+// The key below the current user's root that holds the settings for the host's key text: the
+// host's text byte for byte followed by "\Tezun", or the default path for an empty text; one
+// leading backslash is dropped.
+std::string SettingsKeyPath(std::string_view hostKey);
+
+// The open store of one entry call. The key is created when missing; when even that fails, reads
+// give their defaults and writes fail with an error.
+class SettingsStore {
+ public:
+  SettingsStore(RegistryKey& currentUser, std::string_view hostKey);
+
+  int32_t ReadSettingInteger(const std::string& section, const std::string& name, int32_t fallback) const;
+  std::string ReadSettingText(const std::string& section, const std::string& name, const std::string& fallback) const;
+  void WriteSettingInteger(const std::string& section, const std::string& name, int32_t value);
+  void WriteSettingText(const std::string& section, const std::string& name, std::string_view value);
+
+ private:
+  // The value's text, or nothing when the section or the value is missing.
+  std::optional<std::string> ReadValueText(const std::string& section, const std::string& name) const;
+
+  std::unique_ptr<RegistryKey> key_;
+};
+
+inline SettingsStore OpenSettingsStore(RegistryKey& currentUser, std::string_view hostKey) {
+  return SettingsStore(currentUser, hostKey);
+}
+
+// Fill the record from the store, and write all of it back, in the same fixed order. An error
+// stops either at its value: the values before it are done, the later ones are not.
+void LoadSettings(const SettingsStore& store, TCalendarSettings& settings);
+void SaveSettings(SettingsStore& store, const TCalendarSettings& settings);
+
+// Outer top-left corners of the settings dialog and of the calendar placement window.
+struct ScreenPoint {
+  int32_t x = 0;
+  int32_t y = 0;
+};
+ScreenPoint ReadDialogPosition(const SettingsStore& store);
+void WriteWindowPositions(SettingsStore& store, ScreenPoint dialog, ScreenPoint calendar);
+
+}  // namespace tezun

@@ -1,0 +1,274 @@
+#include "core/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include "core/memory_registry.h"
+#include "support/bytes.h"
+
+namespace tezun {
+namespace {
+
+using test::Bytes;
+
+constexpr char kKey[] = "Software\\Tokiwanoshi\\Zelo32\\PlugIn\\Tezun";
+
+class SettingsStoreTest : public ::testing::Test {
+ protected:
+  SettingsStore Open(std::string_view hostKey = "") { return OpenSettingsStore(*root_, hostKey); }
+
+  // Stores a value in a section of the default key, creating the keys on the way.
+  MemoryValue& Put(const std::string& section, const std::string& name, std::string data, uint32_t type = kRegSz) {
+    root_->CreateKey(std::string(kKey) + "\\" + section);
+    auto& value = registry_.Find(std::string(kKey) + "\\" + section)->values[name];
+    value = MemoryValue{type, std::move(data)};
+    return value;
+  }
+  const MemoryValue* Get(const std::string& section, const std::string& name) {
+    auto* node = registry_.Find(std::string(kKey) + "\\" + section);
+    if (!node) return nullptr;
+    auto found = node->values.find(name);
+    return found == node->values.end() ? nullptr : &found->second;
+  }
+  std::string LoadError(TCalendarSettings& settings) {
+    try {
+      LoadSettings(Open(), settings);
+    } catch (const ERegistryException& e) {
+      return e.what();
+    }
+    return {};
+  }
+
+  MemoryRegistry registry_;
+  std::unique_ptr<RegistryKey> root_ = registry_.Root();
+};
+
+TEST(SettingsKeyPath, HostKeyGainsTezunAndEmptyMeansDefault) {
+  EXPECT_EQ(SettingsKeyPath("Software\\A\\PlugIn"), "Software\\A\\PlugIn\\Tezun");
+  EXPECT_EQ(SettingsKeyPath(""), kKey);
+  EXPECT_EQ(SettingsKeyPath("\\Software\\A"), "Software\\A\\Tezun");    // one leading backslash dropped
+  EXPECT_EQ(SettingsKeyPath("\\\\Software"), "\\Software\\Tezun");      // only one
+  EXPECT_EQ(SettingsKeyPath("Software\\A\\"), "Software\\A\\\\Tezun");  // nothing trimmed
+  EXPECT_EQ(SettingsKeyPath(" Software "), " Software \\Tezun");
+}
+
+TEST_F(SettingsStoreTest, EmptyKeyIsCreatedAndLoadGivesDefaults) {
+  TCalendarSettings settings;
+  LoadSettings(Open(), settings);
+  EXPECT_EQ(settings, DefaultSettings());
+  const MemoryKeyNode* key = registry_.Find(kKey);
+  ASSERT_NE(key, nullptr);
+  EXPECT_TRUE(key->subkeys.empty()) << "reading never creates a section";
+  EXPECT_TRUE(key->values.empty());
+}
+
+TEST_F(SettingsStoreTest, DefaultsAreTheDocumentedOnes) {
+  const TCalendarSettings d = DefaultSettings();
+  EXPECT_EQ(d.Width, 200);
+  EXPECT_EQ(d.Height, 200);
+  EXPECT_EQ(d.TodayColor, 16777215);
+  EXPECT_EQ(d.BgColor, 16777215);
+  EXPECT_EQ(d.Fonts.Weekday.Color, 0);
+  EXPECT_EQ(d.Fonts.Saturday.Color, 16776960);
+  EXPECT_EQ(d.Fonts.Sunday.Color, 255);
+  EXPECT_EQ(d.Fonts.Holiday.Color, 255);
+  EXPECT_EQ(d.Fonts.DayOfWeek.Color, 16711680);
+  EXPECT_EQ(d.Fonts.Holiday.Name, Bytes("82 6C 82 72 20 83 53 83 56 83 62 83 4E"));
+  EXPECT_EQ(d.Fonts.Holiday.Size, 9);
+  EXPECT_EQ(d.Fonts.Holiday.Style, 0);
+}
+
+TEST_F(SettingsStoreTest, WidthTextRules) {
+  const std::pair<const char*, int32_t> cases[] = {
+      {" 300", 300}, {"$12C", 300},       {"0x12C", 300}, {"300 ", 200},
+      {"abc", 200},  {"2147483648", 200}, {"", 200},      {"-2147483648", INT32_MIN},
+  };
+  for (const auto& [text, expected] : cases) {
+    Put("Option", "Width", std::string(text) + '\0');
+    TCalendarSettings settings;
+    LoadSettings(Open(), settings);
+    EXPECT_EQ(settings.Width, expected) << '"' << text << '"';
+  }
+}
+
+TEST_F(SettingsStoreTest, WrongTypeStopsTheLoadAtThatValue) {
+  Put("Option", "Style1", "1");
+  Put("Option", "Top", "44");
+  Put("Option", "Width", std::string("\x2c\x01\0\0", 4), kRegDword);
+  Put("Option", "Height", "77");
+  TCalendarSettings settings;
+  settings.Height = -5;
+  EXPECT_EQ(LoadError(settings), "'Width'" + Bytes("20 82 CC 83 66 81 5B 83 5E 8C 5E 82 AA 95 73 90 B3 82 C5 82 B7"));
+  EXPECT_EQ(settings.Style1, 1);
+  EXPECT_EQ(settings.Top, 44);
+  EXPECT_EQ(settings.Width, 0) << "not loaded";
+  EXPECT_EQ(settings.Height, -5) << "not loaded";
+  EXPECT_TRUE(settings.Fonts.Weekday.Name.empty());
+}
+
+TEST_F(SettingsStoreTest, ExpandStringIsTakenUnexpanded) {
+  Put("Font\\Weekday", "FontName", std::string("%FONT%\0", 7), kRegExpandSz);
+  TCalendarSettings settings;
+  LoadSettings(Open(), settings);
+  EXPECT_EQ(settings.Fonts.Weekday.Name, "%FONT%");
+}
+
+TEST_F(SettingsStoreTest, EmptyTextsAndEmptyData) {
+  Put("Font\\Sunday", "FontName", std::string(1, '\0'));
+  Put("Font\\Saturday", "FontName", "");
+  Put("Font\\Holiday", "FontName", "", kRegDword);  // no data: empty text, the type is not looked at
+  TCalendarSettings settings;
+  LoadSettings(Open(), settings);
+  EXPECT_EQ(settings.Fonts.Sunday.Name, "");
+  EXPECT_EQ(settings.Fonts.Saturday.Name, "");
+  EXPECT_EQ(settings.Fonts.Holiday.Name, "");
+  EXPECT_EQ(settings.Fonts.Weekday.Name, kDefaultFontName);
+}
+
+TEST_F(SettingsStoreTest, TextEndsAtFirstNulOrAtTheEndOfUnterminatedData) {
+  Put("Font\\Sunday", "FontName", std::string("Ari\0al\0", 7));
+  Put("Font\\Saturday", "FontName", "Tahoma");  // no terminating NUL stored
+  Put("Option", "Left", "12");
+  TCalendarSettings settings;
+  LoadSettings(Open(), settings);
+  EXPECT_EQ(settings.Fonts.Sunday.Name, "Ari");
+  EXPECT_EQ(settings.Fonts.Saturday.Name, "Tahoma");
+  EXPECT_EQ(settings.Left, 12);
+}
+
+TEST_F(SettingsStoreTest, ValueGrowingBetweenQueriesIsAFetchError) {
+  Put("Option", "Left", "12");
+  registry_.beforeFetch = [](MemoryValue& value) { value.data = std::string(4096, '7'); };
+  TCalendarSettings settings;
+  EXPECT_EQ(LoadError(settings), "'Left'" + Bytes("20 82 CC 8E E6 93 BE 82 C9 8E B8 94 73 82 B5 82 DC 82 B5 82 BD"));
+}
+
+TEST_F(SettingsStoreTest, ValueShrinkingBetweenQueriesReadsWhatIsThere) {
+  Put("Option", "Left", std::string("123456\0", 7));
+  registry_.beforeFetch = [](MemoryValue& value) { value.data = std::string("8\0", 2); };
+  TCalendarSettings settings;
+  LoadSettings(Open(), settings);
+  EXPECT_EQ(settings.Left, 8);
+}
+
+TEST_F(SettingsStoreTest, FontStyleIsTheStoredLowByte) {
+  Put("Font\\Weekday", "FontStyle", "3");
+  Put("Font\\Saturday", "FontStyle", "256");
+  Put("Font\\Sunday", "FontStyle", "-1");
+  Put("Font\\Holiday", "FontStyle", "0");
+  TCalendarSettings settings;
+  settings.Fonts.Saturday.Style = fsBold;  // left by a cancelled dialog
+  settings.Fonts.Holiday.Style = fsBold;
+  settings.Fonts.DayOfWeek.Style = fsItalic;
+  LoadSettings(Open(), settings);
+  EXPECT_EQ(settings.Fonts.Weekday.Style, fsBold | fsItalic);
+  EXPECT_EQ(settings.Fonts.Saturday.Style, 0);
+  EXPECT_EQ(settings.Fonts.Sunday.Style, 255);
+  EXPECT_EQ(settings.Fonts.Holiday.Style, 0);
+  EXPECT_EQ(settings.Fonts.DayOfWeek.Style, 0) << "missing means no style";
+
+  auto store = Open();
+  SaveSettings(store, settings);
+  EXPECT_EQ(Get("Font\\Sunday", "FontStyle")->data, std::string("255\0", 4));
+}
+
+TEST_F(SettingsStoreTest, SaveWritesThirtyTextValues) {
+  auto store = Open();
+  SaveSettings(store, DefaultSettings());
+  const MemoryKeyNode* key = registry_.Find(kKey);
+  EXPECT_EQ(key->values.size(), 0u);
+  EXPECT_EQ(registry_.Find(std::string(kKey) + "\\Option")->values.size(), 10u);
+  for (const char* section : {"Weekday", "Saturday", "Sunday", "Holiday", "DayOfWeek"}) {
+    const auto* node = registry_.Find(std::string(kKey) + "\\Font\\" + section);
+    ASSERT_NE(node, nullptr) << section;
+    EXPECT_EQ(node->values.size(), 4u) << section;
+    for (const auto& [name, value] : node->values) EXPECT_EQ(value.type, kRegSz) << name;
+  }
+  EXPECT_EQ(Get("Option", "TodayColor")->data, std::string("16777215\0", 9));
+  EXPECT_EQ(Get("Font\\Saturday", "FontColor")->data, std::string("16776960\0", 9));
+  EXPECT_EQ(Get("Font\\DayOfWeek", "FontName")->data, std::string(kDefaultFontName) + '\0');
+}
+
+TEST_F(SettingsStoreTest, SaveThenLoadGivesTheSameRecord) {
+  TCalendarSettings saved = DefaultSettings();
+  saved.Style1 = 1;
+  saved.Left = -40;
+  saved.TodayColor = -1;
+  saved.Fonts.Holiday = TCalFont{"Arial", 14, 0x123456, 0xF5};
+  auto store = Open();
+  SaveSettings(store, saved);
+  TCalendarSettings loaded;
+  LoadSettings(Open(), loaded);
+  EXPECT_EQ(loaded, saved);
+}
+
+TEST_F(SettingsStoreTest, FailedWriteStopsTheSaveAtThatValue) {
+  registry_.failSetValue = [](const std::string& name) { return name == "FontColor"; };
+  auto store = Open();
+  try {
+    SaveSettings(store, DefaultSettings());
+    FAIL() << "no error";
+  } catch (const ERegistryException& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "'FontColor'" + Bytes("20 82 CC 90 DD 92 E8 82 C9 8E B8 94 73 82 B5 82 DC 82 B5 82 BD"));
+  }
+  EXPECT_EQ(registry_.Find(std::string(kKey) + "\\Option")->values.size(), 10u);
+  EXPECT_NE(Get("Font\\Weekday", "FontSize"), nullptr);
+  EXPECT_EQ(Get("Font\\Weekday", "FontStyle"), nullptr);
+  EXPECT_EQ(registry_.Find(std::string(kKey) + "\\Font\\Saturday"), nullptr);
+}
+
+TEST_F(SettingsStoreTest, SectionThatCannotBeCreatedIsAnError) {
+  Open();
+  registry_.Find(kKey)->writable = false;
+  auto store = Open();
+  try {
+    store.WriteSettingInteger("Font\\Weekday", "FontSize", 1);
+    FAIL() << "no error";
+  } catch (const ERegistryException& e) {
+    EXPECT_EQ(std::string(e.what()), Bytes("83 4C 81 5B 20") + "Font\\Weekday" +
+                                         Bytes("20 82 CC 8D EC 90 AC 82 C9 8E B8 94 73 82 B5 82 DC 82 B5 82 BD"));
+  }
+}
+
+TEST_F(SettingsStoreTest, ReadOnlySectionStillGivesItsValues) {
+  Put("Option", "Width", "321");
+  registry_.Find(std::string(kKey) + "\\Option")->writable = false;
+  TCalendarSettings settings;
+  LoadSettings(Open(), settings);
+  EXPECT_EQ(settings.Width, 321);
+}
+
+TEST_F(SettingsStoreTest, UnopenableStoreReadsDefaults) {
+  registry_.root().writable = false;
+  auto store = Open();
+  TCalendarSettings settings;
+  LoadSettings(store, settings);
+  EXPECT_EQ(settings, DefaultSettings());
+  EXPECT_THROW(store.WriteSettingText("Option", "Left", "1"), ERegistryException);
+  EXPECT_TRUE(registry_.root().subkeys.empty());
+}
+
+TEST_F(SettingsStoreTest, HostKeySelectsWhereEverythingGoes) {
+  auto store = Open("Software\\A\\PlugIn");
+  store.WriteSettingInteger("Option", "Left", 5);
+  ASSERT_NE(registry_.Find("Software\\A\\PlugIn\\Tezun\\Option"), nullptr);
+  EXPECT_EQ(registry_.Find("Software\\Tokiwanoshi"), nullptr);
+}
+
+TEST_F(SettingsStoreTest, PositionsAreReadTopThenLeftAndWrittenIntoTwoSections) {
+  auto store = Open();
+  EXPECT_EQ(ReadDialogPosition(store).x, 0);
+  EXPECT_EQ(ReadDialogPosition(store).y, 0);
+  WriteWindowPositions(store, {10, 20}, {-30, 40});
+  EXPECT_EQ(Get("Position", "Left")->data, std::string("10\0", 3));
+  EXPECT_EQ(Get("Position", "Top")->data, std::string("20\0", 3));
+  EXPECT_EQ(Get("Calender", "Left")->data, std::string("-30\0", 4));
+  EXPECT_EQ(Get("Calender", "Top")->data, std::string("40\0", 3));
+  const ScreenPoint dialog = ReadDialogPosition(store);
+  EXPECT_EQ(dialog.x, 10);
+  EXPECT_EQ(dialog.y, 20);
+  EXPECT_EQ(registry_.Find(std::string(kKey) + "\\Option"), nullptr);
+}
+
+}  // namespace
+}  // namespace tezun
