@@ -1,0 +1,56 @@
+#include "win32_registry.h"
+
+#include <windows.h>
+
+namespace tezun {
+namespace {
+
+class Win32Key final : public RegistryKey {
+ public:
+  Win32Key(HKEY key, bool owned) : key_(key), owned_(owned) {}
+  Win32Key(const Win32Key&) = delete;
+  Win32Key& operator=(const Win32Key&) = delete;
+  ~Win32Key() override {
+    if (owned_) RegCloseKey(key_);
+  }
+
+  std::unique_ptr<RegistryKey> CreateKey(const std::string& path) override {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(key_, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+      return nullptr;
+    }
+    return std::make_unique<Win32Key>(key, true);
+  }
+
+  std::unique_ptr<RegistryKey> OpenKey(const std::string& path, RegistryAccess access) override {
+    HKEY key = nullptr;
+    const REGSAM rights = access == RegistryAccess::Read ? KEY_READ : KEY_ALL_ACCESS;
+    if (RegOpenKeyExA(key_, path.c_str(), 0, rights, &key) != ERROR_SUCCESS) return nullptr;
+    return std::make_unique<Win32Key>(key, true);
+  }
+
+  std::optional<RegistryValue> QueryValue(const std::string& name, std::span<char> data) override {
+    DWORD type = 0;
+    DWORD size = static_cast<DWORD>(data.size());
+    auto* bytes = data.empty() ? nullptr : reinterpret_cast<BYTE*>(data.data());
+    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, bytes, &size) != ERROR_SUCCESS) return std::nullopt;
+    return RegistryValue{type, size};
+  }
+
+  bool SetStringValue(const std::string& name, std::string_view text) override {
+    const std::string bytes(text);  // c_str() supplies the terminating NUL
+    return RegSetValueExA(key_, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.c_str()),
+                          static_cast<DWORD>(bytes.size() + 1)) == ERROR_SUCCESS;
+  }
+
+ private:
+  HKEY key_;
+  bool owned_;
+};
+
+}  // namespace
+
+std::unique_ptr<RegistryKey> CurrentUserKey() { return std::make_unique<Win32Key>(HKEY_CURRENT_USER, false); }
+
+}  // namespace tezun

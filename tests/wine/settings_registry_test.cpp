@@ -1,0 +1,116 @@
+// The settings store against the real registry.
+#include <gtest/gtest.h>
+
+#include "core/settings_store.h"
+#include "plugin/win32_registry.h"
+#include "support/bytes.h"
+#include "support/registry_sandbox.h"
+
+namespace tezun {
+namespace {
+
+using test::Bytes;
+using test::RegistrySandbox;
+
+class SettingsRegistryTest : public ::testing::Test {
+ protected:
+  SettingsStore Open() { return OpenSettingsStore(*currentUser_, sandbox_.HostKey()); }
+
+  RegistrySandbox sandbox_;
+  std::unique_ptr<RegistryKey> currentUser_ = CurrentUserKey();
+};
+
+TEST_F(SettingsRegistryTest, MissingKeyIsCreatedEmptyAndDefaultsHold) {
+  ASSERT_FALSE(sandbox_.KeyExists(sandbox_.SettingsPath()));
+  TCalendarSettings settings;
+  LoadSettings(Open(), settings);
+  EXPECT_EQ(settings, DefaultSettings());
+  EXPECT_TRUE(sandbox_.KeyExists(sandbox_.SettingsPath()));
+  EXPECT_TRUE(sandbox_.SubkeyNames(sandbox_.SettingsPath()).empty());
+  EXPECT_TRUE(sandbox_.ValueNames(sandbox_.SettingsPath()).empty());
+}
+
+TEST_F(SettingsRegistryTest, DwordWidthStopsTheLoadAfterTop) {
+  sandbox_.PutText("Option", "Style1", "1");
+  sandbox_.PutText("Option", "Style2", "1");
+  sandbox_.PutText("Option", "Left", "10");
+  sandbox_.PutText("Option", "Top", "20");
+  const DWORD width = 300;
+  sandbox_.Put("Option", "Width", REG_DWORD, std::string(reinterpret_cast<const char*>(&width), sizeof width));
+  sandbox_.PutText("Option", "Height", "99");
+  TCalendarSettings settings;
+  try {
+    LoadSettings(Open(), settings);
+    FAIL() << "the load went through";
+  } catch (const ERegistryException& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "'Width'" + Bytes("20 82 CC 83 66 81 5B 83 5E 8C 5E 82 AA 95 73 90 B3 82 C5 82 B7"));
+  }
+  EXPECT_EQ(settings.Style1, 1);
+  EXPECT_EQ(settings.Style2, 1);
+  EXPECT_EQ(settings.Left, 10);
+  EXPECT_EQ(settings.Top, 20);
+  EXPECT_EQ(settings.Width, 0);
+  EXPECT_EQ(settings.Height, 0);
+}
+
+TEST_F(SettingsRegistryTest, SaveAfterDefaultsWritesThirtyTextValues) {
+  auto store = Open();
+  SaveSettings(store, DefaultSettings());
+  EXPECT_EQ(sandbox_.ValueNames(sandbox_.SettingsPath("Option")).size(), 10u);
+  int values = 0;
+  for (const char* section :
+       {"Option", "Font\\Weekday", "Font\\Saturday", "Font\\Sunday", "Font\\Holiday", "Font\\DayOfWeek"}) {
+    for (const auto& name : sandbox_.ValueNames(sandbox_.SettingsPath(section))) {
+      const auto value = sandbox_.Get(section, name);
+      ASSERT_TRUE(value);
+      EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ)) << section << "/" << name;
+      ++values;
+    }
+  }
+  EXPECT_EQ(values, 30);
+  EXPECT_EQ(sandbox_.Get("Option", "TodayColor")->data, std::string("16777215\0", 9));
+  EXPECT_EQ(sandbox_.Get("Font\\Saturday", "FontColor")->data, std::string("16776960\0", 9));
+  EXPECT_EQ(sandbox_.Get("Font\\Weekday", "FontName")->data, Bytes("82 6C 82 72 20 83 53 83 56 83 62 83 4E 00"));
+  EXPECT_EQ(sandbox_.SubkeyNames(sandbox_.SettingsPath("Font")).size(), 5u);
+}
+
+TEST_F(SettingsRegistryTest, SavedSettingsLoadBack) {
+  TCalendarSettings saved = DefaultSettings();
+  saved.Width = 321;
+  saved.TodayColor = static_cast<int32_t>(0xFF000005);
+  saved.Fonts.DayOfWeek = TCalFont{Bytes("82 6C 82 72 20 82 6F 83 53 83 56 83 62 83 4E"), 11, 0x00ABCDEF, fsItalic};
+  auto store = Open();
+  SaveSettings(store, saved);
+  TCalendarSettings loaded;
+  LoadSettings(Open(), loaded);
+  EXPECT_EQ(loaded, saved);
+}
+
+TEST_F(SettingsRegistryTest, UnterminatedAndExpandTextsReadSafely) {
+  sandbox_.Put("Font\\Sunday", "FontName", REG_SZ, "Tahoma");  // stored without its NUL
+  sandbox_.Put("Font\\Saturday", "FontName", REG_EXPAND_SZ, std::string("%X%\0", 4));
+  sandbox_.Put("Option", "Left", REG_SZ, std::string("  $10\0junk", 10));
+  TCalendarSettings settings;
+  LoadSettings(Open(), settings);
+  EXPECT_EQ(settings.Fonts.Sunday.Name, "Tahoma");
+  EXPECT_EQ(settings.Fonts.Saturday.Name, "%X%");
+  EXPECT_EQ(settings.Left, 16);
+}
+
+TEST_F(SettingsRegistryTest, HostKeyTextsSelectTheKey) {
+  EXPECT_EQ(SettingsKeyPath("Software\\A\\PlugIn"), "Software\\A\\PlugIn\\Tezun");
+  {
+    auto store = Open();
+    store.WriteSettingInteger("Option", "Left", 7);
+  }
+  EXPECT_EQ(sandbox_.Get("Option", "Left")->data, std::string("7\0", 2));
+
+  // A leading backslash still names a key below the current user's root.
+  auto store = OpenSettingsStore(*currentUser_, "\\" + sandbox_.HostKey());
+  store.WriteSettingInteger("Option", "Top", 8);
+  EXPECT_EQ(sandbox_.Get("Option", "Top")->data, std::string("8\0", 2));
+}
+
+}  // namespace
+}  // namespace tezun

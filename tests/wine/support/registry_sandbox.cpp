@@ -1,0 +1,94 @@
+#include "registry_sandbox.h"
+
+#include <gtest/gtest.h>
+
+namespace tezun::test {
+namespace {
+
+class OpenKey {
+ public:
+  explicit OpenKey(const std::string& path) {
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_) != ERROR_SUCCESS) key_ = nullptr;
+  }
+  OpenKey(const OpenKey&) = delete;
+  OpenKey& operator=(const OpenKey&) = delete;
+  ~OpenKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  HKEY get() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+}  // namespace
+
+RegistrySandbox::RegistrySandbox() {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  hostKey_ = "Software\\TezunTests\\" + std::string(info ? info->name() : "none") + "-" +
+             std::to_string(GetCurrentProcessId());
+  DeleteKeyTree(hostKey_);
+}
+
+RegistrySandbox::~RegistrySandbox() { DeleteKeyTree(hostKey_); }
+
+std::string RegistrySandbox::SettingsPath(const std::string& section) const {
+  return hostKey_ + "\\Tezun" + (section.empty() ? "" : "\\" + section);
+}
+
+void RegistrySandbox::Put(const std::string& section, const std::string& name, DWORD type, const std::string& data) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, SettingsPath(section).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &key, nullptr),
+            ERROR_SUCCESS);
+  EXPECT_EQ(RegSetValueExA(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                           static_cast<DWORD>(data.size())),
+            ERROR_SUCCESS);
+  RegCloseKey(key);
+}
+
+std::optional<RawValue> RegistrySandbox::Get(const std::string& section, const std::string& name) const {
+  OpenKey key(SettingsPath(section));
+  if (!key.get()) return std::nullopt;
+  DWORD type = 0, size = 0;
+  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+  std::string data(size, '\0');
+  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  data.resize(size);
+  return RawValue{type, data};
+}
+
+bool RegistrySandbox::KeyExists(const std::string& path) const { return OpenKey(path).get() != nullptr; }
+
+std::vector<std::string> RegistrySandbox::SubkeyNames(const std::string& path) const {
+  std::vector<std::string> names;
+  OpenKey key(path);
+  char name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD size = sizeof name;
+    if (!key.get() || RegEnumKeyExA(key.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    names.emplace_back(name, size);
+  }
+  return names;
+}
+
+std::vector<std::string> RegistrySandbox::ValueNames(const std::string& path) const {
+  std::vector<std::string> names;
+  OpenKey key(path);
+  char name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD size = sizeof name;
+    if (!key.get() || RegEnumValueA(key.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    names.emplace_back(name, size);
+  }
+  return names;
+}
+
+void DeleteKeyTree(const std::string& path) { RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str()); }
+
+}  // namespace tezun::test

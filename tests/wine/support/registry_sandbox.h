@@ -1,0 +1,47 @@
+// A key of the real registry of one test, under HKEY_CURRENT_USER\Software\TezunTests, removed
+// again when the test ends. Values are read and written with the raw Win32 functions, so a test
+// never checks the store through the store itself.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tezun::test {
+
+struct RawValue {
+  DWORD type = 0;
+  std::string data;
+};
+
+class RegistrySandbox {
+ public:
+  RegistrySandbox();  // named after the running test and the process
+  RegistrySandbox(const RegistrySandbox&) = delete;
+  RegistrySandbox& operator=(const RegistrySandbox&) = delete;
+  ~RegistrySandbox();
+
+  // The text to hand the plug-in as the host's key; the settings live at HostKey() + "\Tezun".
+  const std::string& HostKey() const { return hostKey_; }
+  std::string SettingsPath(const std::string& section = "") const;
+
+  void Put(const std::string& section, const std::string& name, DWORD type, const std::string& data);
+  void PutText(const std::string& section, const std::string& name, const std::string& text) {
+    Put(section, name, REG_SZ, text + '\0');
+  }
+  std::optional<RawValue> Get(const std::string& section, const std::string& name) const;
+
+  bool KeyExists(const std::string& path) const;
+  std::vector<std::string> SubkeyNames(const std::string& path) const;
+  std::vector<std::string> ValueNames(const std::string& path) const;
+
+ private:
+  std::string hostKey_;
+};
+
+// Removes a key of HKEY_CURRENT_USER with everything below it.
+void DeleteKeyTree(const std::string& path);
+
+}  // namespace tezun::test
