@@ -1,0 +1,119 @@
+// tezunhost: loads a plug-in by path and calls it as the host wallpaper application does.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "host_error.h"
+#include "picture_files.h"
+#include "plugin_module.h"
+
+namespace tezunhost {
+
+constexpr char kUsage[] =
+    "usage: tezunhost info [--plugin PATH]\n"
+    "       tezunhost compose --in PICTURE --out PICTURE [--key KEY] [--plugin PATH]\n"
+    "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text.\n"
+    "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n";
+constexpr char kSeeUsage[] = " (tezunhost without arguments shows how to call it)";
+
+namespace {
+
+struct Arguments {
+  std::wstring command;
+  std::map<std::wstring, std::wstring> options;
+
+  std::optional<std::wstring> Get(const wchar_t* name) const {
+    auto found = options.find(name);
+    if (found == options.end()) return std::nullopt;
+    return found->second;
+  }
+  std::wstring Require(const wchar_t* name) const {
+    auto value = Get(name);
+    if (!value) throw HostError("missing " + Utf8(name) + kSeeUsage);
+    return *value;
+  }
+};
+
+Arguments Parse(int argc, wchar_t** argv) {
+  Arguments arguments{argv[1], {}};
+  for (int i = 2; i < argc; ++i) {
+    const std::wstring name = argv[i];
+    if (!name.starts_with(L"--") || i + 1 >= argc) throw HostError("bad argument " + Utf8(name) + kSeeUsage);
+    arguments.options[name] = argv[++i];
+  }
+  return arguments;
+}
+
+std::wstring DefaultPluginPath() {
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring self(path, length);
+  return self.substr(0, self.find_last_of(L"\\/") + 1) + L"Tezun.bpi";
+}
+
+// The key text as the host passes it: ANSI (Shift-JIS) bytes.
+std::string AnsiText(const std::wstring& text) {
+  const int length = static_cast<int>(text.size());
+  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), length, nullptr, 0, nullptr, nullptr);
+  std::string out(size > 0 ? size : 0, '\0');
+  if (size > 0) WideCharToMultiByte(CP_ACP, 0, text.c_str(), length, out.data(), size, nullptr, nullptr);
+  return out;
+}
+
+int Info(const PluginModule& plugin) {
+  for (int32_t kind = 0; kind <= 3; ++kind) {
+    char text[256] = {};
+    plugin.GetPlugInInfo(kind, text);
+    std::printf("%d\t%s\n", kind, text);  // the texts' own bytes: Shift-JIS
+  }
+  return 0;
+}
+
+int Compose(const PluginModule& plugin, const Arguments& arguments) {
+  const std::wstring in = arguments.Require(L"--in");
+  const std::wstring out = arguments.Require(L"--out");
+  const std::string key = AnsiText(arguments.Get(L"--key").value_or(L""));
+  ComApartment com;
+  HBITMAP wallpaper = ReadPicture(in);
+  plugin.ExecutePlugIn(nullptr, key.c_str(), &wallpaper);
+  // From here the bitmap in hand is the plug-in's result, and ours to delete.
+  try {
+    WritePicture(wallpaper, out);
+  } catch (...) {
+    DeleteObject(wallpaper);
+    throw;
+  }
+  DeleteObject(wallpaper);
+  return 0;
+}
+
+int Run(int argc, wchar_t** argv) {
+  const Arguments arguments = Parse(argc, argv);
+  const PluginModule plugin(arguments.Get(L"--plugin").value_or(DefaultPluginPath()));
+  if (arguments.command == L"info") return Info(plugin);
+  if (arguments.command == L"compose") return Compose(plugin, arguments);
+  throw HostError("unknown command " + Utf8(arguments.command) + kSeeUsage);
+}
+
+}  // namespace
+}  // namespace tezunhost
+
+int wmain(int argc, wchar_t** argv) {
+  // The texts go out as the plug-in's own bytes, without line-end translation.
+  _setmode(_fileno(stdout), _O_BINARY);
+  if (argc < 2) {
+    std::fputs(tezunhost::kUsage, stderr);
+    return 2;
+  }
+  try {
+    return tezunhost::Run(argc, argv);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "tezunhost: %s\n", error.what());
+    return 1;
+  }
+}
