@@ -14,7 +14,7 @@ DEPS_PREFIX=${TEZUN_DEPS_PREFIX:-/opt/tezun-deps}
 packages=(
   build-essential cmake ninja-build pkg-config dpkg-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix nasm
-  wine64 xvfb xauth x11-utils fonts-ipafont-gothic locales
+  wine64 xvfb xauth x11-utils fonts-ipafont-gothic fonts-dejavu-core locales
   googletest libjpeg62-turbo-dev libjpeg-turbo-progs
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck
 )

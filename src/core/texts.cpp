@@ -10,4 +10,28 @@ const char kSetValueFailed[] = "'%s' の設定に失敗しました";
 const char kFetchValueFailed[] = "'%s' の取得に失敗しました";
 const char kBadValueType[] = "'%s' のデータ型が不正です";
 
+// StartYear, EndYear, Month, Day (0: a weekday rule), WeekNo, DayOfWeekNo (1 = Sunday), Name.
+const char kHolidayTableText[] =
+    "1949,9999,1,1,0,0,元日\r\n"
+    "1949,1999,1,15,0,0,成人の日\r\n"
+    "2000,9999,1,0,2,2,成人の日\r\n"
+    "1967,9999,2,11,0,0,建国記念日\r\n"
+    "1949,9999,4,29,0,0,みどりの日\r\n"
+    "1949,9999,5,3,0,0,憲法記念日\r\n"
+    "1986,9999,5,4,0,0,国民の休日\r\n"
+    "1949,9999,5,5,0,0,こどもの日\r\n"
+    "1996,2002,7,20,0,0,海の日\r\n"
+    "2003,9999,7,0,3,2,海の日\r\n"
+    "1967,2002,9,15,0,0,敬老の日\r\n"
+    "2003,9999,9,0,3,2,敬老の日\r\n"
+    "1967,1999,10,10,0,0,体育の日\r\n"
+    "2000,9999,10,0,2,2,体育の日\r\n"
+    "1949,9999,11,3,0,0,文化の日\r\n"
+    "1949,9999,11,23,0,0,勤労感謝の日\r\n"
+    "1989,9999,12,23,0,0,天皇誕生日";
+const unsigned kHolidayTableTextSize = sizeof kHolidayTableText - 1;
+
+const char* const DayNamesJapanese[7] = {"日", "月", "火", "水", "木", "金", "土"};
+const char* const DayNamesEnglish[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+
 }  // namespace tezun

@@ -12,4 +12,12 @@ extern const char kSetValueFailed[];    // '%s' could not be set
 extern const char kFetchValueFailed[];  // '%s' could not be fetched
 extern const char kBadValueType[];      // '%s' has the wrong data type
 
+// The holiday rules, one row per line, CR LF between rows: 495 bytes.
+extern const char kHolidayTableText[];
+extern const unsigned kHolidayTableTextSize;
+
+// Weekday names, Sunday first: one double-byte character each, and three ASCII letters each.
+extern const char* const DayNamesJapanese[7];
+extern const char* const DayNamesEnglish[7];
+
 }  // namespace tezun

@@ -1,0 +1,27 @@
+// The month as the calendar shows it: six week rows of seven weekday columns, Sunday first, each
+// day marked as holiday (substitute Mondays included) and as today.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "calendar_date.h"
+#include "holidays.h"
+
+namespace tezun {
+
+struct DayCell {
+  uint16_t Day = 0;          // 1 to 31; 0: the cell holds no day
+  uint16_t DayOfWeekNo = 0;  // 1 = Sunday to 7 = Saturday; column + 1 in a filled cell
+  bool HolidayFlag = false;  // drawn in the holiday font
+  bool TodayFlag = false;
+  bool operator==(const DayCell&) const = default;
+};
+
+using MonthGrid = std::array<std::array<DayCell, 7>, 6>;  // [row][column]
+
+// The grid of today's month. isHoliday is asked once for each day, in order, at midnight.
+MonthGrid BuildMonthGrid(TDateTime today, const std::function<bool(TDateTime)>& isHoliday = IsHoliday);
+
+}  // namespace tezun
