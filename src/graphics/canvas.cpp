@@ -1,0 +1,76 @@
+#include "canvas.h"
+
+#include "gdi_handles.h"
+#include "graphics_error.h"
+#include "screen.h"
+
+namespace tezun {
+namespace {
+
+RECT ToRECT(const Rect& r) {
+  return {ClampToInt32(r.left), ClampToInt32(r.top), ClampToInt32(r.right), ClampToInt32(r.bottom)};
+}
+
+template <class Handle>
+GdiObject<Handle> Made(Handle handle) {
+  if (!handle) throw EOutOfResources("cannot create a pen or brush");
+  return GdiObject<Handle>(handle);
+}
+
+}  // namespace
+
+void TCanvas::FillRect(const Rect& rect) {
+  const BrushHandle brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
+  const RECT r = ToRECT(rect);
+  ::FillRect(dc_, &r, brush.get());
+}
+
+void TCanvas::Ellipse(const Rect& rect) {
+  const PenHandle pen = Made(CreatePen(Pen.Style, Pen.Width, ColorToRGB(Pen.Color)));
+  BrushHandle brush;
+  if (Brush.Style == BrushStyle::bsSolid) brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
+  const Selection penSelected(dc_, pen.get());
+  const Selection brushSelected(dc_, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
+  const RECT r = ToRECT(rect);
+  ::Ellipse(dc_, r.left, r.top, r.right, r.bottom);
+}
+
+void TCanvas::SelectFont() {
+  if (!Font.Stale() && selectedFont_) return;
+  SelectObject(dc_, dcFont_);  // let go of the old font before the new one replaces it
+  selectedFont_ = Font.Handle();
+  SelectObject(dc_, selectedFont_);
+}
+
+SIZE TCanvas::TextExtent(std::string_view text) {
+  SelectFont();
+  SIZE size{};
+  GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+  return size;
+}
+
+void TCanvas::TextOut(int64_t x, int64_t y, std::string_view text) {
+  SelectFont();
+  SetTextColor(dc_, ColorToRGB(Font.Color));
+  if (Brush.Style == BrushStyle::bsClear) {
+    SetBkMode(dc_, TRANSPARENT);
+  } else {
+    SetBkMode(dc_, OPAQUE);
+    SetBkColor(dc_, ColorToRGB(Brush.Color));
+  }
+  ExtTextOutA(dc_, ClampToInt32(x), ClampToInt32(y), 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
+void TCanvas::CopyRect(const Rect& target, const TCanvas& source, const Rect& from) {
+  const int x = ClampToInt32(target.left), y = ClampToInt32(target.top);
+  const int width = ClampToInt32(target.width()), height = ClampToInt32(target.height());
+  const int fromX = ClampToInt32(from.left), fromY = ClampToInt32(from.top);
+  const int fromWidth = ClampToInt32(from.width()), fromHeight = ClampToInt32(from.height());
+  if (width == fromWidth && height == fromHeight) {
+    BitBlt(dc_, x, y, width, height, source.dc_, fromX, fromY, CopyMode);
+  } else {
+    StretchBlt(dc_, x, y, width, height, source.dc_, fromX, fromY, fromWidth, fromHeight, CopyMode);
+  }
+}
+
+}  // namespace tezun

@@ -1,0 +1,68 @@
+// A drawing surface over a device context: pen, brush, font and copy mode, and the operations
+// the calendar and the wallpaper are drawn with. Nothing is clipped beyond the bitmap's edges.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string_view>
+
+#include "core/geometry.h"
+#include "core/settings.h"
+#include "font.h"
+
+namespace tezun {
+
+enum class BrushStyle { bsSolid, bsClear };
+
+struct TPen {
+  int32_t Color = clBlack;
+  int Style = PS_SOLID;  // psSolid
+  int Width = 1;
+};
+
+struct TBrush {
+  int32_t Color = clWhite;
+  BrushStyle Style = BrushStyle::bsSolid;
+};
+
+// Raster operations of CopyRect.
+inline constexpr DWORD cmSrcCopy = SRCCOPY;        // D = S
+inline constexpr DWORD cmMergePaint = MERGEPAINT;  // D = D OR NOT S
+inline constexpr DWORD cmSrcAnd = SRCAND;          // D = D AND S
+
+class TCanvas {
+ public:
+  explicit TCanvas(HDC dc) : dc_(dc), dcFont_(GetCurrentObject(dc, OBJ_FONT)) {}
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+  ~TCanvas() { SelectObject(dc_, dcFont_); }
+
+  HDC Handle() const { return dc_; }
+
+  TFont Font;
+  TPen Pen;
+  TBrush Brush;
+  DWORD CopyMode = cmSrcCopy;
+
+  // With the brush's colour; the right and bottom edges are not filled.
+  void FillRect(const Rect& rect);
+  // Inscribed in the rectangle, outlined with the pen and filled with the brush.
+  void Ellipse(const Rect& rect);
+  SIZE TextExtent(std::string_view text);
+  // Top-left corner at (x, y) in the font's colour; with bsClear no background, with bsSolid a box
+  // in the brush's colour.
+  void TextOut(int64_t x, int64_t y, std::string_view text);
+  // A rectangle of another canvas onto one of this, by CopyMode; equal sizes copy 1:1.
+  void CopyRect(const Rect& target, const TCanvas& source, const Rect& from);
+
+ private:
+  // The font stays selected between texts: selecting it anew for each one is what costs.
+  void SelectFont();
+
+  HDC dc_;
+  HGDIOBJ dcFont_;  // the font the DC was made with
+  HFONT selectedFont_ = nullptr;
+};
+
+}  // namespace tezun
