@@ -5,6 +5,7 @@
 
 #include "plugin/exports.h"
 #include "support/bytes.h"
+#include "support/pixels.h"
 #include "support/registry_sandbox.h"
 
 namespace tezun {
@@ -109,6 +110,23 @@ TEST_F(ExecutePlugInTest, ReturnsANewScreenSized24BitBitmapAndDeletesTheOldOne) 
   EXPECT_TRUE(sandbox_.KeyExists(sandbox_.SettingsPath())) << "the call creates the settings key";
   EXPECT_TRUE(sandbox_.ValueNames(sandbox_.SettingsPath()).empty()) << "and writes nothing";
   EXPECT_TRUE(sandbox_.SubkeyNames(sandbox_.SettingsPath()).empty());
+}
+
+TEST_F(ExecutePlugInTest, DefaultsDrawA200SquareCalendarAtTheTopLeft) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  HBITMAP wallpaper = test::MakePatternBitmap(width, height);
+  EXPECT_EQ(execute_(nullptr, sandbox_.HostKey().c_str(), &wallpaper), 0);
+  const test::Pixels pixels = test::ReadPixels(wallpaper);
+  DeleteObject(wallpaper);
+  ASSERT_EQ(pixels.width, width);
+  int inside = 0, outside = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if (pixels.at(x, y) != test::PatternColor(x, y)) ++(x < 200 && y < 200 ? inside : outside);
+    }
+  }
+  EXPECT_GT(inside, 200) << "names, numbers and today's mark";
+  EXPECT_EQ(outside, 0);
 }
 
 TEST_F(ExecutePlugInTest, NullPointerToTheBitmapIsHarmless) {

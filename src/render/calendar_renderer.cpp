@@ -1,0 +1,110 @@
+#include "calendar_renderer.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "core/calendar_layout.h"
+#include "core/month_grid.h"
+#include "core/texts.h"
+#include "graphics/bitmap.h"
+
+namespace tezun {
+namespace {
+
+void DrawCentred(TCanvas& canvas, const Rect& cell, std::string_view text) {
+  canvas.Brush.Style = BrushStyle::bsClear;
+  const SIZE size = canvas.TextExtent(text);
+  canvas.TextOut(cell.left + CentredOffset(cell.width(), size.cx), cell.top + CentredOffset(cell.height(), size.cy),
+                 text);
+}
+
+// A solid disc in the day's colour with the number in TodayColor on it.
+void DrawColouredMark(TCanvas& canvas, const Rect& cell, std::string_view text, int32_t todayColor) {
+  canvas.Pen.Color = canvas.Font.Color;
+  canvas.Brush.Color = canvas.Font.Color;
+  canvas.Brush.Style = BrushStyle::bsSolid;
+  canvas.Ellipse(cell);
+  canvas.Font.Color = todayColor;
+  DrawCentred(canvas, cell, text);
+}
+
+// A solid disc in the day's colour with the digits cut out of it, so that the picture shows
+// through them. Two masks do it: the first whitens the disc except under the digits (D OR NOT S),
+// the second colours it there (D AND S); under the digits and outside the disc both keep D.
+void DrawTransparentMark(TCanvas& canvas, const Rect& cell, std::string_view text) {
+  const int width = ClampToInt32(cell.width()), height = ClampToInt32(cell.height());
+  if (width <= 0 || height <= 0) return;  // both copies would cover no pixel
+  TBitmap mask;
+  mask.SetPixelFormat24();
+  mask.SetSize(width, height);
+  TCanvas& m = mask.Canvas();
+  m.Font.Assign(canvas.Font);
+  m.Pen.Style = PS_SOLID;
+  const Rect all{0, 0, width, height};
+
+  auto paint = [&](int32_t discColor, DWORD copyMode) {
+    m.Pen.Color = clWhite;
+    m.Brush.Color = clWhite;
+    m.Brush.Style = BrushStyle::bsSolid;
+    m.FillRect(all);
+    m.Pen.Color = discColor;
+    m.Brush.Color = discColor;
+    m.Ellipse(all);
+    m.Font.Color = clWhite;
+    DrawCentred(m, all, text);
+    canvas.CopyMode = copyMode;
+    canvas.CopyRect(cell, m, all);
+  };
+  paint(clBlack, cmMergePaint);
+  paint(canvas.Font.Color, cmSrcAnd);
+}
+
+}  // namespace
+
+void ApplyCalFont(TFont& font, const TCalFont& record) {
+  font.SetName(record.Name);
+  font.SetSize(record.Size);
+  font.Color = record.Color;
+  font.SetStyle(record.Style);
+}
+
+void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today) {
+  if (rectangle.width() < 0 || rectangle.height() < 0) return;
+  const MonthGrid grid = BuildMonthGrid(today);
+  const CalendarLayout layout(rectangle);
+  const TCalFonts& fonts = settings.Fonts;
+  auto columnFont = [&](int column) -> const TCalFont& {
+    return column == 0 ? fonts.Sunday : column == 6 ? fonts.Saturday : fonts.Weekday;
+  };
+
+  // The header takes the face, size and style of the DayOfWeek font and the colour of its column.
+  ApplyCalFont(canvas.Font, fonts.DayOfWeek);
+  const auto& names = settings.DayOfWeekStyle == 1 ? DayNamesEnglish : DayNamesJapanese;
+  for (int column = 0; column < 7; ++column) {
+    canvas.Font.Color = columnFont(column).Color;
+    DrawCentred(canvas, layout.HeaderCell(column), names[column]);
+  }
+
+  for (int week = 0; week < 6; ++week) {
+    for (int column = 0; column < 7; ++column) {
+      const DayCell& day = grid[week][column];
+      if (day.Day == 0) continue;
+      ApplyCalFont(canvas.Font, columnFont(column));
+      if (day.HolidayFlag) ApplyCalFont(canvas.Font, fonts.Holiday);
+
+      char digits[8];
+      const std::string_view text(digits, std::to_chars(digits, digits + sizeof digits, day.Day).ptr - digits);
+      const Rect cell = layout.DayCell(week, column);
+      if (day.TodayFlag && settings.TodayStyle == 0) {
+        DrawTransparentMark(canvas, cell, text);
+      } else if (day.TodayFlag && settings.TodayStyle == 1) {
+        DrawColouredMark(canvas, cell, text, settings.TodayColor);
+      } else {
+        // Any other TodayStyle shows today's number plainly, so that today never vanishes.
+        DrawCentred(canvas, cell, text);
+      }
+    }
+  }
+}
+
+}  // namespace tezun

@@ -1,0 +1,45 @@
+#include "wallpaper_composer.h"
+
+#include "calendar_renderer.h"
+#include "core/wallpaper_layout.h"
+#include "graphics/bitmap.h"
+#include "graphics/graphics_error.h"
+
+namespace tezun {
+
+void ComposeWallpaper(HBITMAP& wallpaper, const TCalendarSettings& settings, SIZE screen, TDateTime today) {
+  TBitmap source;
+  TBitmap target;
+  target.SetPixelFormat24();
+  source.Adopt(wallpaper);
+  try {
+    target.SetSize(screen.cx, screen.cy);
+    if (target.Empty()) throw EOutOfResources("the screen has no size");
+    TCanvas& canvas = target.Canvas();
+
+    // Only the parts the wallpaper leaves uncovered are filled, and tiles are laid by doubling
+    // what is already laid: the picture is the same as filling everything and copying every tile.
+    const WallpaperPlan plan =
+        PlanWallpaper(screen.cx, screen.cy, source.Width(), source.Height(), settings.Style1, settings.Style2);
+    canvas.Brush.Color = clBackground;
+    canvas.Brush.Style = BrushStyle::bsSolid;
+    for (const Rect& fill : plan.fills) canvas.FillRect(fill);
+    canvas.CopyMode = cmSrcCopy;
+    for (const WallpaperCopy& copy : plan.copies) {
+      const Rect from{copy.sourceX, copy.sourceY, copy.sourceX + copy.target.width(),
+                      copy.sourceY + copy.target.height()};
+      canvas.CopyRect(copy.target, copy.fromPicture ? source.Canvas() : canvas, from);
+    }
+
+    const Rect calendar{settings.Left, settings.Top, int64_t{settings.Left} + settings.Width,
+                        int64_t{settings.Top} + settings.Height};
+    RenderCalendar(canvas, calendar, settings, today);
+  } catch (...) {
+    source.Detach();  // still the caller's
+    throw;
+  }
+  wallpaper = target.Detach();
+  // `source` deletes the old picture as it goes.
+}
+
+}  // namespace tezun

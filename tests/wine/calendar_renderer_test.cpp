@@ -1,0 +1,295 @@
+// The calendar as drawn into real bitmaps: cells, colours, fonts and today's marks.
+#include "render/calendar_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "graphics/bitmap.h"
+#include "support/bytes.h"
+#include "support/pixels.h"
+
+namespace tezun {
+namespace {
+
+using namespace std::chrono;
+using test::Pixels;
+
+TDateTime Date(int y, unsigned m, unsigned d) { return DateOf(year{y} / m / d); }
+
+constexpr uint32_t kPaper = 0xF0F0F0;  // as read back: 0x00RRGGBB
+
+// Distinct colours for every font (0x00BBGGRR as settings hold them).
+TCalendarSettings Coloured() {
+  TCalendarSettings settings = DefaultSettings();
+  settings.Fonts.Weekday.Color = 0x000000;
+  settings.Fonts.Saturday.Color = 0xFF0000;   // blue
+  settings.Fonts.Sunday.Color = 0x0000FF;     // red
+  settings.Fonts.Holiday.Color = 0x00A000;    // green
+  settings.Fonts.DayOfWeek.Color = 0xFF00FF;  // never drawn
+  settings.TodayColor = 0x00FFFF;             // yellow
+  return settings;
+}
+
+uint32_t Seen(int32_t color) { return test::FromColorRef(static_cast<COLORREF>(color)); }
+
+// Renders onto a picture of the given size: plain paper, or the pattern picture when patterned.
+Pixels Render(const TCalendarSettings& settings, const Rect& rect, TDateTime today, SIZE size = {240, 240},
+              bool patterned = false) {
+  TBitmap picture;
+  if (patterned) {
+    picture.Adopt(test::MakePatternBitmap(size.cx, size.cy));
+  } else {
+    picture.SetPixelFormat24();
+    picture.SetSize(size.cx, size.cy);
+    picture.Canvas().Brush.Color = 0xF0F0F0;
+    picture.Canvas().FillRect({0, 0, size.cx, size.cy});
+  }
+  RenderCalendar(picture.Canvas(), rect, settings, today);
+  BitmapHandle drawn(picture.Detach());
+  return test::ReadPixels(drawn.get());
+}
+
+struct Ink {
+  std::set<uint32_t> colours;
+  RECT box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  int count = 0;
+};
+
+// What differs from the paper inside a rectangle.
+Ink InkIn(const Pixels& pixels, const Rect& r, uint32_t paper = kPaper) {
+  Ink ink;
+  for (int64_t y = std::max<int64_t>(r.top, 0); y < std::min<int64_t>(r.bottom, pixels.height); ++y) {
+    for (int64_t x = std::max<int64_t>(r.left, 0); x < std::min<int64_t>(r.right, pixels.width); ++x) {
+      const uint32_t c = pixels.at(static_cast<int>(x), static_cast<int>(y));
+      if (c == paper) continue;
+      ink.colours.insert(c);
+      ink.box.left = std::min<LONG>(ink.box.left, static_cast<LONG>(x));
+      ink.box.top = std::min<LONG>(ink.box.top, static_cast<LONG>(y));
+      ink.box.right = std::max<LONG>(ink.box.right, static_cast<LONG>(x + 1));
+      ink.box.bottom = std::max<LONG>(ink.box.bottom, static_cast<LONG>(y + 1));
+      ++ink.count;
+    }
+  }
+  return ink;
+}
+
+// Whether every ink pixel lies between the paper and the colour in each channel, as the
+// smoothed edges of larger glyphs do, and the colour itself is the most common.
+::testing::AssertionResult InkIsBlendOf(const Pixels& pixels, const Rect& r, uint32_t colour) {
+  std::map<uint32_t, int> counts;
+  for (int64_t y = r.top; y < r.bottom; ++y) {
+    for (int64_t x = r.left; x < r.right; ++x) {
+      const uint32_t c = pixels.at(static_cast<int>(x), static_cast<int>(y));
+      if (c == kPaper) continue;
+      for (int shift : {0, 8, 16}) {
+        const uint32_t seen = (c >> shift) & 0xFF, paper = (kPaper >> shift) & 0xFF, ink = (colour >> shift) & 0xFF;
+        if (seen < std::min(paper, ink) || seen > std::max(paper, ink)) {
+          return ::testing::AssertionFailure() << std::hex << c << " is no blend of " << colour;
+        }
+      }
+      ++counts[c];
+    }
+  }
+  if (counts.empty()) return ::testing::AssertionFailure() << "no ink";
+  const auto most =
+      std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+  if (most->first != colour) return ::testing::AssertionFailure() << "mostly " << std::hex << most->first;
+  return ::testing::AssertionSuccess();
+}
+
+std::vector<uint32_t> PixelsOf(const Pixels& pixels, const Rect& r) {
+  std::vector<uint32_t> values;
+  for (int64_t y = r.top; y < r.bottom; ++y) {
+    for (int64_t x = r.left; x < r.right; ++x) values.push_back(pixels.at(static_cast<int>(x), static_cast<int>(y)));
+  }
+  return values;
+}
+
+Rect Cell(int row, int column, int size = 28) {  // row 0: the header
+  return {column * size, row * size, (column + 1) * size, (row + 1) * size};
+}
+
+// May 2026: the 1st is a Friday; Sunday the 3rd is a holiday, so are Monday 4 and Tuesday 5.
+const TDateTime kWednesday13May = Date(2026, 5, 13);
+
+TEST(RenderCalendar, TwoHundredSquareGivesTwentyEightPixelCells) {
+  TCalendarSettings settings = Coloured();
+  settings.TodayStyle = 2;  // today drawn like any day
+  const Pixels pixels = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  // Header and the days 1 to 31 from column 5 of week 0: ink centred in each cell, none elsewhere.
+  for (int row = 0; row < 7; ++row) {
+    for (int column = 0; column < 7; ++column) {
+      const int index = (row - 1) * 7 + column - 5;  // day number - 1
+      const bool filled = row == 0 || (index >= 0 && index < 31);
+      const Ink ink = InkIn(pixels, Cell(row, column));
+      SCOPED_TRACE(testing::Message() << "row " << row << " column " << column);
+      if (!filled) {
+        EXPECT_EQ(ink.count, 0);
+        continue;
+      }
+      ASSERT_GT(ink.count, 0);
+      EXPECT_NEAR((ink.box.left + ink.box.right) / 2.0, column * 28 + 14, 3.0);
+      EXPECT_NEAR((ink.box.top + ink.box.bottom) / 2.0, row * 28 + 14, 3.0);
+    }
+  }
+  EXPECT_EQ(InkIn(pixels, {196, 0, 240, 240}).count, 0) << "the columns 196 to 199 belong to no cell";
+  EXPECT_EQ(InkIn(pixels, {0, 196, 240, 240}).count, 0);
+}
+
+TEST(RenderCalendar, HeaderTakesTheColumnColoursNeverItsOwn) {
+  const TCalendarSettings settings = Coloured();
+  const Pixels pixels = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  EXPECT_EQ(InkIn(pixels, Cell(0, 0)).colours, std::set{Seen(settings.Fonts.Sunday.Color)});
+  for (int column = 1; column <= 5; ++column) {
+    EXPECT_EQ(InkIn(pixels, Cell(0, column)).colours, std::set{Seen(settings.Fonts.Weekday.Color)}) << column;
+  }
+  EXPECT_EQ(InkIn(pixels, Cell(0, 6)).colours, std::set{Seen(settings.Fonts.Saturday.Color)});
+
+  TCalendarSettings recoloured = settings;
+  recoloured.Fonts.DayOfWeek.Color = 0x123456;
+  EXPECT_EQ(Render(recoloured, {0, 0, 200, 200}, kWednesday13May), pixels);
+}
+
+TEST(RenderCalendar, JapaneseNamesUnlessEnglishIsChosen) {
+  TCalendarSettings settings = Coloured();
+  const Pixels japanese = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  settings.DayOfWeekStyle = 2;
+  EXPECT_EQ(Render(settings, {0, 0, 200, 200}, kWednesday13May), japanese);
+  settings.DayOfWeekStyle = 1;
+  const Pixels english = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  EXPECT_NE(InkIn(english, Cell(0, 0)).box.right - InkIn(english, Cell(0, 0)).box.left,
+            InkIn(japanese, Cell(0, 0)).box.right - InkIn(japanese, Cell(0, 0)).box.left);
+}
+
+TEST(RenderCalendar, HolidayFontReplacesTheColumnFont) {
+  TCalendarSettings settings = Coloured();
+  settings.Fonts.Holiday.Size = 14;
+  const Pixels pixels = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  const uint32_t holiday = Seen(settings.Fonts.Holiday.Color);
+  EXPECT_EQ(InkIn(pixels, Cell(2, 0)).colours, std::set{Seen(settings.Fonts.Sunday.Color)}) << "Sunday the 3rd";
+  const Ink tuesday = InkIn(pixels, Cell(2, 2)), wednesday = InkIn(pixels, Cell(2, 3));
+  EXPECT_TRUE(InkIsBlendOf(pixels, Cell(2, 1), holiday)) << "the substitute Monday";
+  EXPECT_TRUE(InkIsBlendOf(pixels, Cell(2, 2), holiday));
+  EXPECT_EQ(wednesday.colours, std::set{Seen(settings.Fonts.Weekday.Color)});
+  EXPECT_GT(tuesday.box.bottom - tuesday.box.top, wednesday.box.bottom - wednesday.box.top) << "the holiday's size";
+}
+
+TEST(RenderCalendar, HolidayFontWithoutAFaceKeepsTheColumnsFace) {
+  TCalendarSettings settings = Coloured();
+  settings.Fonts.Weekday.Name = "DejaVu Sans Mono";
+  settings.Fonts.Holiday.Name = "";
+  const Pixels empty = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  settings.Fonts.Holiday.Name = "DejaVu Sans Mono";
+  const Pixels mono = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  settings.Fonts.Holiday.Name = DefaultSettings().Fonts.Holiday.Name;
+  const Pixels gothic = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  EXPECT_EQ(empty, mono);
+  EXPECT_NE(PixelsOf(empty, Cell(2, 2)), PixelsOf(gothic, Cell(2, 2))) << "the faces are told apart by their ink";
+}
+
+TEST(RenderCalendar, ColouredMarkIsADiscInTheDaysColourWithTheNumberInTodayColor) {
+  TCalendarSettings settings = Coloured();
+  settings.TodayStyle = 1;
+  const Pixels pixels = Render(settings, {0, 0, 200, 200}, Date(2026, 5, 16));  // a Saturday
+  const Rect cell = Cell(3, 6);
+  const Ink ink = InkIn(pixels, cell);
+  EXPECT_EQ(ink.colours, (std::set{Seen(settings.Fonts.Saturday.Color), Seen(settings.TodayColor)}));
+  EXPECT_EQ(pixels.at(6 * 28 + 14, 3 * 28 + 3), Seen(settings.Fonts.Saturday.Color)) << "the disc fills the cell";
+  EXPECT_EQ(pixels.at(6 * 28, 3 * 28), kPaper) << "its corners stay";
+}
+
+// Every pixel of today's cell is the picture itself or the disc's colour; the corners are the
+// picture, the middle of the disc shows both: the disc and, through the digits, the picture.
+void ExpectTransparentMark(const Pixels& pixels, const Rect& cell, uint32_t disc) {
+  int picture = 0, discPixels = 0;
+  for (int64_t y = cell.top; y < cell.bottom; ++y) {
+    for (int64_t x = cell.left; x < cell.right; ++x) {
+      const uint32_t seen = pixels.at(static_cast<int>(x), static_cast<int>(y));
+      const uint32_t original = test::PatternColor(static_cast<int>(x), static_cast<int>(y));
+      if (seen == original) {
+        ++picture;
+      } else {
+        EXPECT_EQ(seen, disc) << x << ", " << y;
+        ++discPixels;
+      }
+    }
+  }
+  EXPECT_EQ(pixels.at(static_cast<int>(cell.left), static_cast<int>(cell.top)),
+            test::PatternColor(static_cast<int>(cell.left), static_cast<int>(cell.top)));
+  EXPECT_GT(discPixels, cell.width() * cell.height() / 2);
+  const Rect middle{cell.left + 7, cell.top + 7, cell.right - 7, cell.bottom - 7};
+  int throughDigits = 0;
+  for (int64_t y = middle.top; y < middle.bottom; ++y) {
+    for (int64_t x = middle.left; x < middle.right; ++x) {
+      throughDigits += pixels.at(static_cast<int>(x), static_cast<int>(y)) ==
+                       test::PatternColor(static_cast<int>(x), static_cast<int>(y));
+    }
+  }
+  EXPECT_GT(throughDigits, 5) << "the digits show the picture underneath";
+}
+
+TEST(RenderCalendar, TransparentMarkShowsThePictureThroughTheDigits) {
+  // Small sizes are drawn without smoothing, so that the masks are pure black and white.
+  TCalendarSettings settings = Coloured();
+  const Pixels pixels = Render(settings, {0, 0, 280, 280}, kWednesday13May, {300, 300}, true);
+  ExpectTransparentMark(pixels, Cell(3, 3, 40), Seen(settings.Fonts.Weekday.Color));
+}
+
+TEST(RenderCalendar, TransparentMarkOnAHolidayTakesTheHolidayFont) {
+  TCalendarSettings settings = Coloured();
+  const Pixels pixels = Render(settings, {0, 0, 280, 280}, Date(2026, 5, 5), {300, 300}, true);
+  ExpectTransparentMark(pixels, Cell(2, 2, 40), Seen(settings.Fonts.Holiday.Color));
+}
+
+TEST(RenderCalendar, OtherTodayStylesDrawTheNumberPlainly) {
+  TCalendarSettings settings = Coloured();
+  settings.TodayStyle = 7;
+  const Pixels pixels = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  const Ink today = InkIn(pixels, Cell(3, 3));
+  EXPECT_EQ(today.colours, std::set{Seen(settings.Fonts.Weekday.Color)});
+  EXPECT_LT(today.count, 28 * 28 / 4);
+}
+
+TEST(RenderCalendar, ZeroWideCellsStillDrawEveryText) {
+  TCalendarSettings settings = Coloured();
+  const Pixels pixels = Render(settings, {100, 0, 106, 210}, kWednesday13May);
+  const Ink ink = InkIn(pixels, {0, 0, 240, 240});
+  EXPECT_GT(ink.count, 100);
+  EXPECT_LT(ink.box.left, 100) << "texts centred in zero-wide cells spill to the left";
+  EXPECT_EQ(ink.colours.count(Seen(settings.Fonts.Weekday.Color)), 1u);
+}
+
+TEST(RenderCalendar, NegativeSizeDrawsNothing) {
+  EXPECT_EQ(InkIn(Render(Coloured(), {200, 0, 100, 200}, kWednesday13May), {0, 0, 240, 240}).count, 0);
+  EXPECT_EQ(InkIn(Render(Coloured(), {0, 200, 200, 100}, kWednesday13May), {0, 0, 240, 240}).count, 0);
+}
+
+TEST(ApplyCalFont, SizeNameColourAndStyle) {
+  TFont font;
+  ApplyCalFont(font, TCalFont{"DejaVu Sans Mono", 9, 0x123456, fsBold | fsUnderline});
+  EXPECT_EQ(font.Height(), 12) << "9 points at 96 pixels per inch";
+  EXPECT_EQ(font.Size(), 9);
+  EXPECT_EQ(font.Name(), "DejaVu Sans Mono");
+  EXPECT_EQ(font.Color, 0x123456);
+  EXPECT_EQ(font.Log().lfWeight, FW_BOLD);
+  EXPECT_TRUE(font.Log().lfUnderline);
+  EXPECT_FALSE(font.Log().lfItalic);
+  EXPECT_EQ(font.Log().lfCharSet, DEFAULT_CHARSET);
+
+  ApplyCalFont(font, TCalFont{"", 11, 0, fsItalic});
+  EXPECT_EQ(font.Name(), "DejaVu Sans Mono") << "an empty name leaves the face";
+  EXPECT_EQ(font.Height(), 15);
+  EXPECT_EQ(font.Log().lfWeight, FW_NORMAL);
+
+  const std::string gothic = test::Bytes("82 6C 82 72 20 83 53 83 56 83 62 83 4E");  // 13 bytes
+  ApplyCalFont(font, TCalFont{gothic + gothic + gothic, 9, 0, 0});
+  EXPECT_EQ(font.Name(), gothic + gothic + gothic.substr(0, 5)) << "31 bytes: two names, two characters, a space";
+  ApplyCalFont(font, TCalFont{gothic + gothic + gothic.substr(0, 6), 9, 0, 0});
+  EXPECT_EQ(font.Name(), gothic + gothic + gothic.substr(0, 5)) << "32 bytes would cut a character";
+  EXPECT_STREQ(font.Log().lfFaceName, font.Name().c_str());
+}
+
+}  // namespace
+}  // namespace tezun
