@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "bench.h"
 #include "host_error.h"
 #include "picture_files.h"
 #include "plugin_module.h"
@@ -17,6 +18,7 @@ namespace tezunhost {
 constexpr char kUsage[] =
     "usage: tezunhost info [--plugin PATH]\n"
     "       tezunhost compose --in PICTURE --out PICTURE [--key KEY] [--plugin PATH]\n"
+    "       tezunhost bench\n"
     "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text.\n"
     "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n";
 constexpr char kSeeUsage[] = " (tezunhost without arguments shows how to call it)";
@@ -94,6 +96,7 @@ int Compose(const PluginModule& plugin, const Arguments& arguments) {
 
 int Run(int argc, wchar_t** argv) {
   const Arguments arguments = Parse(argc, argv);
+  if (arguments.command == L"bench") return Bench();
   const PluginModule plugin(arguments.Get(L"--plugin").value_or(DefaultPluginPath()));
   if (arguments.command == L"info") return Info(plugin);
   if (arguments.command == L"compose") return Compose(plugin, arguments);
