@@ -10,6 +10,8 @@ const char kSetValueFailed[] = "'%s' の設定に失敗しました";
 const char kFetchValueFailed[] = "'%s' の取得に失敗しました";
 const char kBadValueType[] = "'%s' のデータ型が不正です";
 
+const char kJpegErrorFormat[] = "JPEG エラー #%d";
+
 // StartYear, EndYear, Month, Day (0: a weekday rule), WeekNo, DayOfWeekNo (1 = Sunday), Name.
 const char kHolidayTableText[] =
     "1949,9999,1,1,0,0,元日\r\n"

@@ -12,6 +12,9 @@ extern const char kSetValueFailed[];    // '%s' could not be set
 extern const char kFetchValueFailed[];  // '%s' could not be fetched
 extern const char kBadValueType[];      // '%s' has the wrong data type
 
+// The codec's errors: "JPEG エラー #%d" with the codec's message code.
+extern const char kJpegErrorFormat[];
+
 // The holiday rules, one row per line, CR LF between rows: 495 bytes.
 extern const char kHolidayTableText[];
 extern const unsigned kHolidayTableTextSize;
