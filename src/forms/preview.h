@@ -1,0 +1,27 @@
+// The preview: the finished wallpaper over the whole screen until a click.
+#pragma once
+
+#include <memory>
+
+#include "image_control.h"
+#include "window.h"
+
+namespace tezun {
+
+class TfrmPreview : public Window {
+ public:
+  explicit TfrmPreview(HWND owner);
+
+  ImageControl& Image1() { return *image_; }
+  void FormShow() override;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void FormClick() { EndModal(mrOk); }
+
+  std::unique_ptr<ImageControl> image_;
+};
+
+}  // namespace tezun

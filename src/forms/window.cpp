@@ -1,0 +1,163 @@
+#include "window.h"
+
+#include <exception>
+
+#include "graphics/graphics_error.h"
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+namespace tezun {
+namespace {
+
+struct ClassEntry {
+  const char* name;
+  UINT style;
+  int background;  // system colour + 1, or 0 for none
+};
+
+// The settings dialog and the preview paint their background from the class; the placement
+// window and the image paint every pixel themselves.
+constexpr ClassEntry kClasses[] = {
+    {kImageClass, CS_DBLCLKS, 0},
+    {kCalenderClass, 0, 0},
+    {kPreviewClass, 0, COLOR_BACKGROUND + 1},
+    {kSettingClass, 0, COLOR_BTNFACE + 1},
+};
+
+// Disables the thread's visible, enabled top-level windows other than `except`.
+std::vector<HWND> DisableThreadWindows(HWND except) {
+  struct Walk {
+    HWND except;
+    std::vector<HWND> disabled;
+  } walk{except, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM data) -> BOOL {
+        auto& w = *reinterpret_cast<Walk*>(data);
+        if (hwnd != w.except && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) w.disabled.push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
+  for (HWND hwnd : walk.disabled) EnableWindow(hwnd, FALSE);
+  return walk.disabled;
+}
+
+}  // namespace
+
+HINSTANCE ModuleInstance() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+
+FormClasses::FormClasses() {
+  for (const ClassEntry& entry : kClasses) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = entry.style;
+    windowClass.lpfnWndProc = FormProcedure;
+    windowClass.hInstance = ModuleInstance();
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground =
+        entry.background ? reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(entry.background)) : nullptr;
+    windowClass.lpszClassName = entry.name;
+    if (!RegisterClassExA(&windowClass) && GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
+      UnregisterClassA(entry.name, ModuleInstance());
+      RegisterClassExA(&windowClass);
+    }
+  }
+}
+
+FormClasses::~FormClasses() {
+  for (const ClassEntry& entry : kClasses) UnregisterClassA(entry.name, ModuleInstance());
+}
+
+Window::~Window() {
+  if (hwnd_) {
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);  // no more messages to a half-destroyed object
+    DestroyWindow(hwnd_);
+  }
+}
+
+void Window::Create(const char* className, DWORD exStyle, DWORD style, std::string_view text, const RECT& bounds,
+                    HWND parent, int id) {
+  const std::string caption(text);
+  hwnd_ = CreateWindowExA(exStyle, className, caption.c_str(), style, bounds.left, bounds.top,
+                          bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), this);
+  if (!hwnd_) throw EOutOfResources("cannot create a window");
+}
+
+LRESULT CALLBACK FormProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    window->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+  }
+  auto* window = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!window) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {  // destroyed from outside, with its owner: forget the handle
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    window->hwnd_ = nullptr;
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  // Nothing may unwind through the system's frames: an error of a command is shown, and the
+  // window goes on.
+  try {
+    return window->HandleMessage(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    ShowError(hwnd, error.what());
+  } catch (...) {
+    ShowError(hwnd, "?");
+  }
+  return 0;
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
+
+RECT Window::Bounds() const {
+  RECT bounds{};
+  GetWindowRect(hwnd_, &bounds);
+  return bounds;
+}
+
+SIZE Window::ClientSize() const {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  return {client.right, client.bottom};
+}
+
+void Window::SetBounds(int left, int top, int width, int height) {
+  SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Window::SetClientSize(int width, int height) {
+  RECT frame{0, 0, width, height};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Window::ShowModal() {
+  modalResult_ = mrNone;
+  const std::vector<HWND> disabled = DisableThreadWindows(hwnd_);
+  ShowWindow(hwnd_, SW_SHOW);
+  FormShow();
+  MSG msg{};
+  while (modalResult_ == mrNone) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop that owns it
+      modalResult_ = mrCancel;
+      break;
+    }
+    if (!IsDialogMessageA(hwnd_, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  for (HWND hwnd : disabled) EnableWindow(hwnd, TRUE);
+  Hide();
+  return modalResult_;
+}
+
+void ShowError(HWND owner, const char* message) { MessageBoxA(owner, message, "Tezun", MB_OK | MB_ICONSTOP); }
+
+}  // namespace tezun

@@ -1,0 +1,79 @@
+// A small base for the module's windows: creation in a class of our own, messages routed to a
+// member function, destruction with the object, and a modal loop.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tezun {
+
+// Modal results, as the buttons of the settings dialog give them.
+inline constexpr int mrNone = 0;
+inline constexpr int mrOk = 1;
+inline constexpr int mrCancel = 2;
+
+// The module's window classes, registered while this lives. They are removed again so that the
+// host may unload and reload the module without a class pointing into freed code.
+class FormClasses {
+ public:
+  FormClasses();
+  FormClasses(const FormClasses&) = delete;
+  FormClasses& operator=(const FormClasses&) = delete;
+  ~FormClasses();
+};
+
+inline constexpr char kImageClass[] = "TezunImage";
+inline constexpr char kCalenderClass[] = "TezunCalender";
+inline constexpr char kPreviewClass[] = "TezunPreview";
+inline constexpr char kSettingClass[] = "TezunSetting";
+
+HINSTANCE ModuleInstance();
+
+// The window procedure of the module's classes: it hands each message to its Window object.
+LRESULT CALLBACK FormProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+class Window {
+ public:
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
+
+  HWND Handle() const { return hwnd_; }
+  bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+  // The outer frame in screen coordinates, and the client area's size.
+  RECT Bounds() const;
+  SIZE ClientSize() const;
+  void SetBounds(int left, int top, int width, int height);
+  void SetClientSize(int width, int height);
+  void Hide() { ShowWindow(hwnd_, SW_HIDE); }
+
+  // Shows the window and runs messages until EndModal; the thread's other windows that were
+  // visible and enabled are disabled meanwhile. Returns the modal result.
+  int ShowModal();
+  void EndModal(int result) { modalResult_ = result; }
+
+ protected:
+  Window() = default;
+  // Creates the window; `text` is Shift-JIS. Child windows take `parent` as parent, top-level
+  // ones as owner.
+  void Create(const char* className, DWORD exStyle, DWORD style, std::string_view text, const RECT& bounds, HWND parent,
+              int id = 0);
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Called while ShowModal shows the window.
+  virtual void FormShow() {}
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) { return DefWindowProcA(hwnd_, message, wParam, lParam); }
+
+ private:
+  friend LRESULT CALLBACK FormProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND hwnd_ = nullptr;
+  int modalResult_ = mrNone;
+};
+
+// Tells the user about an error of a command, in a message box owned by the window.
+void ShowError(HWND owner, const char* message);
+
+}  // namespace tezun

@@ -1,0 +1,121 @@
+// The calendar placement window, a real window on the display, driven by real mouse input.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "forms/calender.h"
+#include "render/today.h"
+#include "support/bytes.h"
+#include "support/pixels.h"
+#include "support/ui_driver.h"
+
+namespace tezun {
+namespace {
+
+using namespace std::chrono_literals;
+
+class PlacementWindowTest : public ::testing::Test {
+ protected:
+  PlacementWindowTest() {
+    settings_.BgColor = 0x00E0FFE0;
+    FixTodayForTesting(DateOf(std::chrono::year{2026} / 5 / 13));
+  }
+  ~PlacementWindowTest() override { FixTodayForTesting(std::nullopt); }
+
+  test::Pixels Shown() { return test::ReadPixels(window_.Image1().Picture().Handle()); }
+
+  FormClasses classes_;
+  TCalendarSettings settings_ = DefaultSettings();
+  TfrmCalender window_{nullptr, settings_};
+};
+
+TEST_F(PlacementWindowTest, BorderlessTopmostWithItsCaption) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrA(window_.Handle(), GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(window_.Handle(), GWL_EXSTYLE));
+  // The system adds WS_CLIPSIBLINGS to every top-level window, and the window edge to a sizing frame.
+  EXPECT_EQ(style & ~WS_CLIPSIBLINGS, 0x80040000u);
+  EXPECT_EQ(exStyle & ~WS_EX_WINDOWEDGE, static_cast<DWORD>(WS_EX_TOPMOST));
+  char text[64] = {};
+  GetWindowTextA(window_.Handle(), text, sizeof text);
+  EXPECT_EQ(std::string(text), test::Bytes("83 54 83 43 83 59 90 DD 92 E8"));  // サイズ設定
+  EXPECT_FALSE(window_.Visible()) << "created hidden";
+}
+
+TEST_F(PlacementWindowTest, PlacedByItsFrameAndClientSize) {
+  window_.Place(120, 90, 210, 180);
+  window_.FormShow();
+  const RECT bounds = window_.Bounds();
+  EXPECT_EQ(bounds.left, 120);
+  EXPECT_EQ(bounds.top, 90);
+  EXPECT_EQ(window_.ClientSize().cx, 210);
+  EXPECT_EQ(window_.ClientSize().cy, 180);
+  EXPECT_EQ(window_.Image1().ClientSize().cx, 210) << "the image fills the client area";
+}
+
+TEST_F(PlacementWindowTest, ResizingRedrawsAtTheNewSize) {
+  window_.Place(100, 100, 200, 200);
+  window_.FormShow();
+  test::Pixels before = Shown();
+  EXPECT_EQ(before.width, 200);
+  EXPECT_EQ(before.at(199, 199), 0xE0FFE0u) << "the background colour";
+
+  window_.SetClientSize(350, 280);
+  const test::Pixels after = Shown();
+  ASSERT_EQ(after.width, 350);
+  ASSERT_EQ(after.height, 280);
+  // Cells of 50 x 40 now: the header's ink lies in the top 40 rows, the last week's in row 6.
+  auto inkRows = [&](int top, int bottom) {
+    int ink = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = 0; x < 350; ++x) ink += after.at(x, y) != 0xE0FFE0u;
+    }
+    return ink;
+  };
+  EXPECT_GT(inkRows(0, 40), 20);
+  EXPECT_EQ(inkRows(40 * 7, 280), 0) << "below the seventh row";
+  EXPECT_GT(inkRows(40 * 5, 40 * 6), 20) << "May 2026 reaches its fifth week";
+
+  // What is on the screen is that picture.
+  HDC dc = GetDC(window_.Image1().Handle());
+  UpdateWindow(window_.Image1().Handle());
+  EXPECT_EQ(GetPixel(dc, 349, 279), RGB(0xE0, 0xFF, 0xE0));
+  ReleaseDC(window_.Image1().Handle(), dc);
+}
+
+TEST_F(PlacementWindowTest, LeftDragMovesTheWindowRightPressDoesNot) {
+  window_.Place(100, 100, 200, 200);
+  window_.FormShow();
+  ASSERT_TRUE(test::PumpUntil([&] { return window_.Visible(); }));
+
+  std::atomic<bool> done = false;
+  std::thread user([&] {
+    test::MoveMouse({150, 130});
+    test::PressMouse(MOUSEEVENTF_RIGHTDOWN);
+    test::MoveMouse({190, 170});
+    test::PressMouse(MOUSEEVENTF_RIGHTUP);
+    done = true;
+  });
+  test::PumpUntil([&] { return done.load(); });
+  user.join();
+  test::PumpUntil([] { return false; }, 200ms);
+  EXPECT_EQ(window_.Bounds().left, 100) << "a right-button press does not move it";
+  EXPECT_EQ(window_.Bounds().top, 100);
+
+  done = false;
+  std::thread drag([&] {
+    test::MoveMouse({150, 130});
+    test::PressMouse(MOUSEEVENTF_LEFTDOWN);
+    for (int step = 1; step <= 5; ++step) test::MoveMouse({150 + 20 * step, 130 + 8 * step});
+    test::PressMouse(MOUSEEVENTF_LEFTUP);
+    done = true;
+  });
+  test::PumpUntil([&] { return done.load(); });
+  drag.join();
+  test::PumpUntil([&] { return window_.Bounds().left != 100; }, 1s);
+  EXPECT_EQ(window_.Bounds().left, 200) << "dropped where the mouse left it";
+  EXPECT_EQ(window_.Bounds().top, 140);
+  EXPECT_EQ(window_.ClientSize().cx, 200) << "moved, not resized";
+}
+
+}  // namespace
+}  // namespace tezun
