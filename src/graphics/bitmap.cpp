@@ -7,6 +7,17 @@
 namespace tezun {
 namespace {
 
+std::optional<int> creationsBeforeFailure;
+
+// Every bitmap the layer makes passes here.
+HBITMAP Made(HBITMAP bitmap) {
+  if (creationsBeforeFailure && (*creationsBeforeFailure)-- <= 0) {
+    if (bitmap) DeleteObject(bitmap);
+    return nullptr;
+  }
+  return bitmap;
+}
+
 // What kind of picture a bitmap handle holds.
 PixelFormat FormatOf(HBITMAP bitmap) {
   DIBSECTION section{};
@@ -25,11 +36,13 @@ BitmapHandle CreateBitmap24(int width, int height) {
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  BitmapHandle bitmap(Made(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)));
   if (!bitmap)
     throw EOutOfResources("cannot create a bitmap of " + std::to_string(width) + " x " + std::to_string(height));
   return bitmap;
 }
+
+void FailBitmapCreationForTesting(std::optional<int> creations) { creationsBeforeFailure = creations; }
 
 TBitmap::~TBitmap() { Deselect(); }
 
@@ -73,7 +86,7 @@ void TBitmap::SetSize(int width, int height) {
     return;
   }
   const ScreenDC screen;
-  BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+  BitmapHandle bitmap(Made(CreateCompatibleBitmap(screen.get(), width, height)));
   if (!bitmap) throw EOutOfResources("cannot create a bitmap");
   Replace(std::move(bitmap), width, height, PixelFormat::Device);
 }
@@ -101,7 +114,7 @@ void TBitmap::Assign(const TBitmap& other) {
   }
   // Copied from the other's pixels through GDI, which keeps depth and colour table.
   const UINT flags = other.format_ == PixelFormat::Device ? 0 : LR_CREATEDIBSECTION;
-  BitmapHandle copy(static_cast<HBITMAP>(CopyImage(other.bitmap_.get(), IMAGE_BITMAP, 0, 0, flags)));
+  BitmapHandle copy(Made(static_cast<HBITMAP>(CopyImage(other.bitmap_.get(), IMAGE_BITMAP, 0, 0, flags))));
   if (!copy) throw EOutOfResources("cannot copy a bitmap");
   Replace(std::move(copy), other.width_, other.height_, other.format_);
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "canvas.h"
 #include "gdi_handles.h"
@@ -59,5 +60,9 @@ class TBitmap {
 
 // A new 24-bit device-independent bitmap; throws EOutOfResources when it cannot be made.
 BitmapHandle CreateBitmap24(int width, int height);
+
+// Tests make the bitmap creation after `creations` more ones fail (nothing: never); nothing outside
+// the module's own code can reach it.
+void FailBitmapCreationForTesting(std::optional<int> creations);
 
 }  // namespace tezun

@@ -6,7 +6,14 @@ namespace tezun {
 
 SIZE ScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
+namespace {
+std::optional<int> fixedDepth;
+}
+
+void FixDisplayDepthForTesting(std::optional<int> bitsPerPixel) { fixedDepth = bitsPerPixel; }
+
 int ScreenBitsPerPixel() {
+  if (fixedDepth) return *fixedDepth;
   ScreenDC screen;
   return GetDeviceCaps(screen.get(), BITSPIXEL);
 }
