@@ -5,4 +5,29 @@ namespace tezun {
 
 extern const char kCalenderCaption[];  // "サイズ設定": size setting
 
+// The settings dialog.
+extern const char kSettingCaption[];  // "カレンダーの設定": calendar settings
+extern const char kDialogFontName[];  // "ＭＳ Ｐゴシック": the dialog's font, also the font dialog's first face
+extern const char kWallpaperGroup[];  // how the wallpaper is shown
+extern const char kCenter[];          // centred
+extern const char kTile[];            // tiled
+extern const char kCenterAnchor[];    // tiles about the centre
+extern const char kCalendarGroup[];   // the calendar's attributes
+extern const char kDayOfWeekGroup[];  // weekday names
+extern const char kJapaneseNames[];   // in Japanese
+extern const char kEnglishNames[];    // in English
+extern const char kTodayGroup[];      // how today is marked (digit colour)
+extern const char kTransparent[];     // transparent
+extern const char kColoured[];        // in a chosen colour
+extern const char kChoose[];          // choose...
+extern const char kFontGroup[];       // fonts
+extern const char kDayOfWeekFont[];   // weekday names (no colour of their own)
+extern const char kWeekdayFont[];     // weekdays
+extern const char kSaturdayFont[];    // Saturdays
+extern const char kSundayFont[];      // Sundays
+extern const char kHolidayFont[];     // holidays
+extern const char kBgColor[];         // background colour
+extern const char kPreview[];         // preview
+extern const char kMemoText[];        // the nine lines of advice, CR LF between them
+
 }  // namespace tezun

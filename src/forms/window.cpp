@@ -1,6 +1,7 @@
 #include "window.h"
 
 #include <exception>
+#include <utility>
 
 #include "graphics/graphics_error.h"
 
@@ -24,22 +25,23 @@ constexpr ClassEntry kClasses[] = {
     {kSettingClass, 0, COLOR_BTNFACE + 1},
 };
 
+struct DisabledWindows {
+  HWND except;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectEnabled(HWND hwnd, LPARAM data) {
+  auto& walk = *reinterpret_cast<DisabledWindows*>(data);
+  if (hwnd != walk.except && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) walk.windows.push_back(hwnd);
+  return TRUE;
+}
+
 // Disables the thread's visible, enabled top-level windows other than `except`.
 std::vector<HWND> DisableThreadWindows(HWND except) {
-  struct Walk {
-    HWND except;
-    std::vector<HWND> disabled;
-  } walk{except, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM data) -> BOOL {
-        auto& w = *reinterpret_cast<Walk*>(data);
-        if (hwnd != w.except && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) w.disabled.push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&walk));
-  for (HWND hwnd : walk.disabled) EnableWindow(hwnd, FALSE);
-  return walk.disabled;
+  DisabledWindows walk{except, {}};
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&walk));
+  for (HWND hwnd : walk.windows) EnableWindow(hwnd, FALSE);
+  return walk.windows;
 }
 
 }  // namespace
@@ -68,11 +70,12 @@ FormClasses::~FormClasses() {
   for (const ClassEntry& entry : kClasses) UnregisterClassA(entry.name, ModuleInstance());
 }
 
-Window::~Window() {
-  if (hwnd_) {
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);  // no more messages to a half-destroyed object
-    DestroyWindow(hwnd_);
-  }
+Window::~Window() { Destroy(); }
+
+void Window::Destroy() {
+  if (!hwnd_) return;
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);  // no more messages to a half-destroyed object
+  DestroyWindow(std::exchange(hwnd_, nullptr));
 }
 
 void Window::Create(const char* className, DWORD exStyle, DWORD style, std::string_view text, const RECT& bounds,
@@ -148,7 +151,7 @@ int Window::ShowModal() {
       modalResult_ = mrCancel;
       break;
     }
-    if (!IsDialogMessageA(hwnd_, &msg)) {
+    if (!PreTranslateMessage(msg) && !IsDialogMessageA(hwnd_, &msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }

@@ -64,6 +64,10 @@ class Window {
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // Called while ShowModal shows the window.
   virtual void FormShow() {}
+  // A message of the modal loop that the window handles itself before the dialog keys do.
+  virtual bool PreTranslateMessage(const MSG&) { return false; }
+  // Destroys the window now, before the derived object's members go.
+  void Destroy();
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) { return DefWindowProcA(hwnd_, message, wParam, lParam); }
 
  private:

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "call_frame.h"
+#include "forms/setoption.h"
 #include "graphics/gdi_handles.h"
 #include "render/wallpaper_composer.h"
 #include "texts.h"
@@ -19,10 +20,11 @@ extern "C" int32_t __stdcall ExecutePlugIn(HWND hostWindow, const char* registry
 }
 
 extern "C" int32_t __stdcall SettingPlugIn(HWND hostWindow, const char* registryKey, HBITMAP wallpaper) {
-  BitmapHandle hostPicture(wallpaper);  // ours from here on, whatever happens
+  // A bitmap handed in is ours from here on, whatever happens; anything else stays the host's.
+  BitmapHandle hostPicture(GetObjectType(wallpaper) == OBJ_BITMAP ? wallpaper : nullptr);
   Contained([&] {
     CallFrame frame(hostWindow, registryKey);
-    frame.LoadSettings();
+    RunSettingsSequence(frame.owner(), frame.store(), CalendarSettings, std::move(hostPicture));
   });
   return 0;
 }

@@ -68,6 +68,13 @@ void ApplyCalFont(TFont& font, const TCalFont& record) {
   font.SetStyle(record.Style);
 }
 
+void CaptureCalFont(TCalFont& record, const TFont& font) {
+  record.Name = font.Name();
+  record.Size = font.Size();
+  record.Color = font.Color;
+  record.Style = font.Style();
+}
+
 void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today) {
   if (rectangle.width() < 0 || rectangle.height() < 0) return;
   const MonthGrid grid = BuildMonthGrid(today);

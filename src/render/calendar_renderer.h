@@ -12,6 +12,8 @@ namespace tezun {
 
 // Face name (an empty one leaves the face), size, colour and style, in this order.
 void ApplyCalFont(TFont& font, const TCalFont& record);
+// The other way: face name, size in points, colour and style set into the record.
+void CaptureCalFont(TCalFont& record, const TFont& font);
 
 // Draws straight onto the canvas; nothing outside the texts and today's mark changes, and texts
 // are not clipped to their cells. A rectangle with a negative width or height draws nothing.

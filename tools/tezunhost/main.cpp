@@ -18,6 +18,8 @@ namespace tezunhost {
 constexpr char kUsage[] =
     "usage: tezunhost info [--plugin PATH]\n"
     "       tezunhost compose --in PICTURE --out PICTURE [--key KEY] [--plugin PATH]\n"
+    "       tezunhost settings [--in PICTURE] [--key KEY] [--plugin PATH]\n"
+    "       tezunhost screenshot --out PICTURE [--after SECONDS]\n"
     "       tezunhost bench\n"
     "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text.\n"
     "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n";
@@ -94,12 +96,47 @@ int Compose(const PluginModule& plugin, const Arguments& arguments) {
   return 0;
 }
 
+int Settings(const PluginModule& plugin, const Arguments& arguments) {
+  const std::string key = AnsiText(arguments.Get(L"--key").value_or(L""));
+  ComApartment com;
+  const auto in = arguments.Get(L"--in");
+  HBITMAP wallpaper = in ? ReadPicture(*in) : nullptr;
+  plugin.SettingPlugIn(nullptr, key.c_str(), wallpaper);  // the plug-in deletes the bitmap
+  return 0;
+}
+
+// The whole screen as it is now, e.g. with another program's windows open on it.
+int Screenshot(const Arguments& arguments) {
+  const std::wstring out = arguments.Require(L"--out");
+  Sleep(static_cast<DWORD>(std::stod(arguments.Get(L"--after").value_or(L"0")) * 1000));
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(memory, picture);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  ComApartment com;
+  try {
+    WritePicture(picture, out);
+  } catch (...) {
+    DeleteObject(picture);
+    throw;
+  }
+  DeleteObject(picture);
+  return 0;
+}
+
 int Run(int argc, wchar_t** argv) {
   const Arguments arguments = Parse(argc, argv);
   if (arguments.command == L"bench") return Bench();
+  if (arguments.command == L"screenshot") return Screenshot(arguments);
   const PluginModule plugin(arguments.Get(L"--plugin").value_or(DefaultPluginPath()));
   if (arguments.command == L"info") return Info(plugin);
   if (arguments.command == L"compose") return Compose(plugin, arguments);
+  if (arguments.command == L"settings") return Settings(plugin, arguments);
   throw HostError("unknown command " + Utf8(arguments.command) + kSeeUsage);
 }
 

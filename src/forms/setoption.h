@@ -1,0 +1,106 @@
+// The settings dialog: every setting of the calendar and the wallpaper, changed in memory at once
+// and shown in the placement window; a full-screen preview; OK to keep them.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "calender.h"
+#include "core/settings.h"
+#include "core/settings_store.h"
+#include "graphics/bitmap.h"
+#include "preview.h"
+#include "window.h"
+
+namespace tezun {
+
+class TfrmSetting : public Window {
+ public:
+  // The controls' identifiers. OK and Cancel answer Enter and Escape as in any dialog.
+  enum Control : int {
+    btnOK = IDOK,
+    btnCancel = IDCANCEL,
+    gbWallpaper = 100,
+    optCenter,
+    optTile,
+    chkCenter,
+    gbCarender,
+    rgDayOfWeek,
+    rgDayOfWeekJapanese,
+    rgDayOfWeekEnglish,
+    rgTodayColor,
+    rgTodayColorTransparent,
+    rgTodayColorColoured,
+    btnTodayColor,
+    gbFont,
+    btnDayOfWeek,
+    btnWeekDay,
+    btnSaturday,
+    btnSunday,
+    btnHoliday,
+    Memo1,
+    btnBGColor,
+    btnPreview,
+  };
+
+  // Creates the dialog, then the placement window, then the preview, all hidden and owned by the
+  // host's window; the wallpaper picture starts empty.
+  TfrmSetting(HWND owner, TCalendarSettings& settings);
+  // Destroys the preview, the placement window and the dialog, in this order, and the picture.
+  ~TfrmSetting() override;
+
+  // The wallpaper picture the preview is composed from.
+  TBitmap& Picture() { return picture_; }
+  TfrmCalender& Calender() { return *calender_; }
+
+  // Shows the dialog until OK, Cancel or the close box; then the placement window is closed.
+  int ShowModal();
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool PreTranslateMessage(const MSG& msg) override;
+  void FormShow() override;
+
+ private:
+  HWND Item(Control id) const { return GetDlgItem(Handle(), id); }
+  void AddControl(const char* className, const char* text, DWORD style, int left, int top, int width, int height,
+                  Control id, HFONT font);
+  void AddRadioGroup(Control group, const char* caption, int left, int top, const char* first, const char* second);
+  void CreateControls();
+
+  // Checks a control from code; its click handler runs when its state changes, as for a user's click.
+  void SetChecked(Control id, bool checked);
+  void SetItemIndex(Control group, int index);
+  int ItemIndex(Control group) const;
+  void Click(Control id);
+
+  void optCenterClick();
+  void optTileClick();
+  void chkCenterClick();
+  void rgDayOfWeekClick();
+  void rgTodayColorClick();
+  void btnTodayColorClick();
+  void btnBGColorClick();
+  void btnOKClick();
+  void btnPreviewClick();
+  void EditCalFont(TCalFont& record);
+  bool ChooseColour(int32_t& colour);
+  void CaptureGeometry();
+
+  TCalendarSettings& settings_;
+  TBitmap picture_;
+  std::unique_ptr<TfrmCalender> calender_;
+  std::unique_ptr<TfrmPreview> preview_;
+  FontHandle font_;      // every control's
+  FontHandle memoFont_;  // the memo's, a pixel smaller
+  std::vector<Control> tabOrder_;
+  std::array<COLORREF, 16> customColours_{};
+};
+
+// The sequence of SettingPlugIn between opening and closing the store: the three windows, the
+// settings loaded, the dialog run, the settings saved on OK and the window positions always.
+// The host's picture (or none) becomes the dialog's and is deleted with it.
+void RunSettingsSequence(HWND owner, SettingsStore& store, TCalendarSettings& settings, BitmapHandle hostPicture);
+
+}  // namespace tezun

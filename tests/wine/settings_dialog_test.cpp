@@ -1,0 +1,378 @@
+// The settings dialog and the whole settings sequence, as SettingPlugIn runs them, driven from a
+// second thread as a user would: clicks, the common dialogs, the preview, OK and Cancel.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <set>
+#include <thread>
+
+#include "forms/setoption.h"
+#include "forms/window.h"
+#include "graphics/bitmap.h"
+#include "graphics/screen.h"
+#include "plugin/exports.h"
+#include "plugin/win32_registry.h"
+#include "render/today.h"
+#include "support/bytes.h"
+#include "support/dialog_driver.h"
+#include "support/pixels.h"
+#include "support/registry_sandbox.h"
+#include "support/ui_driver.h"
+
+namespace tezun {
+namespace {
+
+using namespace std::chrono_literals;
+using test::ClickControl;
+using test::IsControlChecked;
+using test::IsControlEnabled;
+using Id = TfrmSetting::Control;
+
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+
+HBITMAP SolidBitmap(int width, int height, COLORREF colour) {
+  TBitmap picture;
+  picture.SetPixelFormat24();
+  picture.SetSize(width, height);
+  picture.Canvas().Brush.Color = static_cast<int32_t>(colour);
+  picture.Canvas().FillRect({0, 0, width, height});
+  return picture.Detach();
+}
+
+// Pixels of a picture that are not the given colour, in a rectangle.
+int InkIn(const test::Pixels& pixels, RECT r, uint32_t paper) {
+  int ink = 0;
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) ink += pixels.at(x, y) != paper;
+  }
+  return ink;
+}
+
+class SettingsDialogTest : public ::testing::Test {
+ protected:
+  SettingsDialogTest() { FixTodayForTesting(DateOf(std::chrono::year{2026} / 5 / 13)); }
+  ~SettingsDialogTest() override {
+    FixTodayForTesting(std::nullopt);
+    FixDisplayDepthForTesting(std::nullopt);
+    FailRegistryWritesForTesting(nullptr);
+    FailBitmapCreationForTesting(std::nullopt);
+  }
+
+  // Runs SettingPlugIn on `wallpaper` while `user` works the dialog from another thread. A dialog
+  // still open fifteen seconds on is closed by force, and the test fails.
+  void Run(HBITMAP wallpaper, const std::function<void(HWND dialog)>& user) {
+    std::atomic<bool> returned = false;
+    std::thread other([&] {
+      dialog_ = test::WaitForTopWindow(kSettingClass);
+      calender_ = test::FindTopWindow(kCalenderClass);
+      ASSERT_NE(dialog_, nullptr) << "the dialog did not open";
+      user(dialog_);
+      if (!test::WaitUntil([&] { return returned.load(); }, 15s)) {
+        ADD_FAILURE() << "the dialog did not close";
+        PostMessageA(dialog_, WM_CLOSE, 0, 0);
+      }
+    });
+    EXPECT_EQ(SettingPlugIn(nullptr, sandbox_.HostKey().c_str(), wallpaper), 0);
+    returned = true;
+    other.join();
+  }
+
+  std::string Stored(const std::string& section, const std::string& name) {
+    const auto value = sandbox_.Get(section, name);
+    if (!value) return "(none)";
+    EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ)) << section << "/" << name;
+    return value->data.substr(0, value->data.find('\0'));
+  }
+
+  void ExpectNoWindowLeft() {
+    EXPECT_FALSE(IsWindow(dialog_)) << "the dialog is left";
+    EXPECT_FALSE(IsWindow(calender_)) << "the placement window is left";
+    EXPECT_EQ(test::FindTopWindow(kPreviewClass), nullptr);
+  }
+
+  test::RegistrySandbox sandbox_;
+  HWND dialog_ = nullptr;
+  HWND calender_ = nullptr;
+};
+
+TEST_F(SettingsDialogTest, OpensAtTheOriginWithoutAStoredPosition) {
+  RECT bounds{-1, -1, -1, -1};
+  Run(nullptr, [&](HWND dialog) {
+    GetWindowRect(dialog, &bounds);
+    ClickControl(dialog, Id::btnCancel);
+  });
+  EXPECT_EQ(bounds.left, 0);
+  EXPECT_EQ(bounds.top, 0);
+  ExpectNoWindowLeft();
+}
+
+TEST_F(SettingsDialogTest, OpensAtTheStoredPositionWithItsCaptionAndSize) {
+  sandbox_.PutText("Position", "Top", "50");
+  sandbox_.PutText("Position", "Left", "70");
+  RECT bounds{}, client{};
+  std::string caption(64, '\0');
+  Run(nullptr, [&](HWND dialog) {
+    GetWindowRect(dialog, &bounds);
+    GetClientRect(dialog, &client);
+    caption.resize(GetWindowTextA(dialog, caption.data(), static_cast<int>(caption.size())));
+    ClickControl(dialog, Id::btnCancel);
+  });
+  EXPECT_EQ(bounds.left, 70);
+  EXPECT_EQ(bounds.top, 50);
+  EXPECT_EQ(client.right, 362);
+  EXPECT_EQ(client.bottom, 339);
+  EXPECT_EQ(caption, test::Bytes("83 4A 83 8C 83 93 83 5F 81 5B 82 CC 90 DD 92 E8"));  // カレンダーの設定
+  EXPECT_EQ(Stored("Position", "Top"), "50");
+  EXPECT_EQ(Stored("Position", "Left"), "70");
+}
+
+TEST_F(SettingsDialogTest, ShowingRunsTheHandlersOfTheStoredCentredState) {
+  sandbox_.PutText("Option", "Style1", "0");
+  sandbox_.PutText("Option", "TodayStyle", "0");
+  sandbox_.PutText("Option", "DayOfWeekStyle", "5");
+  Run(nullptr, [&](HWND dialog) {
+    EXPECT_TRUE(IsControlChecked(dialog, Id::optCenter));
+    EXPECT_FALSE(IsControlChecked(dialog, Id::optTile));
+    EXPECT_FALSE(IsControlChecked(dialog, Id::chkCenter));
+    EXPECT_FALSE(IsControlEnabled(dialog, Id::chkCenter));
+    EXPECT_TRUE(IsControlChecked(dialog, Id::rgTodayColorTransparent));
+    EXPECT_FALSE(IsControlEnabled(dialog, Id::btnTodayColor));
+    EXPECT_TRUE(IsControlChecked(dialog, Id::rgDayOfWeekEnglish));
+    EXPECT_FALSE(IsControlChecked(dialog, Id::rgDayOfWeekJapanese));
+    EXPECT_TRUE(IsWindowVisible(test::FindTopWindow(kCalenderClass)));
+    ClickControl(dialog, Id::btnOK);
+  });
+  EXPECT_EQ(Stored("Option", "Style1"), "0");
+  EXPECT_EQ(Stored("Option", "TodayStyle"), "0");
+  EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), "1") << "a stored 5 is held as 1";
+}
+
+TEST_F(SettingsDialogTest, ShowingRunsTheHandlersOfTheStoredTiledState) {
+  sandbox_.PutText("Option", "Style1", "7");
+  sandbox_.PutText("Option", "Style2", "3");
+  sandbox_.PutText("Option", "TodayStyle", "1");
+  Run(nullptr, [&](HWND dialog) {
+    EXPECT_TRUE(IsControlChecked(dialog, Id::optTile));
+    EXPECT_TRUE(IsControlChecked(dialog, Id::chkCenter));
+    EXPECT_TRUE(IsControlEnabled(dialog, Id::chkCenter));
+    EXPECT_TRUE(IsControlChecked(dialog, Id::rgTodayColorColoured));
+    EXPECT_TRUE(IsControlEnabled(dialog, Id::btnTodayColor));
+    EXPECT_TRUE(IsControlChecked(dialog, Id::rgDayOfWeekJapanese));
+    ClickControl(dialog, Id::btnOK);
+  });
+  EXPECT_EQ(Stored("Option", "Style1"), "1");
+  EXPECT_EQ(Stored("Option", "Style2"), "1");
+  EXPECT_EQ(Stored("Option", "TodayStyle"), "1");
+  EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), "0");
+}
+
+TEST_F(SettingsDialogTest, HandlersChangeTheSettingsAndRedrawTheCalendar) {
+  Run(nullptr, [&](HWND dialog) {
+    ClickControl(dialog, Id::optTile);
+    EXPECT_TRUE(IsControlEnabled(dialog, Id::chkCenter));
+    ClickControl(dialog, Id::chkCenter);
+    EXPECT_TRUE(IsControlChecked(dialog, Id::chkCenter));
+    ClickControl(dialog, Id::optCenter);
+    EXPECT_FALSE(IsControlEnabled(dialog, Id::chkCenter));
+    ClickControl(dialog, Id::optTile);
+
+    const test::Pixels japanese = test::CaptureClient(GetWindow(calender_, GW_CHILD));
+    ClickControl(dialog, Id::rgDayOfWeekEnglish);
+    const test::Pixels english = test::CaptureClient(GetWindow(calender_, GW_CHILD));
+    const RECT header{0, 0, 196, 28};
+    EXPECT_NE(InkIn(japanese, header, 0xFFFFFF), InkIn(english, header, 0xFFFFFF)) << "the header is redrawn";
+
+    ClickControl(dialog, Id::rgTodayColorColoured);
+    EXPECT_TRUE(IsControlEnabled(dialog, Id::btnTodayColor));
+    const test::Pixels coloured = test::CaptureClient(GetWindow(calender_, GW_CHILD));
+    const RECT today{3 * 28, 3 * 28, 4 * 28, 4 * 28};  // Wednesday the 13th
+    EXPECT_EQ(coloured.at(3 * 28 + 14, 3 * 28 + 3), 0x000000u) << "a disc in the weekday colour";
+    EXPECT_NE(InkIn(coloured, today, 0x000000), 0) << "with the number in white";
+    ClickControl(dialog, Id::btnOK);
+  });
+  EXPECT_EQ(Stored("Option", "Style1"), "1");
+  EXPECT_EQ(Stored("Option", "Style2"), "1");
+  EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), "1");
+  EXPECT_EQ(Stored("Option", "TodayStyle"), "1");
+}
+
+TEST_F(SettingsDialogTest, ColourDialogsChangeAColourOnlyWhenConfirmed) {
+  sandbox_.PutText("Option", "TodayStyle", "1");
+  Run(nullptr, [&](HWND dialog) {
+    ClickControl(dialog, Id::btnBGColor);
+    ASSERT_TRUE(test::AnswerColourDialog(dialog, RGB(10, 20, 30)));
+    const test::Pixels shown = test::CaptureClient(GetWindow(calender_, GW_CHILD));
+    EXPECT_EQ(shown.at(199, 199), 0x0A141Eu) << "the calendar window's background";
+
+    ClickControl(dialog, Id::btnBGColor);
+    ASSERT_TRUE(test::AnswerColourDialog(dialog, std::nullopt));
+    ClickControl(dialog, Id::btnTodayColor);
+    ASSERT_TRUE(test::AnswerColourDialog(dialog, RGB(200, 0, 0)));
+    ClickControl(dialog, Id::btnOK);
+  });
+  EXPECT_EQ(Stored("Option", "BgColor"), "1971210");  // 0x1E140A
+  EXPECT_EQ(Stored("Option", "TodayColor"), "200");
+}
+
+TEST_F(SettingsDialogTest, FontDialogChangesAFontOnlyWhenConfirmed) {
+  Run(nullptr, [&](HWND dialog) {
+    ClickControl(dialog, Id::btnHoliday);
+    ASSERT_TRUE(test::AnswerFontDialog(dialog, test::FontChoice{14, true}));
+    ClickControl(dialog, Id::btnSunday);
+    ASSERT_TRUE(test::AnswerFontDialog(dialog, std::nullopt));
+    ClickControl(dialog, Id::btnOK);
+  });
+  EXPECT_EQ(Stored("Font\\Holiday", "FontSize"), "14");
+  EXPECT_EQ(Stored("Font\\Holiday", "FontStyle"), "1");
+  EXPECT_NE(Stored("Font\\Holiday", "FontName"), "");
+  EXPECT_EQ(Stored("Font\\Sunday", "FontSize"), "9");
+  EXPECT_EQ(Stored("Font\\Sunday", "FontStyle"), "0");
+  EXPECT_EQ(Stored("Font\\Sunday", "FontName"), test::Bytes("82 6C 82 72 20 83 53 83 56 83 62 83 4E"));
+}
+
+TEST_F(SettingsDialogTest, CancelWritesOnlyTheFourPositions) {
+  HBITMAP wallpaper = test::MakePatternBitmap(64, 64);
+  Run(wallpaper, [&](HWND dialog) {
+    ClickControl(dialog, Id::optTile);
+    ClickControl(dialog, Id::btnCancel);
+  });
+  const std::vector<std::string> sections = sandbox_.SubkeyNames(sandbox_.SettingsPath());
+  EXPECT_EQ(std::set<std::string>(sections.begin(), sections.end()), (std::set<std::string>{"Calender", "Position"}));
+  EXPECT_EQ(sandbox_.ValueNames(sandbox_.SettingsPath("Position")).size(), 2u);
+  EXPECT_EQ(sandbox_.ValueNames(sandbox_.SettingsPath("Calender")).size(), 2u);
+  EXPECT_EQ(Stored("Calender", "Left"), "0");
+  EXPECT_FALSE(test::IsBitmap(wallpaper)) << "the host's bitmap is deleted";
+  ExpectNoWindowLeft();
+}
+
+TEST_F(SettingsDialogTest, CloseBoxIsCancel) {
+  Run(nullptr, [&](HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); });
+  EXPECT_FALSE(sandbox_.KeyExists(sandbox_.SettingsPath("Option")));
+  EXPECT_EQ(Stored("Position", "Top"), "0");
+  ExpectNoWindowLeft();
+}
+
+TEST_F(SettingsDialogTest, OkWritesEverySettingAndThePositions) {
+  HBITMAP wallpaper = test::MakePatternBitmap(64, 64);
+  Run(wallpaper, [&](HWND dialog) { ClickControl(dialog, Id::btnOK); });
+  int values = 0;
+  for (const char* section : {"Option", "Font\\Weekday", "Font\\Saturday", "Font\\Sunday", "Font\\Holiday",
+                              "Font\\DayOfWeek", "Position", "Calender"}) {
+    for (const auto& name : sandbox_.ValueNames(sandbox_.SettingsPath(section))) {
+      Stored(section, name);  // checks the type
+      ++values;
+    }
+  }
+  EXPECT_EQ(values, 34);
+  EXPECT_EQ(Stored("Option", "Width"), "200");
+  EXPECT_EQ(Stored("Font\\Saturday", "FontColor"), "16776960");
+  EXPECT_FALSE(test::IsBitmap(wallpaper));
+  ExpectNoWindowLeft();
+}
+
+TEST_F(SettingsDialogTest, MovedPlacementWindowIsWhatThePreviewAndOkUse) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  int inkAtTheNewPlace = 0, inkAtTheOldPlace = 0;
+  bool calenderShownAgain = false;
+  Run(SolidBitmap(width, height, kGrey), [&](HWND dialog) {
+    SetWindowPos(calender_, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ClickControl(dialog, Id::btnPreview);
+    HWND preview = test::WaitForTopWindow(kPreviewClass);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_FALSE(IsWindowVisible(calender_)) << "hidden while the preview shows";
+    const test::Pixels shown = test::CaptureClient(GetWindow(preview, GW_CHILD));
+    inkAtTheNewPlace = InkIn(shown, {300, 200, 500, 400}, 0x808080);
+    inkAtTheOldPlace = InkIn(shown, {0, 0, 200, 200}, 0x808080);
+    PostMessageA(preview, WM_LBUTTONUP, 0, 0);
+    test::WaitUntil([&] { return IsWindowVisible(calender_) != FALSE; });
+    calenderShownAgain = IsWindowVisible(calender_);
+    ClickControl(dialog, Id::btnOK);
+  });
+  EXPECT_GT(inkAtTheNewPlace, 100);
+  EXPECT_EQ(inkAtTheOldPlace, 0);
+  EXPECT_TRUE(calenderShownAgain);
+  EXPECT_EQ(Stored("Option", "Left"), "300");
+  EXPECT_EQ(Stored("Option", "Top"), "200");
+  EXPECT_EQ(Stored("Calender", "Left"), "300");
+  EXPECT_EQ(Stored("Calender", "Top"), "200");
+}
+
+TEST_F(SettingsDialogTest, PreviewIsReducedExactlyOnDisplaysOfEightBitsOrFewer) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  auto coloursShown = [&](int depth) {
+    FixDisplayDepthForTesting(depth);
+    size_t colours = 0;
+    Run(test::MakePatternBitmap(width, height), [&](HWND dialog) {
+      ClickControl(dialog, Id::btnPreview);
+      HWND preview = test::WaitForTopWindow(kPreviewClass);
+      ASSERT_NE(preview, nullptr);
+      const test::Pixels shown = test::CaptureClient(GetWindow(preview, GW_CHILD));
+      colours = std::set<uint32_t>(shown.values.begin(), shown.values.end()).size();
+      PostMessageA(preview, WM_LBUTTONUP, 0, 0);
+      test::WaitUntil([&] { return IsWindowVisible(calender_) != FALSE; });
+      ClickControl(dialog, Id::btnCancel);
+    });
+    return colours;
+  };
+  EXPECT_LE(coloursShown(8), 236u);
+  EXPECT_LE(coloursShown(4), 236u);
+  EXPECT_GT(coloursShown(16), 5000u);
+  EXPECT_GT(coloursShown(32), 5000u);
+}
+
+TEST_F(SettingsDialogTest, AnErrorInACommandIsShownAndTheDialogGoesOn) {
+  std::optional<std::string> message;
+  bool stillOpen = false;
+  Run(test::MakePatternBitmap(64, 64), [&](HWND dialog) {
+    FailBitmapCreationForTesting(0);
+    ClickControl(dialog, Id::btnPreview);
+    message = test::DismissMessageBox(dialog);
+    FailBitmapCreationForTesting(std::nullopt);
+    stillOpen = IsWindowVisible(dialog);
+    ClickControl(dialog, Id::btnCancel);
+  });
+  ASSERT_TRUE(message);
+  EXPECT_NE(message->find("bitmap"), std::string::npos) << *message;
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(test::FindTopWindow(kPreviewClass), nullptr) << "no preview without a picture";
+  ExpectNoWindowLeft();
+}
+
+TEST_F(SettingsDialogTest, AFailedSaveIsShownAndThePositionsAreStillWritten) {
+  FailRegistryWritesForTesting([](const std::string& name) { return name == "Width"; });
+  std::optional<std::string> message;
+  HBITMAP wallpaper = test::MakePatternBitmap(64, 64);
+  std::thread answer([&] {
+    HWND box = nullptr;
+    test::WaitUntil([&] { return (box = test::FindTopWindow("#32770")) != nullptr; }, 10s);
+    message = test::DismissMessageBox(nullptr);
+  });
+  Run(wallpaper, [&](HWND dialog) { ClickControl(dialog, Id::btnOK); });
+  answer.join();
+  ASSERT_TRUE(message);
+  EXPECT_EQ(*message, "'Width'" + test::Bytes("20 82 CC 90 DD 92 E8 82 C9 8E B8 94 73 82 B5 82 DC 82 B5 82 BD"));
+  EXPECT_EQ(Stored("Option", "Top"), "0") << "written before the failure";
+  EXPECT_EQ(Stored("Option", "Height"), "(none)") << "not after it";
+  EXPECT_EQ(Stored("Position", "Left"), "0");
+  EXPECT_EQ(Stored("Calender", "Top"), "0");
+  EXPECT_FALSE(test::IsBitmap(wallpaper));
+  ExpectNoWindowLeft();
+}
+
+TEST_F(SettingsDialogTest, AValueThatCannotBeReadIsShownAndNothingIsWritten) {
+  const DWORD width = 300;
+  sandbox_.Put("Option", "Width", REG_DWORD, std::string(reinterpret_cast<const char*>(&width), sizeof width));
+  HBITMAP wallpaper = test::MakePatternBitmap(64, 64);
+  std::optional<std::string> message;
+  std::thread answer([&] { message = test::DismissMessageBox(nullptr); });
+  EXPECT_EQ(SettingPlugIn(nullptr, sandbox_.HostKey().c_str(), wallpaper), 0);
+  answer.join();
+  ASSERT_TRUE(message);
+  EXPECT_EQ(*message, "'Width'" + test::Bytes("20 82 CC 83 66 81 5B 83 5E 8C 5E 82 AA 95 73 90 B3 82 C5 82 B7"));
+  EXPECT_FALSE(sandbox_.KeyExists(sandbox_.SettingsPath("Position")));
+  EXPECT_FALSE(test::IsBitmap(wallpaper));
+  EXPECT_EQ(test::FindTopWindow(kSettingClass), nullptr);
+}
+
+}  // namespace
+}  // namespace tezun
