@@ -17,6 +17,16 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+inline bool IsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+inline Rect Intersect(const Rect& a, const Rect& b) {
+  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+}
+
+inline Rect Offset(const Rect& r, int64_t dx, int64_t dy) {
+  return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
 inline int32_t ClampToInt32(int64_t value) {
   return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }

@@ -5,11 +5,6 @@
 namespace tezun {
 namespace {
 
-Rect Intersect(const Rect& a, const Rect& b) {
-  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
-}
-bool IsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
-
 // The screen minus one rectangle: up to four bands.
 std::vector<Rect> Around(const Rect& screen, const Rect& hole) {
   const Rect inner = Intersect(screen, hole);

@@ -19,6 +19,12 @@ GdiObject<Handle> Made(Handle handle) {
 
 }  // namespace
 
+Rect TCanvas::ClipRect() const {
+  RECT box{};
+  GetClipBox(dc_, &box);
+  return {box.left, box.top, box.right, box.bottom};
+}
+
 void TCanvas::FillRect(const Rect& rect) {
   const BrushHandle brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
   const RECT r = ToRECT(rect);

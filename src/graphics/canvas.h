@@ -39,6 +39,8 @@ class TCanvas {
   ~TCanvas() { SelectObject(dc_, dcFont_); }
 
   HDC Handle() const { return dc_; }
+  // The part of the surface drawing can reach: the bitmap's bounds.
+  Rect ClipRect() const;
 
   TFont Font;
   TPen Pen;

@@ -11,6 +11,11 @@
 namespace tezun {
 namespace {
 
+// Cells larger than this either way get no disc for today, only the number: no screen shows more
+// of such a disc than a sliver of its edge, and GDI takes time in proportion to its size, so a
+// calendar stored with an enormous size would stall the host.
+constexpr int64_t kLargestMark = 1 << 16;
+
 void DrawCentred(TCanvas& canvas, const Rect& cell, std::string_view text) {
   canvas.Brush.Style = BrushStyle::bsClear;
   const SIZE size = canvas.TextExtent(text);
@@ -31,9 +36,12 @@ void DrawColouredMark(TCanvas& canvas, const Rect& cell, std::string_view text, 
 // A solid disc in the day's colour with the digits cut out of it, so that the picture shows
 // through them. Two masks do it: the first whitens the disc except under the digits (D OR NOT S),
 // the second colours it there (D AND S); under the digits and outside the disc both keep D.
+// Only the part of the cell that lies on the picture is masked: the pixels are the same as with
+// a mask of the whole cell, and the mask is never larger than the picture however large the cell.
 void DrawTransparentMark(TCanvas& canvas, const Rect& cell, std::string_view text) {
-  const int width = ClampToInt32(cell.width()), height = ClampToInt32(cell.height());
-  if (width <= 0 || height <= 0) return;  // both copies would cover no pixel
+  const Rect visible = Intersect(cell, canvas.ClipRect());
+  if (IsEmpty(visible)) return;  // both copies would cover no pixel
+  const int width = static_cast<int>(visible.width()), height = static_cast<int>(visible.height());
   TBitmap mask;
   mask.SetPixelFormat24();
   mask.SetSize(width, height);
@@ -41,6 +49,7 @@ void DrawTransparentMark(TCanvas& canvas, const Rect& cell, std::string_view tex
   m.Font.Assign(canvas.Font);
   m.Pen.Style = PS_SOLID;
   const Rect all{0, 0, width, height};
+  const Rect disc = Offset(cell, -visible.left, -visible.top);  // the cell in the mask's pixels
 
   auto paint = [&](int32_t discColor, DWORD copyMode) {
     m.Pen.Color = clWhite;
@@ -49,11 +58,11 @@ void DrawTransparentMark(TCanvas& canvas, const Rect& cell, std::string_view tex
     m.FillRect(all);
     m.Pen.Color = discColor;
     m.Brush.Color = discColor;
-    m.Ellipse(all);
+    m.Ellipse(disc);
     m.Font.Color = clWhite;
-    DrawCentred(m, all, text);
+    DrawCentred(m, disc, text);
     canvas.CopyMode = copyMode;
-    canvas.CopyRect(cell, m, all);
+    canvas.CopyRect(visible, m, all);
   };
   paint(clBlack, cmMergePaint);
   paint(canvas.Font.Color, cmSrcAnd);
@@ -102,9 +111,10 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
       char digits[8];
       const std::string_view text(digits, std::to_chars(digits, digits + sizeof digits, day.Day).ptr - digits);
       const Rect cell = layout.DayCell(week, column);
-      if (day.TodayFlag && settings.TodayStyle == 0) {
+      const bool markable = cell.width() <= kLargestMark && cell.height() <= kLargestMark;
+      if (day.TodayFlag && markable && settings.TodayStyle == 0) {
         DrawTransparentMark(canvas, cell, text);
-      } else if (day.TodayFlag && settings.TodayStyle == 1) {
+      } else if (day.TodayFlag && markable && settings.TodayStyle == 1) {
         DrawColouredMark(canvas, cell, text, settings.TodayColor);
       } else {
         // Any other TodayStyle shows today's number plainly, so that today never vanishes.
