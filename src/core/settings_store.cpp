@@ -1,6 +1,7 @@
 #include "settings_store.h"
 
 #include <cstring>
+#include <exception>
 #include <vector>
 
 #include "integer_text.h"
@@ -102,10 +103,24 @@ ScreenPoint ReadDialogPosition(const SettingsStore& store) {
 }
 
 void WriteWindowPositions(SettingsStore& store, ScreenPoint dialog, ScreenPoint calendar) {
-  store.WriteSettingInteger("Position", "Top", dialog.y);
-  store.WriteSettingInteger("Position", "Left", dialog.x);
-  store.WriteSettingInteger("Calender", "Top", calendar.y);
-  store.WriteSettingInteger("Calender", "Left", calendar.x);
+  // Each position is written even when one before it failed; the first failure is reported after.
+  const struct {
+    const char* section;
+    const char* name;
+    int32_t value;
+  } positions[] = {{"Position", "Top", dialog.y},
+                   {"Position", "Left", dialog.x},
+                   {"Calender", "Top", calendar.y},
+                   {"Calender", "Left", calendar.x}};
+  std::exception_ptr failure;
+  for (const auto& position : positions) {
+    try {
+      store.WriteSettingInteger(position.section, position.name, position.value);
+    } catch (const ERegistryException&) {
+      if (!failure) failure = std::current_exception();
+    }
+  }
+  if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace tezun

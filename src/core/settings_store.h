@@ -57,6 +57,7 @@ struct ScreenPoint {
   int32_t y = 0;
 };
 ScreenPoint ReadDialogPosition(const SettingsStore& store);
+// Writes all four that can be written, then raises the first failure.
 void WriteWindowPositions(SettingsStore& store, ScreenPoint dialog, ScreenPoint calendar);
 
 }  // namespace tezun

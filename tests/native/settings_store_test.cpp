@@ -270,5 +270,15 @@ TEST_F(SettingsStoreTest, PositionsAreReadTopThenLeftAndWrittenIntoTwoSections) 
   EXPECT_EQ(registry_.Find(std::string(kKey) + "\\Option"), nullptr);
 }
 
+TEST_F(SettingsStoreTest, EveryPositionThatCanBeWrittenIsWritten) {
+  registry_.failSetValue = [](const std::string& name) { return name == "Top"; };
+  auto store = Open();
+  EXPECT_THROW(WriteWindowPositions(store, {10, 20}, {30, 40}), ERegistryException);
+  EXPECT_EQ(Get("Position", "Top"), nullptr);
+  EXPECT_EQ(Get("Position", "Left")->data, std::string("10\0", 3));
+  EXPECT_EQ(Get("Calender", "Top"), nullptr);
+  EXPECT_EQ(Get("Calender", "Left")->data, std::string("30\0", 3));
+}
+
 }  // namespace
 }  // namespace tezun
