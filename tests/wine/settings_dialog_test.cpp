@@ -338,25 +338,39 @@ TEST_F(SettingsDialogTest, AnErrorInACommandIsShownAndTheDialogGoesOn) {
   ExpectNoWindowLeft();
 }
 
+// The first, a middle and the last value of a save, and a position.
 TEST_F(SettingsDialogTest, AFailedSaveIsShownAndThePositionsAreStillWritten) {
-  FailRegistryWritesForTesting([](const std::string& name) { return name == "Width"; });
-  std::optional<std::string> message;
-  HBITMAP wallpaper = test::MakePatternBitmap(64, 64);
-  std::thread answer([&] {
-    HWND box = nullptr;
-    test::WaitUntil([&] { return (box = test::FindTopWindow("#32770")) != nullptr; }, 10s);
-    message = test::DismissMessageBox(nullptr);
-  });
-  Run(wallpaper, [&](HWND dialog) { ClickControl(dialog, Id::btnOK); });
-  answer.join();
-  ASSERT_TRUE(message);
-  EXPECT_EQ(*message, "'Width'" + test::Bytes("20 82 CC 90 DD 92 E8 82 C9 8E B8 94 73 82 B5 82 DC 82 B5 82 BD"));
-  EXPECT_EQ(Stored("Option", "Top"), "0") << "written before the failure";
-  EXPECT_EQ(Stored("Option", "Height"), "(none)") << "not after it";
-  EXPECT_EQ(Stored("Position", "Left"), "0");
-  EXPECT_EQ(Stored("Calender", "Top"), "0");
-  EXPECT_FALSE(test::IsBitmap(wallpaper));
-  ExpectNoWindowLeft();
+  for (const char* failing : {"Style1", "Width", "FontStyle", "Left"}) {
+    SCOPED_TRACE(failing);
+    test::DeleteKeyTree(sandbox_.SettingsPath());
+    FailRegistryWritesForTesting([name = std::string(failing)](const std::string& value) { return value == name; });
+    std::optional<std::string> message;
+    HBITMAP wallpaper = test::MakePatternBitmap(64, 64);
+    std::thread answer([&] {
+      test::WaitUntil([&] { return test::FindTopWindow("#32770") != nullptr; }, 10s);
+      message = test::DismissMessageBox(nullptr);
+    });
+    Run(wallpaper, [&](HWND dialog) { ClickControl(dialog, Id::btnOK); });
+    answer.join();
+    FailRegistryWritesForTesting(nullptr);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(*message, "'" + std::string(failing) + "'" +
+                            test::Bytes("20 82 CC 90 DD 92 E8 82 C9 8E B8 94 73 82 B5 82 DC 82 B5 82 BD"));
+    if (std::string(failing) == "Width") {
+      EXPECT_EQ(Stored("Option", "Top"), "0") << "written before the failure";
+      EXPECT_EQ(Stored("Option", "Height"), "(none)") << "not after it";
+    }
+    if (std::string(failing) == "FontStyle") {
+      EXPECT_EQ(Stored("Option", "BgColor"), "16777215");
+      EXPECT_EQ(Stored("Font\\Weekday", "FontColor"), "0");
+      EXPECT_EQ(Stored("Font\\Saturday", "FontName"), "(none)");
+    }
+    EXPECT_EQ(Stored("Position", "Top"), "0") << "the positions are written after a failed save";
+    EXPECT_EQ(Stored("Calender", "Top"), "0") << "and each one even when another fails";
+    EXPECT_EQ(Stored("Calender", "Left"), std::string(failing) == "Left" ? "(none)" : "0");
+    EXPECT_FALSE(test::IsBitmap(wallpaper));
+    ExpectNoWindowLeft();
+  }
 }
 
 TEST_F(SettingsDialogTest, AValueThatCannotBeReadIsShownAndNothingIsWritten) {

@@ -12,6 +12,7 @@
 #include "host_error.h"
 #include "picture_files.h"
 #include "plugin_module.h"
+#include "soak.h"
 
 namespace tezunhost {
 
@@ -20,6 +21,7 @@ constexpr char kUsage[] =
     "       tezunhost compose --in PICTURE --out PICTURE [--key KEY] [--plugin PATH]\n"
     "       tezunhost settings [--in PICTURE] [--key KEY] [--plugin PATH]\n"
     "       tezunhost screenshot --out PICTURE [--after SECONDS]\n"
+    "       tezunhost soak [--calls N] [--plugin PATH]\n"
     "       tezunhost bench\n"
     "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text.\n"
     "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n";
@@ -137,6 +139,7 @@ int Run(int argc, wchar_t** argv) {
   if (arguments.command == L"info") return Info(plugin);
   if (arguments.command == L"compose") return Compose(plugin, arguments);
   if (arguments.command == L"settings") return Settings(plugin, arguments);
+  if (arguments.command == L"soak") return Soak(plugin, std::stoi(arguments.Get(L"--calls").value_or(L"10000")));
   throw HostError("unknown command " + Utf8(arguments.command) + kSeeUsage);
 }
 

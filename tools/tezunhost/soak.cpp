@@ -1,0 +1,94 @@
+#include "soak.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "host_error.h"
+#include "process_resources.h"
+
+namespace tezunhost {
+namespace {
+
+constexpr char kKey[] = "Software\\TezunSoak";
+constexpr int kWarmUpCalls = 50;
+
+// The settings of call `i`: centred and tiled both ways, each with both of today's marks.
+void StoreSettings(int i) {
+  HKEY key = nullptr;
+  const std::string path = std::string(kKey) + "\\Tezun\\Option";
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    throw HostError("cannot write the soak's settings under HKEY_CURRENT_USER\\" + path);
+  }
+  const std::string values[][2] = {{"Style1", std::to_string((i / 2) % 3 != 0)},
+                                   {"Style2", std::to_string((i / 2) % 3 == 2)},
+                                   {"TodayStyle", std::to_string(i % 2)},
+                                   {"Width", "300"},
+                                   {"Height", "280"}};
+  for (const auto& [name, text] : values) {
+    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
+  }
+  RegCloseKey(key);
+}
+
+HBITMAP Wallpaper(int i) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = 64 + i % 7;
+  info.bmiHeader.biHeight = 48 + i % 5;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
+double MiB(double bytes) { return bytes / (1024.0 * 1024.0); }
+
+}  // namespace
+
+int Soak(const PluginModule& plugin, int calls) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  int stillValid = 0, wrongResults = 0;
+  ProcessResources before;
+  for (int i = 0; i < kWarmUpCalls + calls; ++i) {
+    if (i == kWarmUpCalls) before = MeasureProcessResources();  // after fonts and caches are in place
+    StoreSettings(i);
+    HBITMAP given = Wallpaper(i);
+    HBITMAP wallpaper = given;
+    plugin.ExecutePlugIn(nullptr, kKey, &wallpaper);
+    if (GetObjectType(given) != 0) ++stillValid;
+    BITMAP shape{};
+    if (wallpaper == given || !GetObjectW(wallpaper, sizeof shape, &shape) || shape.bmWidth != width ||
+        shape.bmHeight != height || shape.bmBitsPixel != 24) {
+      ++wrongResults;
+    }
+    DeleteObject(wallpaper);
+  }
+  const ProcessResources after = MeasureProcessResources();
+  RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+
+  const double privateGrowth = static_cast<double>(after.privateBytes) - static_cast<double>(before.privateBytes);
+  const long handleGrowth = static_cast<long>(after.handles) - static_cast<long>(before.handles);
+  const long gdiGrowth = static_cast<long>(after.gdiObjects) - static_cast<long>(before.gdiObjects);
+  // Noise allowances: the heap grows in steps, and a handle or two may come and go with the system.
+  const bool flat = privateGrowth <= 2.0 * 1024 * 1024 && handleGrowth <= 4 && gdiGrowth <= 16;
+
+  std::printf("%d calls of ExecutePlugIn on a %d x %d screen (centred and tiled, both marks for today)\n", calls, width,
+              height);
+  std::printf("%-34s %12s %12s %10s\n", "", "before", "after", "growth");
+  std::printf("%-34s %9.2f MiB %9.2f MiB %+7.2f MiB\n", "private bytes", MiB(before.privateBytes),
+              MiB(after.privateBytes), MiB(privateGrowth));
+  std::printf("%-34s %12lu %12lu %+10ld\n", "handles", before.handles, after.handles, handleGrowth);
+  std::printf("%-34s %12lu %12lu %+10ld\n", after.gdiReported ? "GDI objects" : "GDI objects (estimated from slots)",
+              before.gdiObjects, after.gdiObjects, gdiGrowth);
+  std::printf("handles passed in and still valid afterwards: %d of %d\n", stillValid, kWarmUpCalls + calls);
+  std::printf("results not a new screen-sized 24-bit bitmap: %d of %d\n", wrongResults, kWarmUpCalls + calls);
+  const bool ok = flat && stillValid == 0 && wrongResults == 0;
+  std::printf("%s\n", ok ? "flat: yes" : "flat: NO");
+  return ok ? 0 : 1;
+}
+
+}  // namespace tezunhost
