@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <thread>
 
 #include "plugin/exports.h"
 #include "support/bytes.h"
+#include "support/dialog_driver.h"
 #include "support/pixels.h"
 #include "support/registry_sandbox.h"
 
@@ -145,18 +147,26 @@ TEST_F(ExecutePlugInTest, LoadErrorLeavesTheHostItsOwnPicture) {
   DeleteObject(given);
 }
 
+// The DLL's own dialog, closed by its close box as soon as it shows.
 TEST(SettingPlugIn, TakesAndDeletesTheBitmap) {
   PluginDll dll;
   test::RegistrySandbox sandbox;
   auto setting = dll.Get<SettingProc>("SettingPlugIn");
   ASSERT_NE(setting, nullptr);
-  HDC screen = GetDC(nullptr);
-  HBITMAP given = CreateCompatibleBitmap(screen, 16, 16);
-  ReleaseDC(nullptr, screen);
-  EXPECT_EQ(setting(nullptr, sandbox.HostKey().c_str(), given), 0);
-  BITMAP shape{};
-  EXPECT_EQ(GetObjectW(given, sizeof shape, &shape), 0);
-  EXPECT_EQ(setting(nullptr, sandbox.HostKey().c_str(), nullptr), 0);
+  for (bool withPicture : {true, false}) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP given = withPicture ? CreateCompatibleBitmap(screen, 16, 16) : nullptr;
+    ReleaseDC(nullptr, screen);
+    std::thread user([] {
+      HWND dialog = test::WaitForTopWindow("TezunSetting");
+      PostMessageA(dialog, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(setting(nullptr, sandbox.HostKey().c_str(), given), 0);
+    user.join();
+    if (given) {
+      EXPECT_FALSE(test::IsBitmap(given));
+    }
+  }
 }
 
 TEST(DefaultKey, NullAndEmptyKeyTextsUseTheDefaultPath) {
