@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bench.h"
+#include "graphics/gdi_handles.h"
 #include "host_error.h"
 #include "picture_files.h"
 #include "plugin_module.h"
@@ -87,14 +88,8 @@ int Compose(const PluginModule& plugin, const Arguments& arguments) {
   ComApartment com;
   HBITMAP wallpaper = ReadPicture(in);
   plugin.ExecutePlugIn(nullptr, key.c_str(), &wallpaper);
-  // From here the bitmap in hand is the plug-in's result, and ours to delete.
-  try {
-    WritePicture(wallpaper, out);
-  } catch (...) {
-    DeleteObject(wallpaper);
-    throw;
-  }
-  DeleteObject(wallpaper);
+  const tezun::BitmapHandle result(wallpaper);  // the plug-in's result, ours to delete
+  WritePicture(result.get(), out);
   return 0;
 }
 
@@ -112,22 +107,15 @@ int Screenshot(const Arguments& arguments) {
   const std::wstring out = arguments.Require(L"--out");
   Sleep(static_cast<DWORD>(std::stod(arguments.Get(L"--after").value_or(L"0")) * 1000));
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ previous = SelectObject(memory, picture);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, previous);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  ComApartment com;
-  try {
-    WritePicture(picture, out);
-  } catch (...) {
-    DeleteObject(picture);
-    throw;
+  const tezun::ScreenDC screen;
+  const tezun::BitmapHandle picture(CreateCompatibleBitmap(screen.get(), width, height));
+  {
+    const tezun::MemoryDC memory;
+    const tezun::Selection selected(memory.get(), picture.get());
+    BitBlt(memory.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY);
   }
-  DeleteObject(picture);
+  ComApartment com;
+  WritePicture(picture.get(), out);
   return 0;
 }
 
