@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "core/settings.h"
@@ -33,17 +35,31 @@ double Seconds() {
   return static_cast<double>(now.QuadPart) / frequency;
 }
 
-// The median time of `runs` runs of `work`; `prepare` runs untimed before each.
-double Median(int runs, const std::function<void()>& prepare, const std::function<void()>& work) {
+// One thing to time: `prepare` and `finish` run untimed before and after each `work`.
+struct Trial {
+  std::string name;
+  std::function<void()> prepare;
+  std::function<void()> work;
+  std::function<void()> finish;
   std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    prepare();
-    const double start = Seconds();
-    work();
-    times.push_back(Seconds() - start);
+
+  double Median() {
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    return times[times.size() / 2];
   }
-  std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-  return times[runs / 2];
+};
+
+// Round after round, every trial once: what slows the machine down meanwhile slows them alike.
+void RunSideBySide(std::vector<Trial>& trials, int rounds) {
+  for (int round = 0; round < rounds; ++round) {
+    for (Trial& trial : trials) {
+      if (trial.prepare) trial.prepare();
+      const double start = Seconds();
+      trial.work();
+      trial.times.push_back(Seconds() - start);
+      if (trial.finish) trial.finish();
+    }
+  }
 }
 
 // A 24-bit picture with every byte touched, as a decoded wallpaper would be.
@@ -67,46 +83,58 @@ PROCESS_MEMORY_COUNTERS Memory() {
   return counters;
 }
 
-// The bare work any composition has to do: a screen-sized 24-bit bitmap, filled, and one
-// screen-sized picture copied onto it.
-double Baseline(int width, int height, int runs) {
-  const BitmapHandle source = Picture(width, height);
-  tezun::MemoryDC sourceDC;
-  const tezun::Selection sourceSelected(sourceDC.get(), source.get());
-  return Median(
-      runs, [] {},
-      [&] {
-        BitmapHandle target = tezun::CreateBitmap24(width, height);
-        tezun::MemoryDC dc;
-        const tezun::Selection selected(dc.get(), target.get());
-        const RECT all{0, 0, width, height};
-        FillRect(dc.get(), &all, GetSysColorBrush(COLOR_BACKGROUND));
-        BitBlt(dc.get(), 0, 0, width, height, sourceDC.get(), 0, 0, SRCCOPY);
-      });
-}
-
-double Compose(int width, int height, int pictureWidth, int pictureHeight, const TCalendarSettings& settings,
-               int runs) {
-  HBITMAP wallpaper = nullptr;
-  const double time = Median(
-      runs,
-      [&] {
-        DeleteObject(wallpaper);
-        wallpaper = Picture(pictureWidth, pictureHeight).release();
-      },
-      [&] {
-        tezun::ComposeWallpaper(wallpaper, settings, {width, height}, kSomeDay);
-      });
-  DeleteObject(wallpaper);
-  return time;
-}
-
 TCalendarSettings Settings(int32_t style1, int32_t style2, bool calendar) {
   TCalendarSettings settings = tezun::DefaultSettings();
   settings.Style1 = style1;
   settings.Style2 = style2;
   if (!calendar) settings.Width = -1;  // a calendar rectangle of negative width draws nothing
   return settings;
+}
+
+// A composition of a fresh picture each time, as the host hands one over; the result is dropped
+// at once, so that only one composition's pictures are alive at a time.
+Trial Composition(std::string name, SIZE screen, SIZE picture, TCalendarSettings settings) {
+  auto wallpaper = std::make_shared<BitmapHandle>();
+  return {std::move(name),
+          [=] { *wallpaper = Picture(picture.cx, picture.cy); },
+          [=] {
+            HBITMAP handle = wallpaper->release();
+            tezun::ComposeWallpaper(handle, settings, screen, kSomeDay);
+            wallpaper->reset(handle);
+          },
+          [=] { wallpaper->reset(); },
+          {}};
+}
+
+// The bare work any composition has to do: a screen-sized 24-bit bitmap, filled, and one
+// screen-sized picture copied onto it.
+Trial Baseline(SIZE screen, HDC source) {
+  return {"baseline: create, fill, copy",
+          nullptr,
+          [=] {
+            const BitmapHandle target = tezun::CreateBitmap24(screen.cx, screen.cy);
+            const tezun::MemoryDC dc;
+            const tezun::Selection selected(dc.get(), target.get());
+            const RECT all{0, 0, screen.cx, screen.cy};
+            FillRect(dc.get(), &all, GetSysColorBrush(COLOR_BACKGROUND));
+            BitBlt(dc.get(), 0, 0, screen.cx, screen.cy, source, 0, 0, SRCCOPY);
+          },
+          nullptr,
+          {}};
+}
+
+// The memory one composition takes at its peak, against what it must hold: the picture handed in
+// and the screen-sized result. Measured first, while the process's peak is still its own.
+void MemoryOfOneComposition(SIZE screen) {
+  const SIZE_T before = Memory().WorkingSetSize;
+  HBITMAP wallpaper = Picture(screen.cx, screen.cy).release();
+  tezun::ComposeWallpaper(wallpaper, Settings(0, 0, true), screen, kSomeDay);
+  const SIZE_T peak = Memory().PeakWorkingSetSize;
+  DeleteObject(wallpaper);
+  std::printf(
+      "one %ld x %ld composition of a screen-sized picture: %.1f MiB at its peak "
+      "(picture + result + 4 MiB = %.1f MiB)\n\n",
+      screen.cx, screen.cy, MiB(peak - before), 2 * PictureMiB(screen.cx, screen.cy) + 4);
 }
 
 // The placement window's redraw, alone and as a step of a resize drag, at 800 x 800.
@@ -116,54 +144,44 @@ void PlacementWindowRedraw() {
   tezun::TfrmCalender window(nullptr, settings);
   window.Place(10, 10, 800, 800);
   window.FormShow();
-  const double redraw = Median(
-      21, [] {}, [&] { window.RefreshCalendarWindow(); });
   int step = 0;
-  const double resize = Median(
-      21, [] {}, [&] { window.SetClientSize(800 - (++step % 2) * 8, 800); });
-  std::printf("\nplacement window at 800 x 800: redraw %.2f ms, one step of a resize drag %.2f ms\n", redraw * 1e3,
-              resize * 1e3);
+  std::vector<Trial> trials = {
+      {"redraw", nullptr, [&] { window.RefreshCalendarWindow(); }, nullptr, {}},
+      {"one step of a resize drag", nullptr, [&] { window.SetClientSize(800 - (++step % 2) * 8, 800); }, nullptr, {}},
+  };
+  RunSideBySide(trials, 21);
+  std::printf("\nplacement window at 800 x 800: %s %.2f ms, %s %.2f ms\n", trials[0].name.c_str(),
+              trials[0].Median() * 1e3, trials[1].name.c_str(), trials[1].Median() * 1e3);
 }
 
 }  // namespace
 
 int Bench() {
+  std::vector<Trial> warmUp = {Composition("", {640, 480}, {640, 480}, Settings(0, 0, true))};
+  RunSideBySide(warmUp, 2);  // code, fonts and font files in memory first
+  MemoryOfOneComposition({3840, 2160});
   std::printf("%-44s %10s %8s\n", "case", "median ms", "ratio");
-  Compose(640, 480, 640, 480, Settings(0, 0, true), 2);  // code, fonts and font files in memory
-  const SIZE_T before = Memory().WorkingSetSize;
-  double largestBound = 0;
   for (const SIZE screen : {SIZE{1920, 1080}, SIZE{3840, 2160}}) {
-    const int w = screen.cx, h = screen.cy;
-    const int runs = w > 2000 ? 9 : 21;
-    const double baseline = Baseline(w, h, runs);
-    std::printf("%4dx%-4d %-34s %10.2f %8s\n", w, h, "baseline: create, fill, copy", baseline * 1e3, "1.00");
-    struct Case {
-      const char* name;
-      int pictureWidth, pictureHeight;
-      TCalendarSettings settings;
+    const BitmapHandle source = Picture(screen.cx, screen.cy);
+    const tezun::MemoryDC sourceDC;
+    const tezun::Selection sourceSelected(sourceDC.get(), source.get());
+    std::vector<Trial> trials = {
+        Baseline(screen, sourceDC.get()),
+        Composition("centred, screen-sized picture", screen, screen, Settings(0, 0, true)),
+        Composition("tiled about the centre, 256 x 256", screen, {256, 256}, Settings(1, 1, true)),
+        Composition("tiled about the centre, 1 x 1", screen, {1, 1}, Settings(1, 1, true)),
+        Composition("centred, screen-sized, no calendar", screen, screen, Settings(0, 0, false)),
     };
-    const Case cases[] = {
-        {"centred, screen-sized picture", w, h, Settings(0, 0, true)},
-        {"tiled about the centre, 256 x 256", 256, 256, Settings(1, 1, true)},
-        {"tiled about the centre, 1 x 1", 1, 1, Settings(1, 1, true)},
-        {"centred, screen-sized, no calendar", w, h, Settings(0, 0, false)},
-    };
-    double withCalendar = 0, withoutCalendar = 0;
-    for (const Case& c : cases) {
-      const double time = Compose(w, h, c.pictureWidth, c.pictureHeight, c.settings, runs);
-      std::printf("%4dx%-4d %-34s %10.2f %8.2f\n", w, h, c.name, time * 1e3, time / baseline);
-      if (&c == &cases[0]) withCalendar = time;
-      if (&c == &cases[3]) withoutCalendar = time;
+    RunSideBySide(trials, screen.cx > 2000 ? 11 : 31);
+    const double baseline = trials[0].Median();
+    for (Trial& trial : trials) {
+      const double time = trial.Median();
+      std::printf("%4ldx%-4ld %-34s %10.2f %8.2f\n", screen.cx, screen.cy, trial.name.c_str(), time * 1e3,
+                  time / baseline);
     }
-    std::printf("%4dx%-4d %-34s %10s %8.2f\n", w, h, "calendar's share (with / without)", "",
-                withCalendar / withoutCalendar);
-    largestBound = std::max(largestBound, 2 * PictureMiB(w, h) + 4);
+    std::printf("%4ldx%-4ld %-34s %10s %8.2f\n", screen.cx, screen.cy, "calendar's share (with / without)", "",
+                trials[1].Median() / trials[4].Median());
   }
-  const PROCESS_MEMORY_COUNTERS memory = Memory();
-  std::printf(
-      "\npeak working set %.1f MiB, %.1f MiB before the compositions: %.1f MiB for them "
-      "(largest output + source + 4 MiB = %.1f MiB)\n",
-      MiB(memory.PeakWorkingSetSize), MiB(before), MiB(memory.PeakWorkingSetSize - before), largestBound);
   PlacementWindowRedraw();
   return 0;
 }
