@@ -10,7 +10,7 @@ TfrmCalender::TfrmCalender(HWND owner, const TCalendarSettings& settings) : sett
   // 165 x 173 until the settings place it.
   Create(kCalenderClass, kExStyle, kStyle, kCalenderCaption, RECT{0, 0, 165, 173}, owner);
   image_ = std::make_unique<ImageControl>(Handle(), RECT{0, 0, ClientSize().cx, ClientSize().cy});
-  image_->OnMouse = [this](UINT message, WPARAM, POINT at) { Image1MouseDown(message, at); };
+  image_->OnMouse = [this](UINT message, WPARAM keys, POINT at) { Image1MouseDown(message, keys, at); };
 }
 
 void TfrmCalender::Place(int left, int top, int width, int height) {
@@ -43,8 +43,10 @@ void TfrmCalender::FormResize() {
   RefreshCalendarWindow();
 }
 
-void TfrmCalender::Image1MouseDown(UINT message, POINT at) {
-  if (message != WM_LBUTTONDOWN) return;
+void TfrmCalender::Image1MouseDown(UINT message, WPARAM keys, POINT at) {
+  // Any button pressed while the left one is down, the left one itself included.
+  const bool buttonDown = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+  if (!buttonDown || !(keys & MK_LBUTTON)) return;
   // Let the system drag the window as if by its caption; it follows the cursor from where it is.
   ReleaseCapture();
   SendMessageA(Handle(), WM_SYSCOMMAND, 0xF012, MAKELPARAM(at.x, at.y));

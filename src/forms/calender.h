@@ -31,7 +31,7 @@ class TfrmCalender : public Window {
 
  private:
   void FormResize();
-  void Image1MouseDown(UINT message, POINT at);
+  void Image1MouseDown(UINT message, WPARAM keys, POINT at);
 
   const TCalendarSettings& settings_;
   std::unique_ptr<ImageControl> image_;

@@ -354,8 +354,9 @@ TEST_F(SettingsDialogTest, AFailedSaveIsShownAndThePositionsAreStillWritten) {
     answer.join();
     FailRegistryWritesForTesting(nullptr);
     ASSERT_TRUE(message);
-    EXPECT_EQ(*message, "'" + std::string(failing) + "'" +
-                            test::Bytes("20 82 CC 90 DD 92 E8 82 C9 8E B8 94 73 82 B5 82 DC 82 B5 82 BD"));
+    const std::string expected = std::string("'").append(failing).append("'") +
+                                 test::Bytes("20 82 CC 90 DD 92 E8 82 C9 8E B8 94 73 82 B5 82 DC 82 B5 82 BD");
+    EXPECT_EQ(*message, expected);
     if (std::string(failing) == "Width") {
       EXPECT_EQ(Stored("Option", "Top"), "0") << "written before the failure";
       EXPECT_EQ(Stored("Option", "Height"), "(none)") << "not after it";
