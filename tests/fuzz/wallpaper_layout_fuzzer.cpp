@@ -14,6 +14,8 @@
 
 namespace {
 
+using tezun::Intersect;
+using tezun::IsEmpty;
 using tezun::Rect;
 using tezun::WallpaperCopy;
 using tezun::WallpaperPlan;
@@ -22,10 +24,6 @@ using tezun::WallpaperPlan;
 // wrong.
 using Area = __int128;
 
-Rect Intersect(const Rect& a, const Rect& b) {
-  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
-}
-bool IsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
 Area AreaOf(const Rect& r) { return IsEmpty(r) ? 0 : Area{r.width()} * r.height(); }
 bool Contains(const Rect& outer, const Rect& inner) { return Intersect(outer, inner) == inner; }
 
@@ -55,7 +53,7 @@ void CheckPlan(const WallpaperPlan& plan, int64_t sw, int64_t sh, int64_t w, int
 
   // Each copy from the screen doubles at most what is laid, so their number follows the
   // logarithm of the screen's size, not the number of tiles.
-  const int64_t log2Size = std::bit_width(static_cast<uint64_t>(std::max(sw, sh)));
+  const int64_t log2Size = static_cast<int64_t>(std::bit_width(static_cast<uint64_t>(std::max(sw, sh))));
   FUZZ_CHECK(plan.fills.size() <= 4);
   FUZZ_CHECK(static_cast<int64_t>(plan.copies.size()) <= 4 + 2 * (2 * log2Size + 2));
 
@@ -111,7 +109,7 @@ void CheckPixels(const WallpaperPlan& plan, int64_t sw, int64_t sh, int64_t w, i
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
   const bool small = input.ConsumeBool();
-  int64_t sw, sh, w, h;
+  int64_t sw = 0, sh = 0, w = 0, h = 0;
   if (small) {
     sw = input.ConsumeIntegralInRange<int64_t>(-2, 64);
     sh = input.ConsumeIntegralInRange<int64_t>(-2, 64);
