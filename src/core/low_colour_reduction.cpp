@@ -23,15 +23,15 @@ namespace {
 // ever crosses the codec. Those functions therefore hold nothing with a destructor: the codec
 // objects live in owners outside them, which free the codec state and the JPEG data on every path.
 struct ErrorManager {
-  jpeg_error_mgr base;  // first, so the codec's pointer to it is a pointer to the whole
-  std::jmp_buf jump;
+  jpeg_error_mgr base{};  // first, so the codec's pointer to it is a pointer to the whole
+  std::jmp_buf jump{};
   int code = 0;
 };
 
 void LeaveOnError(j_common_ptr codec) {
   auto* errors = reinterpret_cast<ErrorManager*>(codec->err);
   errors->code = codec->err->msg_code;
-  std::longjmp(errors->jump, 1);
+  std::longjmp(errors->jump, 1);  // NOLINT(cert-err52-cpp): the codec's way out, see ErrorManager
 }
 void IgnoreMessage(j_common_ptr, int) {}  // warnings and traces print nothing
 void IgnoreOutput(j_common_ptr) {}
@@ -46,7 +46,7 @@ jpeg_error_mgr* InstallErrorManager(ErrorManager& errors) {
 
 // The JPEG stream in one growing malloc block.
 struct MemoryDestination {
-  jpeg_destination_mgr base;
+  jpeg_destination_mgr base{};
   uint8_t* buffer = nullptr;
   size_t capacity = 0;
   size_t size = 0;
@@ -64,7 +64,7 @@ void Grow(j_compress_ptr codec, size_t capacity) {
   destination.base.next_output_byte = grown + used;
   destination.base.free_in_buffer = capacity - used;
 }
-void InitDestination(j_compress_ptr codec) { Grow(codec, 64 * 1024); }
+void InitDestination(j_compress_ptr codec) { Grow(codec, size_t{64} * 1024); }
 boolean EmptyOutputBuffer(j_compress_ptr codec) {  // called when the whole block is full
   Grow(codec, DestinationOf(codec).capacity * 2);
   return TRUE;
@@ -100,7 +100,7 @@ struct Decompression {
 
 bool Compress(Compression& c, const BgrRows& picture, uint8_t* row) {
   c.codec.err = InstallErrorManager(c.errors);
-  if (setjmp(c.errors.jump)) return false;
+  if (setjmp(c.errors.jump)) return false;  // NOLINT(cert-err52-cpp): see ErrorManager
   jpeg_create_compress(&c.codec);
   c.destination.base.init_destination = InitDestination;
   c.destination.base.empty_output_buffer = EmptyOutputBuffer;
@@ -118,7 +118,7 @@ bool Compress(Compression& c, const BgrRows& picture, uint8_t* row) {
   while (c.codec.next_scanline < c.codec.image_height) {
     // The picture's rows hold blue, green, red; the codec takes red first.
     const uint8_t* source = picture.top + static_cast<ptrdiff_t>(c.codec.next_scanline) * picture.stride;
-    for (int x = 0; x < picture.width; ++x) {
+    for (ptrdiff_t x = 0; x < picture.width; ++x) {
       row[3 * x] = source[3 * x + 2];
       row[3 * x + 1] = source[3 * x + 1];
       row[3 * x + 2] = source[3 * x];
@@ -132,7 +132,7 @@ bool Compress(Compression& c, const BgrRows& picture, uint8_t* row) {
 
 bool StartDecompress(Decompression& d, std::span<const uint8_t> jpeg) {
   d.codec.err = InstallErrorManager(d.errors);
-  if (setjmp(d.errors.jump)) return false;
+  if (setjmp(d.errors.jump)) return false;  // NOLINT(cert-err52-cpp): see ErrorManager
   jpeg_create_decompress(&d.codec);
   jpeg_mem_src(&d.codec, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
   jpeg_read_header(&d.codec, TRUE);
@@ -152,7 +152,7 @@ bool StartDecompress(Decompression& d, std::span<const uint8_t> jpeg) {
 }
 
 bool ReadIndices(Decompression& d, uint8_t* indices) {
-  if (setjmp(d.errors.jump)) return false;
+  if (setjmp(d.errors.jump)) return false;  // NOLINT(cert-err52-cpp): see ErrorManager
   while (d.codec.output_scanline < d.codec.output_height) {
     JSAMPROW rows[1] = {indices + static_cast<size_t>(d.codec.output_scanline) * d.codec.output_width};
     jpeg_read_scanlines(&d.codec, rows, 1);

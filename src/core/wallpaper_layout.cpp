@@ -53,25 +53,26 @@ int64_t TileStart(int64_t screen, int64_t tile) {
   return centred - (centred + tile - 1) / tile * tile;
 }
 
-WallpaperPlan PlanWallpaper(int64_t sw, int64_t sh, int64_t w, int64_t h, int32_t style1, int32_t style2) {
+WallpaperPlan PlanWallpaper(int64_t screenWidth, int64_t screenHeight, int64_t pictureWidth, int64_t pictureHeight,
+                            int32_t style1, int32_t style2) {
   WallpaperPlan plan;
-  const Rect screen{0, 0, std::max<int64_t>(sw, 0), std::max<int64_t>(sh, 0)};
+  const Rect screen{0, 0, std::max<int64_t>(screenWidth, 0), std::max<int64_t>(screenHeight, 0)};
   if (IsEmpty(screen)) return plan;
-  if (w <= 0 || h <= 0) {
+  if (pictureWidth <= 0 || pictureHeight <= 0) {
     // Nothing to lay, in either mode.
     plan.fills.push_back(screen);
     return plan;
   }
   if (style1 == 0) {
-    const int64_t x = CentredOffset(sw, w), y = CentredOffset(sh, h);
-    const Rect placed{x, y, x + w, y + h};
+    const int64_t x = CentredOffset(screenWidth, pictureWidth), y = CentredOffset(screenHeight, pictureHeight);
+    const Rect placed{x, y, x + pictureWidth, y + pictureHeight};
     plan.fills = Around(screen, placed);
     if (!IsEmpty(Intersect(screen, placed))) plan.copies.push_back({true, 0, 0, placed});
     return plan;
   }
-  const int64_t x0 = style2 == 0 ? 0 : TileStart(sw, w);
-  const int64_t y0 = style2 == 0 ? 0 : TileStart(sh, h);
-  PlanTiles(plan, sw, sh, w, h, x0, y0);
+  const int64_t x0 = style2 == 0 ? 0 : TileStart(screenWidth, pictureWidth);
+  const int64_t y0 = style2 == 0 ? 0 : TileStart(screenHeight, pictureHeight);
+  PlanTiles(plan, screenWidth, screenHeight, pictureWidth, pictureHeight, x0, y0);
   return plan;
 }
 

@@ -132,6 +132,8 @@ void TfrmSetting::CreateControls() {
 
 // ---- State set from code runs the handlers, as a click would.
 
+// Checking one radio button unchecks its partner through this same function, one level deep.
+// NOLINTNEXTLINE(misc-no-recursion)
 void TfrmSetting::SetChecked(Control id, bool checked) {
   if (IsChecked(Item(id)) == checked) return;
   SendMessageA(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -47,6 +47,8 @@ class TfrmSetting : public Window {
   // Creates the dialog, then the placement window, then the preview, all hidden and owned by the
   // host's window; the wallpaper picture starts empty.
   TfrmSetting(HWND owner, TCalendarSettings& settings);
+  TfrmSetting(const TfrmSetting&) = delete;
+  TfrmSetting& operator=(const TfrmSetting&) = delete;
   // Destroys the preview, the placement window and the dialog, in this order, and the picture.
   ~TfrmSetting() override;
 

@@ -5,7 +5,8 @@
 
 #include "graphics/graphics_error.h"
 
-extern "C" IMAGE_DOS_HEADER __ImageBase;
+// The linker's name for the start of this module's own image: its instance handle.
+extern "C" IMAGE_DOS_HEADER __ImageBase;  // NOLINT(bugprone-reserved-identifier)
 
 namespace tezun {
 namespace {

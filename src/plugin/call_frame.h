@@ -21,6 +21,8 @@ class CallFrame {
   CallFrame(HWND hostWindow, const char* registryKey);
   CallFrame(const CallFrame&) = delete;
   CallFrame& operator=(const CallFrame&) = delete;
+  // Closes the settings key, then the user's key.
+  ~CallFrame() = default;
 
   void LoadSettings() { tezun::LoadSettings(store_, CalendarSettings); }
   SettingsStore& store() { return store_; }

@@ -33,6 +33,9 @@ extern "C" int32_t __stdcall GetPlugInInfo(int32_t infoType, char* buffer) {
   if (!buffer) return 0;
   static const char* const kTexts[] = {"B", kPlugInDisplayName, "0106", "10"};
   buffer[0] = '\0';
-  if (infoType >= 0 && infoType < 4) std::strcpy(buffer, kTexts[infoType]);
+  if (infoType >= 0 && infoType < 4) {
+    // The host supplies room for the longest text; each is copied with its terminating NUL.
+    std::memcpy(buffer, kTexts[infoType], std::strlen(kTexts[infoType]) + 1);
+  }
   return 0;
 }

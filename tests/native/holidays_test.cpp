@@ -12,7 +12,7 @@ namespace {
 
 using namespace std::chrono;
 
-TDateTime Date(int y, unsigned m, unsigned d) { return DateOf(year{y} / m / d); }
+TDateTime Date(int y, unsigned m, unsigned d) { return DateOf(year{y} / month{m} / day{d}); }
 bool Holiday(int y, unsigned m, unsigned d) { return IsHoliday(Date(y, m, d)); }
 
 TEST(HolidayTable, IsBuiltFromItsShiftJisText) {

@@ -10,10 +10,10 @@ namespace {
 
 using namespace std::chrono;
 
-TDateTime Date(int y, unsigned m, unsigned d) { return DateOf(year{y} / m / d); }
+TDateTime Date(int y, unsigned m, unsigned d) { return DateOf(year{y} / month{m} / day{d}); }
 
 // A holiday test that names its days of one month explicitly.
-auto HolidaysOn(std::set<unsigned> daysOfMonth) {
+auto HolidaysOn(const std::set<unsigned>& daysOfMonth) {
   return [daysOfMonth](TDateTime date) {
     return daysOfMonth.contains(static_cast<unsigned>(year_month_day{*CalendarDay(date)}.day()));
   };

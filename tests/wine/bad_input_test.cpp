@@ -23,7 +23,8 @@ namespace {
 
 using RegistrySnapshot = std::map<std::string, std::string>;
 
-// Every value below a key: its path, type and data.
+// Every value below a key: its path, type and data. The registry is a tree; so is this walk.
+// NOLINTNEXTLINE(misc-no-recursion)
 void Collect(HKEY key, const std::string& path, RegistrySnapshot& snapshot, std::vector<BYTE>& data) {
   char name[16384];
   for (DWORD i = 0;; ++i) {
@@ -61,7 +62,7 @@ class BadInputTest : public ::testing::Test {
     FixTodayForTesting(DateOf(std::chrono::year{2026} / 5 / 13));
     settingsKey_ = sandbox_.HostKey();
   }
-  ~BadInputTest() override {
+  void TearDown() override {
     FixTodayForTesting(std::nullopt);
     FailBitmapCreationForTesting(std::nullopt);
     FailRegistryKeysForTesting(nullptr);
@@ -74,7 +75,9 @@ class BadInputTest : public ::testing::Test {
     const RegistrySnapshot before = leakRun_ ? RegistrySnapshot{} : Snapshot(sandbox_.HostKey());
     HBITMAP wallpaper = given;
     EXPECT_EQ(ExecutePlugIn(nullptr, key, &wallpaper), 0);
-    if (!leakRun_) EXPECT_TRUE(before == Snapshot(sandbox_.HostKey())) << "the registry's values changed";
+    if (!leakRun_) {
+      EXPECT_TRUE(before == Snapshot(sandbox_.HostKey())) << "the registry's values changed";
+    }
 
     if (wallpaper == given) {  // no new picture: the host keeps its own, whole
       EXPECT_EQ(test::IsBitmap(given), givenIsBitmap);
@@ -86,7 +89,9 @@ class BadInputTest : public ::testing::Test {
     EXPECT_EQ(shape.bmWidth, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(shape.bmHeight, GetSystemMetrics(SM_CYSCREEN));
     EXPECT_EQ(shape.bmBitsPixel, 24);
-    if (givenIsBitmap) EXPECT_FALSE(test::IsBitmap(given)) << "the host's bitmap was not deleted";
+    if (givenIsBitmap) {
+      EXPECT_FALSE(test::IsBitmap(given)) << "the host's bitmap was not deleted";
+    }
     DeleteObject(wallpaper);
     return true;
   }

@@ -16,7 +16,7 @@ namespace {
 using namespace std::chrono;
 using test::Pixels;
 
-TDateTime Date(int y, unsigned m, unsigned d) { return DateOf(year{y} / m / d); }
+TDateTime Date(int y, unsigned m, unsigned d) { return DateOf(year{y} / month{m} / day{d}); }
 
 constexpr uint32_t kPaper = 0xF0F0F0;  // as read back: 0x00RRGGBB
 
@@ -107,7 +107,7 @@ std::vector<uint32_t> PixelsOf(const Pixels& pixels, const Rect& r) {
   return values;
 }
 
-Rect Cell(int row, int column, int size = 28) {  // row 0: the header
+Rect Cell(int64_t row, int64_t column, int64_t size = 28) {  // row 0: the header
   return {column * size, row * size, (column + 1) * size, (row + 1) * size};
 }
 

@@ -22,6 +22,8 @@ class PluginDll {
     std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
     module_ = LoadLibraryW((self.substr(0, self.find_last_of(L"\\/") + 1) + L"Tezun.bpi").c_str());
   }
+  PluginDll(const PluginDll&) = delete;
+  PluginDll& operator=(const PluginDll&) = delete;
   ~PluginDll() {
     if (module_) FreeLibrary(module_);
   }
@@ -109,9 +111,9 @@ TEST_F(ExecutePlugInTest, ReturnsANewScreenSized24BitBitmapAndDeletesTheOldOne) 
   DeleteDC(dc);
   DeleteObject(wallpaper);
 
-  EXPECT_TRUE(sandbox_.KeyExists(sandbox_.SettingsPath())) << "the call creates the settings key";
-  EXPECT_TRUE(sandbox_.ValueNames(sandbox_.SettingsPath()).empty()) << "and writes nothing";
-  EXPECT_TRUE(sandbox_.SubkeyNames(sandbox_.SettingsPath()).empty());
+  EXPECT_TRUE(test::KeyExists(sandbox_.SettingsPath())) << "the call creates the settings key";
+  EXPECT_TRUE(test::ValueNames(sandbox_.SettingsPath()).empty()) << "and writes nothing";
+  EXPECT_TRUE(test::SubkeyNames(sandbox_.SettingsPath()).empty());
 }
 
 TEST_F(ExecutePlugInTest, DefaultsDrawA200SquareCalendarAtTheTopLeft) {

@@ -20,7 +20,7 @@ class PlacementWindowTest : public ::testing::Test {
     settings_.BgColor = 0x00E0FFE0;
     FixTodayForTesting(DateOf(std::chrono::year{2026} / 5 / 13));
   }
-  ~PlacementWindowTest() override { FixTodayForTesting(std::nullopt); }
+  void TearDown() override { FixTodayForTesting(std::nullopt); }
 
   test::Pixels Shown() { return test::ReadPixels(window_.Image1().Picture().Handle()); }
 

@@ -51,7 +51,7 @@ int InkIn(const test::Pixels& pixels, RECT r, uint32_t paper) {
 class SettingsDialogTest : public ::testing::Test {
  protected:
   SettingsDialogTest() { FixTodayForTesting(DateOf(std::chrono::year{2026} / 5 / 13)); }
-  ~SettingsDialogTest() override {
+  void TearDown() override {
     FixTodayForTesting(std::nullopt);
     FixDisplayDepthForTesting(std::nullopt);
     FailRegistryWritesForTesting(nullptr);
@@ -236,10 +236,10 @@ TEST_F(SettingsDialogTest, CancelWritesOnlyTheFourPositions) {
     ClickControl(dialog, Id::optTile);
     ClickControl(dialog, Id::btnCancel);
   });
-  const std::vector<std::string> sections = sandbox_.SubkeyNames(sandbox_.SettingsPath());
+  const std::vector<std::string> sections = test::SubkeyNames(sandbox_.SettingsPath());
   EXPECT_EQ(std::set<std::string>(sections.begin(), sections.end()), (std::set<std::string>{"Calender", "Position"}));
-  EXPECT_EQ(sandbox_.ValueNames(sandbox_.SettingsPath("Position")).size(), 2u);
-  EXPECT_EQ(sandbox_.ValueNames(sandbox_.SettingsPath("Calender")).size(), 2u);
+  EXPECT_EQ(test::ValueNames(sandbox_.SettingsPath("Position")).size(), 2u);
+  EXPECT_EQ(test::ValueNames(sandbox_.SettingsPath("Calender")).size(), 2u);
   EXPECT_EQ(Stored("Calender", "Left"), "0");
   EXPECT_FALSE(test::IsBitmap(wallpaper)) << "the host's bitmap is deleted";
   ExpectNoWindowLeft();
@@ -247,7 +247,7 @@ TEST_F(SettingsDialogTest, CancelWritesOnlyTheFourPositions) {
 
 TEST_F(SettingsDialogTest, CloseBoxIsCancel) {
   Run(nullptr, [&](HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); });
-  EXPECT_FALSE(sandbox_.KeyExists(sandbox_.SettingsPath("Option")));
+  EXPECT_FALSE(test::KeyExists(sandbox_.SettingsPath("Option")));
   EXPECT_EQ(Stored("Position", "Top"), "0");
   ExpectNoWindowLeft();
 }
@@ -258,7 +258,7 @@ TEST_F(SettingsDialogTest, OkWritesEverySettingAndThePositions) {
   int values = 0;
   for (const char* section : {"Option", "Font\\Weekday", "Font\\Saturday", "Font\\Sunday", "Font\\Holiday",
                               "Font\\DayOfWeek", "Position", "Calender"}) {
-    for (const auto& name : sandbox_.ValueNames(sandbox_.SettingsPath(section))) {
+    for (const auto& name : test::ValueNames(sandbox_.SettingsPath(section))) {
       Stored(section, name);  // checks the type
       ++values;
     }
@@ -384,7 +384,7 @@ TEST_F(SettingsDialogTest, AValueThatCannotBeReadIsShownAndNothingIsWritten) {
   answer.join();
   ASSERT_TRUE(message);
   EXPECT_EQ(*message, "'Width'" + test::Bytes("20 82 CC 83 66 81 5B 83 5E 8C 5E 82 AA 95 73 90 B3 82 C5 82 B7"));
-  EXPECT_FALSE(sandbox_.KeyExists(sandbox_.SettingsPath("Position")));
+  EXPECT_FALSE(test::KeyExists(sandbox_.SettingsPath("Position")));
   EXPECT_FALSE(test::IsBitmap(wallpaper));
   EXPECT_EQ(test::FindTopWindow(kSettingClass), nullptr);
 }

@@ -21,13 +21,13 @@ class SettingsRegistryTest : public ::testing::Test {
 };
 
 TEST_F(SettingsRegistryTest, MissingKeyIsCreatedEmptyAndDefaultsHold) {
-  ASSERT_FALSE(sandbox_.KeyExists(sandbox_.SettingsPath()));
+  ASSERT_FALSE(test::KeyExists(sandbox_.SettingsPath()));
   TCalendarSettings settings;
   LoadSettings(Open(), settings);
   EXPECT_EQ(settings, DefaultSettings());
-  EXPECT_TRUE(sandbox_.KeyExists(sandbox_.SettingsPath()));
-  EXPECT_TRUE(sandbox_.SubkeyNames(sandbox_.SettingsPath()).empty());
-  EXPECT_TRUE(sandbox_.ValueNames(sandbox_.SettingsPath()).empty());
+  EXPECT_TRUE(test::KeyExists(sandbox_.SettingsPath()));
+  EXPECT_TRUE(test::SubkeyNames(sandbox_.SettingsPath()).empty());
+  EXPECT_TRUE(test::ValueNames(sandbox_.SettingsPath()).empty());
 }
 
 TEST_F(SettingsRegistryTest, DwordWidthStopsTheLoadAfterTop) {
@@ -57,11 +57,11 @@ TEST_F(SettingsRegistryTest, DwordWidthStopsTheLoadAfterTop) {
 TEST_F(SettingsRegistryTest, SaveAfterDefaultsWritesThirtyTextValues) {
   auto store = Open();
   SaveSettings(store, DefaultSettings());
-  EXPECT_EQ(sandbox_.ValueNames(sandbox_.SettingsPath("Option")).size(), 10u);
+  EXPECT_EQ(test::ValueNames(sandbox_.SettingsPath("Option")).size(), 10u);
   int values = 0;
   for (const char* section :
        {"Option", "Font\\Weekday", "Font\\Saturday", "Font\\Sunday", "Font\\Holiday", "Font\\DayOfWeek"}) {
-    for (const auto& name : sandbox_.ValueNames(sandbox_.SettingsPath(section))) {
+    for (const auto& name : test::ValueNames(sandbox_.SettingsPath(section))) {
       const auto value = sandbox_.Get(section, name);
       ASSERT_TRUE(value);
       EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ)) << section << "/" << name;
@@ -72,7 +72,7 @@ TEST_F(SettingsRegistryTest, SaveAfterDefaultsWritesThirtyTextValues) {
   EXPECT_EQ(sandbox_.Get("Option", "TodayColor")->data, std::string("16777215\0", 9));
   EXPECT_EQ(sandbox_.Get("Font\\Saturday", "FontColor")->data, std::string("16776960\0", 9));
   EXPECT_EQ(sandbox_.Get("Font\\Weekday", "FontName")->data, Bytes("82 6C 82 72 20 83 53 83 56 83 62 83 4E 00"));
-  EXPECT_EQ(sandbox_.SubkeyNames(sandbox_.SettingsPath("Font")).size(), 5u);
+  EXPECT_EQ(test::SubkeyNames(sandbox_.SettingsPath("Font")).size(), 5u);
 }
 
 TEST_F(SettingsRegistryTest, SavedSettingsLoadBack) {

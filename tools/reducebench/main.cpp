@@ -61,6 +61,8 @@ void WritePpm(const std::filesystem::path& path, const std::vector<uint8_t>& bgr
 }  // namespace
 
 int main() {
+  // The bench runs libjpeg's own command-line tools through the shell, on purpose and alone.
+  // NOLINTNEXTLINE(cert-env33-c,concurrency-mt-unsafe)
   if (std::system("command -v cjpeg >/dev/null && command -v djpeg >/dev/null") != 0) {
     std::fprintf(stderr, "reducebench: cjpeg and djpeg are missing (Debian's libjpeg-turbo-progs)\n");
     return 1;
@@ -69,7 +71,7 @@ int main() {
   std::filesystem::create_directories(work);
   const std::vector<uint8_t> picture = Photograph();
   WritePpm(work / "in.ppm", picture);
-  const tezun::BgrRows rows{picture.data(), kWidth * 3, kWidth, kHeight};
+  const tezun::BgrRows rows{picture.data(), ptrdiff_t{kWidth} * 3, kWidth, kHeight};
 
   size_t colours = 0;
   const double ours = MedianSeconds([&] { colours = tezun::ReduceColours(rows).palette.size(); });
@@ -77,6 +79,7 @@ int main() {
                             "' && cjpeg -quality 90 -dct float -outfile out.jpg in.ppm"
                             " && djpeg -colors 236 -dct float -dither fs -bmp -outfile out.bmp out.jpg";
   const double theirs = MedianSeconds([&] {
+    // NOLINTNEXTLINE(cert-env33-c,concurrency-mt-unsafe): as above
     if (std::system(tools.c_str()) != 0) std::fprintf(stderr, "reducebench: the tools failed\n");
   });
   std::filesystem::remove_all(work);

@@ -44,8 +44,9 @@ struct Trial {
   std::vector<double> times;
 
   double Median() {
-    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-    return times[times.size() / 2];
+    const auto middle = times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2);
+    std::nth_element(times.begin(), middle, times.end());
+    return *middle;
   }
 };
 
@@ -93,7 +94,7 @@ TCalendarSettings Settings(int32_t style1, int32_t style2, bool calendar) {
 
 // A composition of a fresh picture each time, as the host hands one over; the result is dropped
 // at once, so that only one composition's pictures are alive at a time.
-Trial Composition(std::string name, SIZE screen, SIZE picture, TCalendarSettings settings) {
+Trial Composition(std::string name, SIZE screen, SIZE picture, const TCalendarSettings& settings) {
   auto wallpaper = std::make_shared<BitmapHandle>();
   return {std::move(name),
           [=] { *wallpaper = Picture(picture.cx, picture.cy); },

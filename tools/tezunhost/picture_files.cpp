@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "graphics/gdi_handles.h"
 #include "host_error.h"
 
 namespace tezunhost {
@@ -114,13 +115,12 @@ HBITMAP ReadPicture(const std::wstring& path) {
 
   const BITMAPINFO info = TopDown24(static_cast<int>(width), static_cast<int>(height));
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  tezun::BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap) throw HostError(what + ": no memory for " + std::to_string(width) + " x " + std::to_string(height));
-  const HRESULT copied = pixels->CopyPixels(nullptr, static_cast<UINT>(stride), static_cast<UINT>(stride * height),
-                                            static_cast<BYTE*>(bits));
-  if (FAILED(copied)) DeleteObject(bitmap);
-  Check(copied, what);
-  return bitmap;
+  Check(pixels->CopyPixels(nullptr, static_cast<UINT>(stride), static_cast<UINT>(stride * height),
+                           static_cast<BYTE*>(bits)),
+        what);
+  return bitmap.release();
 }
 
 void WritePicture(HBITMAP bitmap, const std::wstring& path) {

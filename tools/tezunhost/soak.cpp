@@ -79,8 +79,8 @@ int Soak(const PluginModule& plugin, int calls) {
   std::printf("%d calls of ExecutePlugIn on a %d x %d screen (centred and tiled, both marks for today)\n", calls, width,
               height);
   std::printf("%-34s %12s %12s %10s\n", "", "before", "after", "growth");
-  std::printf("%-34s %9.2f MiB %9.2f MiB %+7.2f MiB\n", "private bytes", MiB(before.privateBytes),
-              MiB(after.privateBytes), MiB(privateGrowth));
+  std::printf("%-34s %9.2f MiB %9.2f MiB %+7.2f MiB\n", "private bytes", MiB(static_cast<double>(before.privateBytes)),
+              MiB(static_cast<double>(after.privateBytes)), MiB(privateGrowth));
   std::printf("%-34s %12lu %12lu %+10ld\n", "handles", before.handles, after.handles, handleGrowth);
   std::printf("%-34s %12lu %12lu %+10ld\n", after.gdiReported ? "GDI objects" : "GDI objects (estimated from slots)",
               before.gdiObjects, after.gdiObjects, gdiGrowth);

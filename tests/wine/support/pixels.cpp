@@ -100,9 +100,9 @@ HBITMAP MakePatternBitmap(int width, int height, int bitsPerPixel, bool topDown)
               static_cast<uint16_t>(((c >> 19) & 0x1F) << 10 | ((c >> 11) & 0x1F) << 5 | ((c >> 3) & 0x1F));
           break;
         case 24:
-          row[x * 3] = c & 0xFF;
-          row[x * 3 + 1] = (c >> 8) & 0xFF;
-          row[x * 3 + 2] = (c >> 16) & 0xFF;
+          row[size_t{3} * x] = c & 0xFF;
+          row[size_t{3} * x + 1] = (c >> 8) & 0xFF;
+          row[size_t{3} * x + 2] = (c >> 16) & 0xFF;
           break;
         case 32:
           reinterpret_cast<uint32_t*>(row)[x] = c;

@@ -36,7 +36,8 @@ std::string RegistrySandbox::SettingsPath(const std::string& section) const {
   return hostKey_ + "\\Tezun" + (section.empty() ? "" : "\\" + section);
 }
 
-void RegistrySandbox::Put(const std::string& section, const std::string& name, DWORD type, const std::string& data) {
+void RegistrySandbox::Put(const std::string& section, const std::string& name, DWORD type,
+                          const std::string& data) const {
   HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, SettingsPath(section).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                             &key, nullptr),
@@ -61,9 +62,9 @@ std::optional<RawValue> RegistrySandbox::Get(const std::string& section, const s
   return RawValue{type, data};
 }
 
-bool RegistrySandbox::KeyExists(const std::string& path) const { return OpenKey(path).get() != nullptr; }
+bool KeyExists(const std::string& path) { return OpenKey(path).get() != nullptr; }
 
-std::vector<std::string> RegistrySandbox::SubkeyNames(const std::string& path) const {
+std::vector<std::string> SubkeyNames(const std::string& path) {
   std::vector<std::string> names;
   OpenKey key(path);
   char name[256];
@@ -76,7 +77,7 @@ std::vector<std::string> RegistrySandbox::SubkeyNames(const std::string& path) c
   return names;
 }
 
-std::vector<std::string> RegistrySandbox::ValueNames(const std::string& path) const {
+std::vector<std::string> ValueNames(const std::string& path) {
   std::vector<std::string> names;
   OpenKey key(path);
   char name[256];

@@ -27,21 +27,21 @@ class RegistrySandbox {
   const std::string& HostKey() const { return hostKey_; }
   std::string SettingsPath(const std::string& section = "") const;
 
-  void Put(const std::string& section, const std::string& name, DWORD type, const std::string& data);
-  void PutText(const std::string& section, const std::string& name, const std::string& text) {
+  void Put(const std::string& section, const std::string& name, DWORD type, const std::string& data) const;
+  void PutText(const std::string& section, const std::string& name, const std::string& text) const {
     Put(section, name, REG_SZ, text + '\0');
   }
   std::optional<RawValue> Get(const std::string& section, const std::string& name) const;
-
-  bool KeyExists(const std::string& path) const;
-  std::vector<std::string> SubkeyNames(const std::string& path) const;
-  std::vector<std::string> ValueNames(const std::string& path) const;
 
  private:
   std::string hostKey_;
 };
 
-// Removes a key of HKEY_CURRENT_USER with everything below it.
+// Keys of HKEY_CURRENT_USER by their whole path.
+bool KeyExists(const std::string& path);
+std::vector<std::string> SubkeyNames(const std::string& path);
+std::vector<std::string> ValueNames(const std::string& path);
+// Removes a key with everything below it.
 void DeleteKeyTree(const std::string& path);
 
 }  // namespace tezun::test
