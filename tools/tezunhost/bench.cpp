@@ -173,7 +173,7 @@ int Bench() {
         Composition("tiled about the centre, 1 x 1", screen, {1, 1}, Settings(1, 1, true)),
         Composition("centred, screen-sized, no calendar", screen, screen, Settings(0, 0, false)),
     };
-    RunSideBySide(trials, screen.cx > 2000 ? 11 : 31);
+    RunSideBySide(trials, screen.cx > 2000 ? 15 : 61);
     const double baseline = trials[0].Median();
     for (Trial& trial : trials) {
       const double time = trial.Median();
