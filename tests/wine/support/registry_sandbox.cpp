@@ -64,30 +64,34 @@ std::optional<RawValue> RegistrySandbox::Get(const std::string& section, const s
 
 bool KeyExists(const std::string& path) { return OpenKey(path).get() != nullptr; }
 
-std::vector<std::string> SubkeyNames(const std::string& path) {
+namespace {
+
+// The names one of RegEnumKeyExA and RegEnumValueA lists under a key, index after index.
+template <class Enumerate>
+std::vector<std::string> Names(const std::string& path, Enumerate enumerate) {
   std::vector<std::string> names;
   OpenKey key(path);
   char name[256];
-  for (DWORD i = 0;; ++i) {
+  for (DWORD i = 0; key.get(); ++i) {
     DWORD size = sizeof name;
-    if (!key.get() || RegEnumKeyExA(key.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-      break;
+    if (enumerate(key.get(), i, name, &size) != ERROR_SUCCESS) break;
     names.emplace_back(name, size);
   }
   return names;
 }
 
+}  // namespace
+
+std::vector<std::string> SubkeyNames(const std::string& path) {
+  return Names(path, [](HKEY key, DWORD i, char* name, DWORD* size) {
+    return RegEnumKeyExA(key, i, name, size, nullptr, nullptr, nullptr, nullptr);
+  });
+}
+
 std::vector<std::string> ValueNames(const std::string& path) {
-  std::vector<std::string> names;
-  OpenKey key(path);
-  char name[256];
-  for (DWORD i = 0;; ++i) {
-    DWORD size = sizeof name;
-    if (!key.get() || RegEnumValueA(key.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-      break;
-    names.emplace_back(name, size);
-  }
-  return names;
+  return Names(path, [](HKEY key, DWORD i, char* name, DWORD* size) {
+    return RegEnumValueA(key, i, name, size, nullptr, nullptr, nullptr, nullptr);
+  });
 }
 
 void DeleteKeyTree(const std::string& path) { RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str()); }
