@@ -342,24 +342,25 @@ int TfrmSetting::ShowModal() {
 
 bool TfrmSetting::PreTranslateMessage(const MSG& msg) {
   // Tab follows the dialog's own order, which the overlapping choose button keeps out of the
-  // controls' stacking order; a radio group is entered at its checked item.
+  // controls' stacking order. A set of radio buttons is one stop, entered at its checked item.
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || !IsChild(Handle(), msg.hwnd)) return false;
-  const bool backwards = GetKeyState(VK_SHIFT) < 0;
-  auto target = [&](Control stop) -> HWND {
-    if (stop == optCenter) return Item(IsChecked(Item(optTile)) ? optTile : optCenter);
+  auto members = [](Control stop) -> std::pair<Control, Control> {
+    if (stop == optCenter) return {optCenter, optTile};
     if (stop == rgDayOfWeek || stop == rgTodayColor)
-      return Item(static_cast<Control>(stop + std::max(ItemIndex(stop), 0) + 1));
-    return Item(stop);
+      return {static_cast<Control>(stop + 1), static_cast<Control>(stop + 2)};
+    return {stop, stop};
+  };
+  auto target = [&](Control stop) {
+    const auto [first, second] = members(stop);
+    return Item(IsChecked(Item(second)) ? second : first);
   };
   const HWND focused = GetFocus();
   size_t at = 0;
   for (size_t i = 0; i < tabOrder_.size(); ++i) {
-    const HWND stop = target(tabOrder_[i]);
-    if (stop == focused || (tabOrder_[i] == optCenter && (focused == Item(optCenter) || focused == Item(optTile))) ||
-        GetParent(focused) == stop) {
-      at = i;
-    }
+    const auto [first, second] = members(tabOrder_[i]);
+    if (focused == Item(first) || focused == Item(second)) at = i;
   }
+  const bool backwards = GetKeyState(VK_SHIFT) < 0;
   for (size_t step = 1; step <= tabOrder_.size(); ++step) {
     const size_t next = (at + (backwards ? tabOrder_.size() - step : step)) % tabOrder_.size();
     const HWND candidate = target(tabOrder_[next]);

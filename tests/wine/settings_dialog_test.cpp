@@ -166,6 +166,31 @@ TEST_F(SettingsDialogTest, ShowingRunsTheHandlersOfTheStoredTiledState) {
   EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), "0");
 }
 
+TEST_F(SettingsDialogTest, TabFollowsTheDialogsOrderAndSkipsWhatIsDisabled) {
+  sandbox_.PutText("Option", "TodayStyle", "1");  // the choose button, above the item it overlaps, is a stop
+  std::vector<int> visited;
+  Run(nullptr, [&](HWND dialog) {
+    const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
+    auto focused = [&] {
+      GUITHREADINFO info{};
+      info.cbSize = sizeof info;
+      GetGUIThreadInfo(thread, &info);
+      return GetDlgCtrlID(info.hwndFocus);
+    };
+    ClickControl(dialog, Id::rgDayOfWeekEnglish);  // focused, and its set is entered there from now on
+    for (int i = 0; i < 13; ++i) {
+      PostMessageA(GetDlgItem(dialog, focused()), WM_KEYDOWN, VK_TAB, 0);
+      test::WaitUntil([] { return false; }, 60ms);
+      visited.push_back(focused());
+    }
+    ClickControl(dialog, Id::btnCancel);
+  });
+  // Centred: chkCenter is disabled and passed over.
+  EXPECT_EQ(visited, (std::vector<int>{Id::rgTodayColorColoured, Id::btnTodayColor, Id::btnDayOfWeek, Id::btnWeekDay,
+                                       Id::btnSaturday, Id::btnSunday, Id::btnHoliday, Id::btnOK, Id::btnCancel,
+                                       Id::btnBGColor, Id::btnPreview, Id::optCenter, Id::rgDayOfWeekEnglish}));
+}
+
 TEST_F(SettingsDialogTest, HandlersChangeTheSettingsAndRedrawTheCalendar) {
   Run(nullptr, [&](HWND dialog) {
     ClickControl(dialog, Id::optTile);
