@@ -275,7 +275,12 @@ void TfrmSetting::btnPreviewClick() {
   working.Assign(picture_);
   working.SetPixelFormat24();
   HBITMAP composed = working.Detach();
-  ComposeWallpaper(composed, settings_);
+  try {
+    ComposeWallpaper(composed, settings_);
+  } catch (...) {
+    working.Adopt(composed);  // the copy is still ours when the composition fails
+    throw;
+  }
   working.Adopt(composed);
   if (IsLowColourDisplay(ScreenBitsPerPixel())) ReduceForLowColourDisplay(working);
 

@@ -12,6 +12,7 @@
 #include "graphics/screen.h"
 #include "plugin/exports.h"
 #include "plugin/win32_registry.h"
+#include "process_resources.h"
 #include "render/today.h"
 #include "support/bytes.h"
 #include "support/dialog_driver.h"
@@ -345,22 +346,34 @@ TEST_F(SettingsDialogTest, PreviewIsReducedExactlyOnDisplaysOfEightBitsOrFewer) 
   EXPECT_GT(coloursShown(32), 5000u);
 }
 
+// The preview's picture fails at its copy (0), at the composed screen (1) and at today's mark (2).
 TEST_F(SettingsDialogTest, AnErrorInACommandIsShownAndTheDialogGoesOn) {
-  std::optional<std::string> message;
-  bool stillOpen = false;
-  Run(test::MakePatternBitmap(64, 64), [&](HWND dialog) {
-    FailBitmapCreationForTesting(0);
-    ClickControl(dialog, Id::btnPreview);
-    message = test::DismissMessageBox(dialog);
-    FailBitmapCreationForTesting(std::nullopt);
-    stillOpen = IsWindowVisible(dialog);
-    ClickControl(dialog, Id::btnCancel);
-  });
-  ASSERT_TRUE(message);
-  EXPECT_NE(message->find("bitmap"), std::string::npos) << *message;
-  EXPECT_TRUE(stillOpen);
-  EXPECT_EQ(test::FindTopWindow(kPreviewClass), nullptr) << "no preview without a picture";
-  ExpectNoWindowLeft();
+  for (int failing : {0, 1, 2}) {
+    SCOPED_TRACE(failing);
+    std::optional<std::string> message;
+    bool stillOpen = false;
+    long gdiGrowth = 0;
+    Run(test::MakePatternBitmap(64, 64), [&](HWND dialog) {
+      auto failedPreview = [&] {
+        FailBitmapCreationForTesting(failing);
+        ClickControl(dialog, Id::btnPreview);
+        message = test::DismissMessageBox(dialog);
+        FailBitmapCreationForTesting(std::nullopt);
+      };
+      failedPreview();  // the message box's resources settle
+      const auto before = tezunhost::MeasureProcessResources().gdiObjects;
+      for (int i = 0; i < 10; ++i) failedPreview();
+      gdiGrowth = static_cast<long>(tezunhost::MeasureProcessResources().gdiObjects) - static_cast<long>(before);
+      stillOpen = IsWindowVisible(dialog);
+      ClickControl(dialog, Id::btnCancel);
+    });
+    ASSERT_TRUE(message);
+    EXPECT_NE(message->find("bitmap"), std::string::npos) << *message;
+    EXPECT_TRUE(stillOpen);
+    EXPECT_LE(gdiGrowth, 4) << "a failed preview leaves GDI objects behind";
+    EXPECT_EQ(test::FindTopWindow(kPreviewClass), nullptr) << "no preview without a picture";
+    ExpectNoWindowLeft();
+  }
 }
 
 // The first, a middle and the last value of a save, and a position.
