@@ -26,24 +26,40 @@ constexpr ClassEntry kClasses[] = {
     {kSettingClass, 0, COLOR_BTNFACE + 1},
 };
 
-struct DisabledWindows {
+struct EnabledWindows {
   HWND except;
   std::vector<HWND> windows;
 };
 
 BOOL CALLBACK CollectEnabled(HWND hwnd, LPARAM data) {
-  auto& walk = *reinterpret_cast<DisabledWindows*>(data);
+  auto& walk = *reinterpret_cast<EnabledWindows*>(data);
   if (hwnd != walk.except && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) walk.windows.push_back(hwnd);
   return TRUE;
 }
 
-// Disables the thread's visible, enabled top-level windows other than `except`.
-std::vector<HWND> DisableThreadWindows(HWND except) {
-  DisabledWindows walk{except, {}};
-  EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&walk));
-  for (HWND hwnd : walk.windows) EnableWindow(hwnd, FALSE);
-  return walk.windows;
-}
+// Shows a window modally while it lives: the thread's other visible, enabled top-level windows
+// (the host's among them) are disabled, and enabled again however the modal run ends, before
+// the window hides so that activation goes back to them.
+class ModalScope {
+ public:
+  explicit ModalScope(HWND window) : window_(window) {
+    EnabledWindows walk{window, {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&walk));
+    disabled_ = std::move(walk.windows);
+    for (HWND hwnd : disabled_) EnableWindow(hwnd, FALSE);
+    ShowWindow(window_, SW_SHOW);
+  }
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+  ~ModalScope() {
+    for (HWND hwnd : disabled_) EnableWindow(hwnd, TRUE);
+    ShowWindow(window_, SW_HIDE);
+  }
+
+ private:
+  HWND window_;
+  std::vector<HWND> disabled_;
+};
 
 }  // namespace
 
@@ -141,8 +157,7 @@ void Window::SetClientSize(int width, int height) {
 
 int Window::ShowModal() {
   modalResult_ = mrNone;
-  const std::vector<HWND> disabled = DisableThreadWindows(hwnd_);
-  ShowWindow(hwnd_, SW_SHOW);
+  const ModalScope modal(hwnd_);
   FormShow();
   MSG msg{};
   while (modalResult_ == mrNone) {
@@ -157,8 +172,6 @@ int Window::ShowModal() {
       DispatchMessageA(&msg);
     }
   }
-  for (HWND hwnd : disabled) EnableWindow(hwnd, TRUE);
-  Hide();
   return modalResult_;
 }
 

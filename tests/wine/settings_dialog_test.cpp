@@ -376,6 +376,41 @@ TEST_F(SettingsDialogTest, AnErrorInACommandIsShownAndTheDialogGoesOn) {
   }
 }
 
+// Whichever bitmap fails while the sequence opens and runs the dialog, the host's own window is
+// usable again afterwards and none of ours is left: the sequence must not end with the host
+// disabled, as a modal window leaves its owner while it is up.
+TEST_F(SettingsDialogTest, AFailureAnywhereLeavesTheHostWindowEnabled) {
+  HWND host = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                              nullptr, nullptr);
+  ASSERT_NE(host, nullptr);
+  for (int failing : {0, 1, 2, 3, 4, 5, 100}) {
+    SCOPED_TRACE(failing);
+    FailBitmapCreationForTesting(failing);
+    std::atomic<bool> returned = false;
+    std::thread user([&] {
+      // Error messages are answered; a dialog that opens after all is cancelled.
+      test::WaitUntil(
+          [&] {
+            if (HWND box = test::FindTopWindow("#32770")) PostMessageA(box, WM_COMMAND, IDOK, 0);
+            HWND dialog = test::FindTopWindow(kSettingClass);
+            if (dialog && IsWindowEnabled(dialog)) ClickControl(dialog, Id::btnCancel);
+            return returned.load();
+          },
+          20s);
+    });
+    EXPECT_EQ(SettingPlugIn(host, sandbox_.HostKey().c_str(), test::MakePatternBitmap(64, 64)), 0);
+    returned = true;
+    user.join();
+    FailBitmapCreationForTesting(std::nullopt);
+    EXPECT_TRUE(IsWindowEnabled(host)) << "the host's window is left disabled";
+    EXPECT_EQ(test::FindTopWindow(kSettingClass), nullptr);
+    EXPECT_EQ(test::FindTopWindow(kCalenderClass), nullptr);
+    EXPECT_EQ(test::FindTopWindow(kPreviewClass), nullptr);
+    EnableWindow(host, TRUE);
+  }
+  DestroyWindow(host);
+}
+
 // The first, a middle and the last value of a save, and a position.
 TEST_F(SettingsDialogTest, AFailedSaveIsShownAndThePositionsAreStillWritten) {
   for (const char* failing : {"Style1", "Width", "FontStyle", "Left"}) {
