@@ -14,7 +14,7 @@ DEPS_PREFIX=${TEZUN_DEPS_PREFIX:-/opt/tezun-deps}
 packages=(
   build-essential cmake ninja-build pkg-config dpkg-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix nasm
-  wine64 xvfb xauth x11-utils fonts-ipafont-gothic fonts-dejavu-core locales
+  wine64 xvfb xauth x11-utils fonts-ipafont-gothic fonts-dejavu-core fonts-wine locales
   googletest libjpeg62-turbo-dev libjpeg-turbo-progs
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck
 )
@@ -42,6 +42,30 @@ fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "install-deps: installing ${missing[*]}"
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The product is 32-bit: Debian's 32-bit Wine runs it, with the i386 X libraries its display
+# driver loads. Where the machine cannot run 32-bit code the probe says so and the 32-bit
+# runtime tests are skipped; everything else still goes on.
+i386_packages=(
+  wine32:i386 libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxfixes3:i386
+  libxinerama1:i386 libxcomposite1:i386 libxxf86vm1:i386
+)
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  apt-get update -qq
+fi
+missing=()
+for p in "${i386_packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "install-deps: installing ${missing[*]}"
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null ||
+    echo "install-deps: 32-bit Wine could not be installed; its tests will be skipped" >&2
+fi
+if ! reason=$("$(dirname "$0")/probe-32bit"); then
+  echo "install-deps: this machine runs no 32-bit code: $reason" >&2
 fi
 
 # Wine picks its ANSI code page from the locale: ja_JP.UTF-8 gives code page 932.
