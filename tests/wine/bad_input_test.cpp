@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 
 #include "core/settings_store.h"
 #include "graphics/bitmap.h"
@@ -165,6 +166,38 @@ TEST_F(BadInputTest, APictureTooLargeToCopyIsNeverCopied) {
   GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
   EXPECT_LT(static_cast<double>(memory.PeakWorkingSetSize - before), picture + screen + 32.0 * (1 << 20))
       << "a second copy of the picture was made";
+}
+
+// A 32-bit host may hand over a picture so large that no second copy of it fits the address
+// space: the composition must work from the picture itself, and nothing may be left behind.
+TEST_F(BadInputTest, APictureWhoseCopyCannotFitTheAddressSpace) {
+  if (sizeof(void*) > 4) GTEST_SKIP() << "every copy fits a 64-bit address space; see the test above";
+  auto makeSquare = [](int side) { return test::MakeGreyBitmap(side, side, 0x77); };
+  int side = 16000;  // 732 MiB: more than the address space has room for in one piece
+  HBITMAP huge = nullptr;
+  while (!huge && side > 8000) huge = makeSquare(side -= 250);
+  ASSERT_NE(huge, nullptr);
+  HBITMAP copy = makeSquare(side);
+  EXPECT_EQ(copy, nullptr) << "a second " << side << " x " << side << " picture fits: the case is not tested";
+  if (copy) DeleteObject(copy);
+
+  // Centred, tiled, centred: the last two measured, once the first has settled what it settles.
+  tezunhost::ProcessResources before;
+  for (int call = 0; call < 3; ++call) {
+    SCOPED_TRACE(call);
+    if (call == 1) before = tezunhost::MeasureProcessResources();
+    sandbox_.PutText("Option", "Style1", call == 1 ? "1" : "0");
+    HBITMAP wallpaper = huge ? std::exchange(huge, nullptr) : makeSquare(side);
+    ASSERT_NE(wallpaper, nullptr);
+    EXPECT_EQ(ExecutePlugIn(nullptr, settingsKey_.c_str(), &wallpaper), 0);
+    const test::Pixels pixels = test::ReadPixels(wallpaper);
+    DeleteObject(wallpaper);
+    ASSERT_EQ(pixels.width, GetSystemMetrics(SM_CXSCREEN)) << "no new picture";
+    EXPECT_EQ(pixels.at(pixels.width - 1, pixels.height - 1), 0x777777u) << "the picture covers the screen";
+  }
+  const tezunhost::ProcessResources after = tezunhost::MeasureProcessResources();
+  EXPECT_LE(static_cast<double>(after.privateBytes) - static_cast<double>(before.privateBytes), 1 << 20);
+  EXPECT_LE(static_cast<long>(after.gdiObjects) - static_cast<long>(before.gdiObjects), 4);
 }
 
 TEST_F(BadInputTest, RegistryKeyTexts) {

@@ -1,6 +1,8 @@
 // The calendar placement window, a real window on the display, driven by real mouse input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <thread>
 
 #include "forms/calender.h"
@@ -83,38 +85,37 @@ TEST_F(PlacementWindowTest, ResizingRedrawsAtTheNewSize) {
 }
 
 TEST_F(PlacementWindowTest, LeftDragMovesTheWindowRightPressDoesNot) {
+  // Pressed at `grab`, dragged by (100, 40) in five steps and released, all from a second thread.
+  auto drag = [&](POINT grab, DWORD down, DWORD up) {
+    std::atomic<bool> done = false;
+    std::thread user([&] {
+      test::MoveMouse(grab);
+      test::PressMouse(down);
+      for (int step = 1; step <= 5; ++step) test::MoveMouse({grab.x + 20 * step, grab.y + 8 * step});
+      test::PressMouse(up);
+      done = true;
+    });
+    test::PumpUntil([&] { return done.load(); });
+    user.join();
+    test::PumpUntil([] { return false; }, 200ms);
+  };
   window_.Place(100, 100, 200, 200);
   window_.FormShow();
   ASSERT_TRUE(test::PumpUntil([&] { return window_.Visible(); }));
-
-  std::atomic<bool> done = false;
-  std::thread user([&] {
-    test::MoveMouse({150, 130});
-    test::PressMouse(MOUSEEVENTF_RIGHTDOWN);
-    test::MoveMouse({190, 170});
-    test::PressMouse(MOUSEEVENTF_RIGHTUP);
-    done = true;
-  });
-  test::PumpUntil([&] { return done.load(); });
-  user.join();
-  test::PumpUntil([] { return false; }, 200ms);
-  EXPECT_EQ(window_.Bounds().left, 100) << "a right-button press does not move it";
+  drag({150, 130}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  EXPECT_EQ(window_.Bounds().left, 100) << "a right-button drag does not move it";
   EXPECT_EQ(window_.Bounds().top, 100);
 
-  done = false;
-  std::thread drag([&] {
-    test::MoveMouse({150, 130});
-    test::PressMouse(MOUSEEVENTF_LEFTDOWN);
-    for (int step = 1; step <= 5; ++step) test::MoveMouse({150 + 20 * step, 130 + 8 * step});
-    test::PressMouse(MOUSEEVENTF_LEFTUP);
-    done = true;
-  });
-  test::PumpUntil([&] { return done.load(); });
-  drag.join();
-  test::PumpUntil([&] { return window_.Bounds().left != 100; }, 1s);
-  EXPECT_EQ(window_.Bounds().left, 200) << "dropped where the mouse left it";
-  EXPECT_EQ(window_.Bounds().top, 140);
-  EXPECT_EQ(window_.ClientSize().cx, 200) << "moved, not resized";
+  // Also from left of and above the screen, where the window's coordinates are negative.
+  for (const POINT start : {POINT{100, 100}, POINT{-150, -80}}) {
+    SCOPED_TRACE(testing::Message() << start.x << ", " << start.y);
+    window_.Place(start.x, start.y, 200, 200);
+    drag({std::max<LONG>(start.x, 0) + 40, std::max<LONG>(start.y, 0) + 30}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    test::PumpUntil([&] { return window_.Bounds().left != start.x; }, 1s);
+    EXPECT_EQ(window_.Bounds().left, start.x + 100) << "dropped where the mouse left it";
+    EXPECT_EQ(window_.Bounds().top, start.y + 40);
+    EXPECT_EQ(window_.ClientSize().cx, 200) << "moved, not resized";
+  }
 }
 
 }  // namespace

@@ -323,6 +323,23 @@ TEST_F(SettingsDialogTest, MovedPlacementWindowIsWhatThePreviewAndOkUse) {
   EXPECT_EQ(Stored("Calender", "Top"), "200");
 }
 
+TEST_F(SettingsDialogTest, PlacementLeftOfAndAboveTheScreenKeepsItsNegativeCoordinates) {
+  sandbox_.PutText("Option", "Left", "-150");
+  sandbox_.PutText("Option", "Top", "-80");
+  RECT opened{};
+  Run(nullptr, [&](HWND dialog) {
+    GetWindowRect(calender_, &opened);
+    SetWindowPos(calender_, nullptr, -120, -60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ClickControl(dialog, Id::btnOK);
+  });
+  EXPECT_EQ(opened.left, -150);
+  EXPECT_EQ(opened.top, -80);
+  EXPECT_EQ(Stored("Option", "Left"), "-120");
+  EXPECT_EQ(Stored("Option", "Top"), "-60");
+  EXPECT_EQ(Stored("Calender", "Left"), "-120");
+  EXPECT_EQ(Stored("Calender", "Top"), "-60");
+}
+
 TEST_F(SettingsDialogTest, PreviewIsReducedExactlyOnDisplaysOfEightBitsOrFewer) {
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   auto coloursShown = [&](int depth) {

@@ -1,5 +1,6 @@
 #include "pixels.h"
 
+#include <cstring>
 #include <vector>
 
 namespace tezun::test {
@@ -110,6 +111,19 @@ HBITMAP MakePatternBitmap(int width, int height, int bitsPerPixel, bool topDown)
       }
     }
   }
+  return bitmap;
+}
+
+HBITMAP MakeGreyBitmap(int width, int height, uint8_t grey) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap) std::memset(bits, grey, static_cast<size_t>((width * 3 + 3) & ~3) * height);
   return bitmap;
 }
 

@@ -31,6 +31,10 @@ uint32_t PatternColor(int x, int y);
 // pattern is reduced to what the palette holds); topDown stores the rows top first.
 HBITMAP MakePatternBitmap(int width, int height, int bitsPerPixel = 24, bool topDown = false);
 
+// A 24-bit DIB of one grey (every byte the same): a picture as large as the address space allows,
+// made quickly. Null when it cannot be made.
+HBITMAP MakeGreyBitmap(int width, int height, uint8_t grey);
+
 // How the pattern looks after a round trip through a bitmap of this depth.
 uint32_t PatternColorAtDepth(int x, int y, int bitsPerPixel);
 
