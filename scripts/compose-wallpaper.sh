@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The main job: sets up the machine (as root), builds the plug-in and the host program, and lets
-# the plug-in compose a wallpaper with this month's calendar, written as a picture.
+# the plug-in compose a wallpaper with this month's calendar, written as a picture. It runs the
+# product as the host would: the 32-bit Tezun.bpi loaded by a 32-bit tezunhost.exe under the
+# 32-bit Wine. On a machine that runs no 32-bit code it says so and uses the 64-bit build.
 #
 #   scripts/compose-wallpaper.sh [IN [OUT]]    default: samples/evening.png -> wallpaper.png
 #
@@ -11,11 +13,16 @@ cd "$(dirname "$0")/.."
 in=${1:-samples/evening.png}
 out=${2:-wallpaper.png}
 scripts/install-deps.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Tezun tezunhost
+preset=win32
+if ! why=$(scripts/probe-32bit); then
+  echo "compose-wallpaper: this machine runs no 32-bit code ($why); using the 64-bit build" >&2
+  preset=win64
+fi
+cmake --preset $preset >/dev/null
+cmake --build --preset $preset --target Tezun tezunhost
 export TEZUN_SCREEN=${TEZUN_SCREEN:-1280x720x24}
-run=(scripts/wine-run --tree build/win64)
+run=(scripts/wine-run --tree build/$preset)
 "${run[@]}" --stop  # a display of another size may be up
 trap '"${run[@]}" --stop' EXIT
-"${run[@]}" build/win64/bin/tezunhost.exe compose --in "$in" --out "$out" ${TEZUN_KEY:+--key "$TEZUN_KEY"}
+"${run[@]}" build/$preset/bin/tezunhost.exe compose --in "$in" --out "$out" ${TEZUN_KEY:+--key "$TEZUN_KEY"}
 echo "wrote $out"

@@ -4,10 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/settings.png}
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Tezun tezunhost >/dev/null
+tree=win32
+scripts/probe-32bit >/dev/null || tree=win64
+cmake --preset $tree >/dev/null
+cmake --build --preset $tree --target Tezun tezunhost >/dev/null
 export TEZUN_SCREEN=800x440x24
-run=(scripts/wine-run --tree build/win64)
+run=(scripts/wine-run --tree build/$tree)
 "${run[@]}" --stop
 trap '"${run[@]}" --stop' EXIT
 key='Software\TezunDemo'
@@ -21,7 +23,7 @@ put Option Width 320
 put Option Height 280
 put Option TodayStyle 1
 put Option TodayColor 65535
-"${run[@]}" build/win64/bin/tezunhost.exe settings --in samples/evening.png --key "$key" &
-"${run[@]}" build/win64/bin/tezunhost.exe screenshot --out "$out" --after 4
+"${run[@]}" build/$tree/bin/tezunhost.exe settings --in samples/evening.png --key "$key" &
+"${run[@]}" build/$tree/bin/tezunhost.exe screenshot --out "$out" --after 4
 "${run[@]}" reg delete "HKCU\\$key" /f >/dev/null 2>&1 || true
 echo "wrote $out"
