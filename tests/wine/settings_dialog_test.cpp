@@ -227,8 +227,10 @@ TEST_F(SettingsDialogTest, ColourDialogsChangeAColourOnlyWhenConfirmed) {
   Run(nullptr, [&](HWND dialog) {
     ClickControl(dialog, Id::btnBGColor);
     ASSERT_TRUE(test::AnswerColourDialog(dialog, RGB(10, 20, 30)));
-    const test::Pixels shown = test::CaptureClient(GetWindow(calender_, GW_CHILD));
-    EXPECT_EQ(shown.at(199, 199), 0x0A141Eu) << "the calendar window's background";
+    // The dialog's thread redraws once the colour dialog has gone: give it that moment.
+    auto corner = [&] { return test::CaptureClient(GetWindow(calender_, GW_CHILD)).at(199, 199); };
+    test::WaitUntil([&] { return corner() == 0x0A141Eu; }, 2s);
+    EXPECT_EQ(corner(), 0x0A141Eu) << "the calendar window's background";
 
     ClickControl(dialog, Id::btnBGColor);
     ASSERT_TRUE(test::AnswerColourDialog(dialog, std::nullopt));
