@@ -45,11 +45,9 @@ class MemoryKey final : public RegistryKey {
     if (found == node_.values.end()) return std::nullopt;
     MemoryValue& value = found->second;
     if (!data.empty() && registry_.beforeFetch) registry_.beforeFetch(value);
-    const RegistryValue info{value.type, static_cast<uint32_t>(value.data.size())};
-    if (data.empty()) return info;
-    if (value.data.size() > data.size()) return std::nullopt;
-    std::copy(value.data.begin(), value.data.end(), data.begin());
-    return info;
+    const bool fits = value.data.size() <= data.size();
+    if (fits) std::copy(value.data.begin(), value.data.end(), data.begin());
+    return RegistryValue{value.type, static_cast<uint32_t>(value.data.size()), fits};
   }
 
   bool SetStringValue(const std::string& name, std::string_view text) override {

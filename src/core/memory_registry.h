@@ -36,7 +36,7 @@ class MemoryRegistry {
   MemoryKeyNode& root() { return root_; }
 
   // Fault seams: a value write fails when this answers true for its name; a value's data may be
-  // changed between the size query and the fetch.
+  // changed just before each query that copies it.
   std::function<bool(const std::string& name)> failSetValue;
   std::function<void(MemoryValue&)> beforeFetch;
 

@@ -22,6 +22,7 @@ enum class RegistryAccess { Read, Full };
 struct RegistryValue {
   uint32_t type = 0;
   uint32_t size = 0;  // bytes of data
+  bool fits = true;   // false: the data is larger than the buffer given, and none was copied
 };
 
 // An open key; the key is closed when the object is destroyed. Paths are relative to this key
@@ -34,8 +35,9 @@ class RegistryKey {
   virtual std::unique_ptr<RegistryKey> CreateKey(const std::string& path) = 0;
   // Opens an existing subkey; never creates one. Null on failure.
   virtual std::unique_ptr<RegistryKey> OpenKey(const std::string& path, RegistryAccess access) = 0;
-  // Reports a value's type and size. With a buffer it also copies the data, and then fails when
-  // the data does not fit. Null when the value is missing or cannot be read.
+  // Reports a value's type and size and copies its data into the buffer when it fits; when it does
+  // not, nothing is copied and the size is what the data needs. Null when the value is missing or
+  // cannot be read.
   virtual std::optional<RegistryValue> QueryValue(const std::string& name, std::span<char> data) = 0;
   // Stores the text and one terminating NUL as a REG_SZ value.
   virtual bool SetStringValue(const std::string& name, std::string_view text) = 0;

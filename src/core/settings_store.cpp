@@ -1,7 +1,10 @@
 #include "settings_store.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <exception>
+#include <span>
 #include <vector>
 
 #include "integer_text.h"
@@ -29,22 +32,37 @@ std::string SettingsKeyPath(std::string_view hostKey) {
 SettingsStore::SettingsStore(RegistryKey& currentUser, std::string_view hostKey)
     : key_(currentUser.CreateKey(SettingsKeyPath(hostKey))) {}
 
-std::optional<std::string> SettingsStore::ReadValueText(const std::string& section, const std::string& name) const {
-  // Read access is enough, so a section the user may read but not write still gives its values.
-  const auto sectionKey = key_ ? key_->OpenKey(section, RegistryAccess::Read) : nullptr;
-  if (!sectionKey) return std::nullopt;
-  const auto info = sectionKey->QueryValue(name, {});
-  if (!info) return std::nullopt;
-  if (info->size == 0) return std::string();
+RegistryKey* SettingsStore::Section(const std::string& section) const {
+  if (!section_ || section_->name != section) {
+    section_.reset();  // the section read before is closed first
+    // Read access is enough, so a section the user may read but not write still gives its values.
+    section_ = OpenSection{section, key_ ? key_->OpenKey(section, RegistryAccess::Read) : nullptr};
+  }
+  return section_->key.get();
+}
 
-  // The data may lack its NUL or change between the two queries: read at most the size first
-  // reported, and let the text end at the first NUL or at the end of what was read.
-  std::vector<char> buffer(info->size);
-  const auto fetched = sectionKey->QueryValue(name, buffer);
-  if (!fetched) Fail(kFetchValueFailed, name);
-  if (fetched->type != kRegSz && fetched->type != kRegExpandSz) Fail(kBadValueType, name);
-  const size_t length = std::min<size_t>(fetched->size, buffer.size());
-  return std::string(buffer.data(), strnlen(buffer.data(), length));
+std::optional<std::string> SettingsStore::ReadValueText(const std::string& section, const std::string& name) const {
+  RegistryKey* sectionKey = Section(section);
+  if (!sectionKey) return std::nullopt;
+  // Ordinary values fit this buffer and come in one query; a longer one is fetched again into a
+  // buffer of the size it reported.
+  std::array<char, 256> ordinary;
+  std::optional<RegistryValue> value = sectionKey->QueryValue(name, ordinary);
+  if (!value) return std::nullopt;
+  if (value->size == 0) return std::string();
+  std::span<const char> data(ordinary.data(), std::min<size_t>(value->size, ordinary.size()));
+  std::vector<char> longer;
+  if (!value->fits) {
+    // The data may have changed since its size was reported: a value that has grown is a fetch
+    // error, one that has shrunk is read as far as it goes.
+    longer.resize(value->size);
+    value = sectionKey->QueryValue(name, longer);
+    if (!value || !value->fits) Fail(kFetchValueFailed, name);
+    data = std::span<const char>(longer.data(), std::min<size_t>(value->size, longer.size()));
+  }
+  if (value->type != kRegSz && value->type != kRegExpandSz) Fail(kBadValueType, name);
+  // The text ends at its first NUL, or at the end of the data when none was stored.
+  return std::string(data.data(), strnlen(data.data(), data.size()));
 }
 
 int32_t SettingsStore::ReadSettingInteger(const std::string& section, const std::string& name, int32_t fallback) const {
@@ -63,6 +81,7 @@ void SettingsStore::WriteSettingInteger(const std::string& section, const std::s
 }
 
 void SettingsStore::WriteSettingText(const std::string& section, const std::string& name, std::string_view value) {
+  section_.reset();  // a write may create the section a read found missing
   if (!key_ || !key_->CreateKey(section)) Fail(kCreateKeyFailed, section);
   const auto sectionKey = key_->OpenKey(section, RegistryAccess::Full);
   if (!sectionKey) return;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -38,8 +39,16 @@ class SettingsStore {
  private:
   // The value's text, or nothing when the section or the value is missing.
   std::optional<std::string> ReadValueText(const std::string& section, const std::string& name) const;
+  // The section, opened for reading; null when it cannot be opened. It stays open while the reads
+  // that follow are of the same section: each opening is a round trip to the registry.
+  RegistryKey* Section(const std::string& section) const;
 
+  struct OpenSection {
+    std::string name;
+    std::unique_ptr<RegistryKey> key;
+  };
   std::unique_ptr<RegistryKey> key_;
+  mutable std::optional<OpenSection> section_;
 };
 
 inline SettingsStore OpenSettingsStore(RegistryKey& currentUser, std::string_view hostKey) {

@@ -41,8 +41,10 @@ class Win32Key final : public RegistryKey {
     DWORD type = 0;
     DWORD size = static_cast<DWORD>(data.size());
     auto* bytes = data.empty() ? nullptr : reinterpret_cast<BYTE*>(data.data());
-    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, bytes, &size) != ERROR_SUCCESS) return std::nullopt;
-    return RegistryValue{type, size};
+    const LSTATUS status = RegQueryValueExA(key_, name.c_str(), nullptr, &type, bytes, &size);
+    if (status == ERROR_MORE_DATA) return RegistryValue{type, size, false};
+    if (status != ERROR_SUCCESS) return std::nullopt;
+    return RegistryValue{type, size, bytes != nullptr || size == 0};
   }
 
   bool SetStringValue(const std::string& name, std::string_view text) override {
