@@ -33,6 +33,9 @@ const char kHolidayTableText[] =
     "1989,9999,12,23,0,0,天皇誕生日";
 const unsigned kHolidayTableTextSize = sizeof kHolidayTableText - 1;
 
+const char kVernalEquinoxDay[] = "春分の日";
+const char kAutumnalEquinoxDay[] = "秋分の日";
+
 const char* const DayNamesJapanese[7] = {"日", "月", "火", "水", "木", "金", "土"};
 const char* const DayNamesEnglish[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 

@@ -19,6 +19,10 @@ extern const char kJpegErrorFormat[];
 extern const char kHolidayTableText[];
 extern const unsigned kHolidayTableTextSize;
 
+// The equinox days' names, which no table row holds: 春分の日 (March) and 秋分の日 (September).
+extern const char kVernalEquinoxDay[];
+extern const char kAutumnalEquinoxDay[];
+
 // Weekday names, Sunday first: one double-byte character each, and three ASCII letters each.
 extern const char* const DayNamesJapanese[7];
 extern const char* const DayNamesEnglish[7];

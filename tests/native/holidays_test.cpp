@@ -11,6 +11,7 @@ namespace tezun {
 namespace {
 
 using namespace std::chrono;
+using test::Bytes;
 
 TDateTime Date(int y, unsigned m, unsigned d) { return DateOf(year{y} / month{m} / day{d}); }
 bool Holiday(int y, unsigned m, unsigned d) { return IsHoliday(Date(y, m, d)); }
@@ -23,7 +24,7 @@ TEST(HolidayTable, IsBuiltFromItsShiftJisText) {
   EXPECT_EQ(first.EndYear, 9999);
   EXPECT_EQ(first.Month, 1);
   EXPECT_EQ(first.Day, 1);
-  EXPECT_EQ(first.Name, test::Bytes("8C B3 93 FA"));  // 元日
+  EXPECT_EQ(first.Name, Bytes("8C B3 93 FA"));  // 元日
   const THolidayList& comingOfAge = HolidayTable[2];
   EXPECT_EQ(comingOfAge.StartYear, 2000);
   EXPECT_EQ(comingOfAge.Day, 0);
@@ -33,7 +34,7 @@ TEST(HolidayTable, IsBuiltFromItsShiftJisText) {
   EXPECT_EQ(last.StartYear, 1989);
   EXPECT_EQ(last.Month, 12);
   EXPECT_EQ(last.Day, 23);
-  EXPECT_EQ(last.Name, test::Bytes("93 56 8D 63 92 61 90 B6 93 FA"));  // 天皇誕生日, no line break after it
+  EXPECT_EQ(last.Name, Bytes("93 56 8D 63 92 61 90 B6 93 FA"));  // 天皇誕生日, no line break after it
 }
 
 TEST(IsHoliday, TheYear2026) {
@@ -100,6 +101,21 @@ TEST(IsHoliday, OnlyTheCalendarDayCounts) {
   EXPECT_TRUE(IsHoliday(Date(2026, 5, 4) + 0.999));
   EXPECT_TRUE(IsHoliday(Date(1997, 3, 20) + 0.99));  // past the equinox moment of 22:55
   EXPECT_FALSE(IsHoliday(Date(2026, 5, 6) + 0.5));
+}
+
+TEST(TableHolidayName, TheRowsNamesAndTheEquinoxDays) {
+  const std::pair<TDateTime, std::string> cases[] = {
+      {Date(2026, 2, 11), Bytes("8C 9A 8D 91 8B 4C 94 4F 93 FA")},  // 建国記念日, as the table spells it
+      {Date(2026, 5, 4), Bytes("8D 91 96 AF 82 CC 8B 78 93 FA")},   // 国民の休日, a row of its own
+      {Date(2026, 10, 12), Bytes("91 CC 88 E7 82 CC 93 FA")},       // 体育の日, a weekday rule
+      {Date(2026, 3, 20), Bytes("8F 74 95 AA 82 CC 93 FA")},        // 春分の日
+      {Date(2012, 9, 23), Bytes("8F 48 95 AA 82 CC 93 FA")},        // 秋分の日 by the table's own formula
+      {Date(2012, 9, 22), ""},
+      {Date(2026, 5, 6), ""},
+  };
+  for (const auto& [date, name] : cases) {
+    EXPECT_EQ(TableHolidayName(date).value_or(""), name) << "date value " << date;
+  }
 }
 
 TEST(IsHoliday, DatesOutsideTheCalendarAreNoHolidays) {
