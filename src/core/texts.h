@@ -34,7 +34,7 @@ extern const char kConstitutionDay[];        // 憲法記念日
 extern const char kChildrensDay[];           // こどもの日
 extern const char kMarineDay[];              // 海の日
 extern const char kMountainDay[];            // 山の日
-extern const char kRespectForTheAgedDay[];   // 敬老の日
+extern const char kAgedPeoplesDay[];         // 敬老の日
 extern const char kHealthAndSportsDay[];     // 体育の日
 extern const char kSportsDay[];              // スポーツの日
 extern const char kCultureDay[];             // 文化の日

@@ -34,18 +34,14 @@ TEST(HolidayLaw, ChangesOfTheLawAtTheirBoundaries) {
       {1948y / November / 3, sjis::kCultureDay},
       {1949y / January / 1, sjis::kNewYearsDay},
       {1959y / April / 10, sjis::kCrownPrinceAkihitosWedding},
-      {1966y / February / 11, kWorkingDay},
-      {1966y / September / 15, sjis::kRespectForTheAgedDay},
       {1973y / February / 12, kWorkingDay},            // the Monday after a Sunday holiday, too early
       {1973y / April / 30, sjis::kSubstituteHoliday},  // the first substitute
       {1985y / May / 4, kWorkingDay},                  // a Saturday between two holidays, too early
       {1986y / May / 4, kWorkingDay},                  // a Sunday between two holidays
       {1987y / May / 4, sjis::kSubstituteHoliday},     // a Monday between them: the 3rd was a Sunday
       {1988y / May / 4, sjis::kCitizensHoliday},
-      {1988y / April / 29, sjis::kEmperorsBirthday},
       {1989y / February / 24, sjis::kEmperorShowasFuneral},
       {1989y / April / 29, sjis::kGreeneryDay},
-      {1989y / December / 23, sjis::kEmperorsBirthday},
       {1990y / November / 12, sjis::kEnthronementCeremony},
       {1993y / June / 9, sjis::kCrownPrinceNaruhitosWedding},
       {1999y / October / 11, sjis::kSubstituteHoliday},  // 10 October was a Sunday
@@ -55,10 +51,9 @@ TEST(HolidayLaw, ChangesOfTheLawAtTheirBoundaries) {
       {2002y / July / 20, sjis::kMarineDay},
       {2002y / September / 16, sjis::kSubstituteHoliday},
       {2003y / July / 21, sjis::kMarineDay},
-      {2003y / September / 15, sjis::kRespectForTheAgedDay},  // the third Monday
-      {2004y / September / 15, kWorkingDay},
-      {2003y / May / 4, kWorkingDay},  // a Sunday between two holidays, before 2007
-      {2003y / May / 6, kWorkingDay},  // the Sunday was no holiday
+      {2003y / September / 15, sjis::kAgedPeoplesDay},  // the third Monday
+      {2003y / May / 4, kWorkingDay},                   // a Sunday between two holidays, before 2007
+      {2003y / May / 6, kWorkingDay},                   // the Sunday was no holiday
       {2007y / April / 29, sjis::kShowaDay},
       {2007y / May / 4, sjis::kGreeneryDay},
       {2008y / May / 6, sjis::kSubstituteHoliday},  // a Tuesday: past the 5th, for the Sunday the 4th

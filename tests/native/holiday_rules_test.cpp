@@ -37,7 +37,7 @@ TEST(HolidaysOfYear, TheTableIn2026) {
       {504, sjis::kCitizensHoliday},
       {505, sjis::kChildrensDay},
       {720, sjis::kMarineDay},
-      {921, sjis::kRespectForTheAgedDay},
+      {921, sjis::kAgedPeoplesDay},
       {923, sjis::kAutumnalEquinoxDay},
       {1012, sjis::kHealthAndSportsDay},
       {1103, sjis::kCultureDay},
@@ -49,21 +49,21 @@ TEST(HolidaysOfYear, TheTableIn2026) {
 
 TEST(HolidaysOfYear, TheLawIn2026) {
   const Listing expected = {
-      {101, sjis::kNewYearsDay},          {112, sjis::kComingOfAgeDay},   {211, sjis::kFoundationDay},
-      {223, sjis::kEmperorsBirthday},     {320, sjis::kVernalEquinoxDay}, {429, sjis::kShowaDay},
-      {503, sjis::kConstitutionDay},      {504, sjis::kGreeneryDay},      {505, sjis::kChildrensDay},
-      {506, sjis::kSubstituteHoliday},    {720, sjis::kMarineDay},        {811, sjis::kMountainDay},
-      {921, sjis::kRespectForTheAgedDay}, {922, sjis::kCitizensHoliday},  {923, sjis::kAutumnalEquinoxDay},
-      {1012, sjis::kSportsDay},           {1103, sjis::kCultureDay},      {1123, sjis::kLabourThanksgivingDay},
+      {101, sjis::kNewYearsDay},       {112, sjis::kComingOfAgeDay},   {211, sjis::kFoundationDay},
+      {223, sjis::kEmperorsBirthday},  {320, sjis::kVernalEquinoxDay}, {429, sjis::kShowaDay},
+      {503, sjis::kConstitutionDay},   {504, sjis::kGreeneryDay},      {505, sjis::kChildrensDay},
+      {506, sjis::kSubstituteHoliday}, {720, sjis::kMarineDay},        {811, sjis::kMountainDay},
+      {921, sjis::kAgedPeoplesDay},    {922, sjis::kCitizensHoliday},  {923, sjis::kAutumnalEquinoxDay},
+      {1012, sjis::kSportsDay},        {1103, sjis::kCultureDay},      {1123, sjis::kLabourThanksgivingDay},
   };
   EXPECT_EQ(Listed(2026, HolidayRuleSet::Current), expected);
 }
 
 TEST(HolidaysOfYear, TheAutumnalEquinoxOf2012DiffersBetweenTheRuleSets) {
   EXPECT_EQ(Listed(2012, HolidayRuleSet::Table, 9),
-            (Listing{{917, sjis::kRespectForTheAgedDay}, {923, sjis::kAutumnalEquinoxDay}}));
+            (Listing{{917, sjis::kAgedPeoplesDay}, {923, sjis::kAutumnalEquinoxDay}}));
   EXPECT_EQ(Listed(2012, HolidayRuleSet::Current, 9),
-            (Listing{{917, sjis::kRespectForTheAgedDay}, {922, sjis::kAutumnalEquinoxDay}}));
+            (Listing{{917, sjis::kAgedPeoplesDay}, {922, sjis::kAutumnalEquinoxDay}}));
 }
 
 TEST(HolidaysOfYear, YearsOneTo9999) {

@@ -103,21 +103,6 @@ TEST(IsHoliday, OnlyTheCalendarDayCounts) {
   EXPECT_FALSE(IsHoliday(Date(2026, 5, 6) + 0.5));
 }
 
-TEST(TableHolidayName, TheRowsNamesAndTheEquinoxDays) {
-  const std::pair<TDateTime, std::string> cases[] = {
-      {Date(2026, 2, 11), Bytes("8C 9A 8D 91 8B 4C 94 4F 93 FA")},  // 建国記念日, as the table spells it
-      {Date(2026, 5, 4), Bytes("8D 91 96 AF 82 CC 8B 78 93 FA")},   // 国民の休日, a row of its own
-      {Date(2026, 10, 12), Bytes("91 CC 88 E7 82 CC 93 FA")},       // 体育の日, a weekday rule
-      {Date(2026, 3, 20), Bytes("8F 74 95 AA 82 CC 93 FA")},        // 春分の日
-      {Date(2012, 9, 23), Bytes("8F 48 95 AA 82 CC 93 FA")},        // 秋分の日 by the table's own formula
-      {Date(2012, 9, 22), ""},
-      {Date(2026, 5, 6), ""},
-  };
-  for (const auto& [date, name] : cases) {
-    EXPECT_EQ(TableHolidayName(date).value_or(""), name) << "date value " << date;
-  }
-}
-
 TEST(IsHoliday, DatesOutsideTheCalendarAreNoHolidays) {
   EXPECT_FALSE(IsHoliday(1e300));
   EXPECT_FALSE(IsHoliday(-1e300));
