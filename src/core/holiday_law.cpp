@@ -9,14 +9,14 @@ namespace {
 
 using namespace std::chrono;
 
-// A holiday on a fixed date, or on the Monday-th Monday of its month when Day is 0, in the years
+// A holiday on a fixed date, or on the NthMonday-th Monday of its month when Day is 0, in the years
 // From to To (both inclusive). The law began on 20 July 1948, so its 1948 rows are the autumn ones.
 struct DatedHoliday {
   int From;
   int To;
   unsigned Month;
   unsigned Day;
-  unsigned Monday;
+  unsigned NthMonday;
   const char* Name;
 };
 
@@ -64,8 +64,8 @@ constexpr DatedHoliday kDatedHolidays[] = {
 };
 
 // An equinox day from the year From, its day of the month by the published approximation. Before
-// 1980 the approximation has its own constant and counts leap years from 1983; it is kept beyond
-// 2099 as it stands, because the law names no other.
+// 1980 the approximation has its own constant and counts leap years from 1983; beyond 2099 it is
+// used as it stands, for want of another.
 struct EquinoxHoliday {
   int From;
   unsigned Month;
@@ -89,7 +89,7 @@ bool Matches(const DatedHoliday& rule, const year_month_day& date) {
   const int y = static_cast<int>(date.year());
   if (y < rule.From || y > rule.To || date.month() != month{rule.Month}) return false;
   if (rule.Day != 0) return date.day() == day{rule.Day};
-  return sys_days{date} == sys_days{date.year() / date.month() / Monday[rule.Monday]};
+  return sys_days{date} == sys_days{date.year() / date.month() / Monday[rule.NthMonday]};
 }
 
 // Integer division truncates toward zero, as the approximation's inner truncation does.
@@ -101,14 +101,15 @@ int EquinoxDayOfMonth(const EquinoxHoliday& rule, int y) {
 }
 
 // A national holiday proper, one-off ones included; days off that only follow from holidays are
-// not. Null for any other day.
+// not. Null for any other day. In the far years where an equinox day falls on a Monday holiday,
+// the day keeps the Monday holiday's name.
 const char* HolidayOf(sys_days date) {
   const year_month_day ymd{date};
   for (const DatedHoliday& rule : kDatedHolidays) {
     if (Matches(rule, ymd)) return rule.Name;
   }
-  // Far from today the approximation drifts out of its month; a day of the month that the month
-  // does not have is a year without that equinox day.
+  // From about the year 4500 the approximation drifts out of its month; a day that the month does
+  // not have makes a year without that equinox day.
   const int y = static_cast<int>(ymd.year());
   for (const EquinoxHoliday& rule : kEquinoxHolidays) {
     if (y >= rule.From && ymd.month() == month{rule.Month} &&
