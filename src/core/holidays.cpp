@@ -27,7 +27,14 @@ uint16_t WeekdayRuleDay(const THolidayList& rule, uint16_t firstDayOfWeek) {
 }
 
 // Local reference moments of the 1997 equinoxes (03-20 22:55 and 09-23 08:56) as date values.
-constexpr std::array<double, 2> kEquinoxes1997 = {35509.0 + 1375.0 / 1440.0, 35696.0 + 536.0 / 1440.0};
+struct Equinox {
+  double reference;
+  const char* name;
+};
+constexpr std::array<Equinox, 2> kEquinoxes1997 = {{
+    {35509.0 + 1375.0 / 1440.0, kVernalEquinoxDay},
+    {35696.0 + 536.0 / 1440.0, kAutumnalEquinoxDay},
+}};
 constexpr double kTropicalYear = 365.2422;
 
 }  // namespace
@@ -60,28 +67,30 @@ std::vector<THolidayList> LoadHolidayTable() {
 
 const std::vector<THolidayList> HolidayTable = LoadHolidayTable();
 
-bool IsHoliday(TDateTime date) {
+bool IsHoliday(TDateTime date) { return TableHolidayName(date).has_value(); }
+
+std::optional<std::string_view> TableHolidayName(TDateTime date) {
   const auto day = CalendarDay(date);
-  if (!day) return false;
+  if (!day) return std::nullopt;
   const year_month_day ymd{*day};
   const auto y = static_cast<uint16_t>(static_cast<int>(ymd.year()));
   const auto m = static_cast<uint16_t>(static_cast<unsigned>(ymd.month()));
   const auto d = static_cast<uint16_t>(static_cast<unsigned>(ymd.day()));
-
-  const double wholeDays = std::trunc(date);
-  for (const double reference : kEquinoxes1997) {
-    const double equinox = reference + (static_cast<int>(y) - 1997) * kTropicalYear;
-    if (std::trunc(equinox) == wholeDays) return true;
-  }
 
   const uint16_t firstDayOfWeek = DayOfWeekNo(sys_days{ymd.year() / ymd.month() / 1});
   for (const THolidayList& rule : HolidayTable) {
     if (rule.Month != m) continue;
     if (rule.Day != d && rule.Day != 0) continue;
     if (rule.StartYear > y || y > rule.EndYear) continue;
-    if (rule.Day != 0 || WeekdayRuleDay(rule, firstDayOfWeek) == d) return true;
+    if (rule.Day != 0 || WeekdayRuleDay(rule, firstDayOfWeek) == d) return rule.Name;
   }
-  return false;
+
+  const double wholeDays = std::trunc(date);
+  for (const Equinox& equinox : kEquinoxes1997) {
+    const double moment = equinox.reference + (static_cast<int>(y) - 1997) * kTropicalYear;
+    if (std::trunc(moment) == wholeDays) return equinox.name;
+  }
+  return std::nullopt;
 }
 
 }  // namespace tezun

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar_date.h"
@@ -29,5 +31,9 @@ extern const std::vector<THolidayList> HolidayTable;
 // Whether the calendar day of the date is a national holiday, equinox days included. A holiday on
 // a Sunday is reported on the Sunday itself; moving it to the Monday is the month grid's business.
 bool IsHoliday(TDateTime date);
+
+// The name of that holiday in Shift-JIS: the name of the row that gives it, or 春分の日 or 秋分の日
+// for an equinox day that no row gives. Nothing exactly when IsHoliday reports no holiday.
+std::optional<std::string_view> TableHolidayName(TDateTime date);
 
 }  // namespace tezun

@@ -1,5 +1,7 @@
 #include "month_grid.h"
 
+#include "holiday_law.h"
+
 namespace tezun {
 
 using namespace std::chrono;
@@ -31,6 +33,22 @@ MonthGrid BuildMonthGrid(TDateTime today, const std::function<bool(TDateTime)>& 
     if (++weekday > 7) {
       ++row;
       weekday = 1;
+    }
+  }
+  return grid;
+}
+
+MonthGrid BuildMonthGrid(TDateTime today, HolidayRuleSet rules) {
+  if (rules == HolidayRuleSet::Table) return BuildMonthGrid(today, IsHoliday);
+  MonthGrid grid = BuildMonthGrid(today, [](TDateTime) { return false; });
+  const auto day = CalendarDay(today);
+  if (!day) return grid;
+  const year_month_day ymd{*day};
+  const sys_days first{ymd.year() / ymd.month() / 1};
+  for (auto& row : grid) {
+    for (DayCell& cell : row) {
+      if (cell.Day == 0 || cell.DayOfWeekNo == 1) continue;
+      cell.HolidayFlag = LawHolidayName(DateOf(first + days{cell.Day - 1})).has_value();
     }
   }
   return grid;

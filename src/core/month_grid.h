@@ -1,5 +1,5 @@
 // The month as the calendar shows it: six week rows of seven weekday columns, Sunday first, each
-// day marked as holiday (substitute Mondays included) and as today.
+// day marked as holiday (substitute Mondays or the law's days off included) and as today.
 #pragma once
 
 #include <array>
@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "calendar_date.h"
+#include "holiday_rules.h"
 #include "holidays.h"
 
 namespace tezun {
@@ -23,5 +24,10 @@ using MonthGrid = std::array<std::array<DayCell, 7>, 6>;  // [row][column]
 
 // The grid of today's month. isHoliday is asked once for each day, in order, at midnight.
 MonthGrid BuildMonthGrid(TDateTime today, const std::function<bool(TDateTime)>& isHoliday = IsHoliday);
+
+// The grid under a set of rules: under the table as above, with IsHoliday. Under the law every day
+// that is a holiday or a day off is marked by its own date, Sundays excepted, which are drawn as
+// Sundays: the law gives their days off itself, so no mark moves to a Monday.
+MonthGrid BuildMonthGrid(TDateTime today, HolidayRuleSet rules);
 
 }  // namespace tezun

@@ -32,4 +32,8 @@ TCalendarSettings DefaultSettings() {
   return settings;
 }
 
+HolidayRuleSet HolidayRulesOf(const TCalendarSettings& settings) {
+  return settings.HolidayRules == 1 ? HolidayRuleSet::Current : HolidayRuleSet::Table;
+}
+
 }  // namespace tezun

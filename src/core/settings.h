@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "holiday_rules.h"
 #include "texts.h"
 
 namespace tezun {
@@ -48,7 +49,8 @@ struct TCalendarSettings {
   int32_t DayOfWeekStyle = 0;  // 1 English day names, else Japanese
   int32_t TodayStyle = 0;      // 0 transparent digits, 1 digits in TodayColor
   int32_t TodayColor = 0;
-  int32_t BgColor = 0;  // background of the placement window only
+  int32_t BgColor = 0;       // background of the placement window only
+  int32_t HolidayRules = 0;  // 1 the holiday law in force on each date, else the built-in table
   bool operator==(const TCalendarSettings&) const = default;
 };
 
@@ -74,5 +76,8 @@ extern const std::array<FontSectionEntry, 5> kFontSections;
 
 // The record as a fresh load from an empty key leaves it.
 TCalendarSettings DefaultSettings();
+
+// The holiday rules the record chooses.
+HolidayRuleSet HolidayRulesOf(const TCalendarSettings& settings);
 
 }  // namespace tezun

@@ -55,8 +55,9 @@ inline SettingsStore OpenSettingsStore(RegistryKey& currentUser, std::string_vie
   return SettingsStore(currentUser, hostKey);
 }
 
-// Fill the record from the store, and write all of it back, in the same fixed order. An error
-// stops either at its value: the values before it are done, the later ones are not.
+// Fill the record from the store, and write it back, in the same fixed order: the 30 values of
+// the option and font sections, and on loading only, HolidayRules after them. An error stops
+// either at its value: the values before it are done, the later ones are not.
 void LoadSettings(const SettingsStore& store, TCalendarSettings& settings);
 void SaveSettings(SettingsStore& store, const TCalendarSettings& settings);
 

@@ -33,6 +33,32 @@ const char kHolidayTableText[] =
     "1989,9999,12,23,0,0,天皇誕生日";
 const unsigned kHolidayTableTextSize = sizeof kHolidayTableText - 1;
 
+const char kVernalEquinoxDay[] = "春分の日";
+const char kAutumnalEquinoxDay[] = "秋分の日";
+
+const char kNewYearsDay[] = "元日";
+const char kComingOfAgeDay[] = "成人の日";
+const char kFoundationDay[] = "建国記念の日";
+const char kEmperorsBirthday[] = "天皇誕生日";
+const char kGreeneryDay[] = "みどりの日";
+const char kShowaDay[] = "昭和の日";
+const char kConstitutionDay[] = "憲法記念日";
+const char kChildrensDay[] = "こどもの日";
+const char kMarineDay[] = "海の日";
+const char kMountainDay[] = "山の日";
+const char kAgedPeoplesDay[] = "敬老の日";
+const char kHealthAndSportsDay[] = "体育の日";
+const char kSportsDay[] = "スポーツの日";
+const char kCultureDay[] = "文化の日";
+const char kLabourThanksgivingDay[] = "勤労感謝の日";
+const char kCrownPrinceAkihitosWedding[] = "皇太子明仁親王の結婚の儀";
+const char kEmperorShowasFuneral[] = "昭和天皇の大喪の礼";
+const char kEnthronementCeremony[] = "即位礼正殿の儀";
+const char kCrownPrinceNaruhitosWedding[] = "皇太子徳仁親王の結婚の儀";
+const char kEnthronementDay[] = "天皇の即位の日";
+const char kSubstituteHoliday[] = "振替休日";
+const char kCitizensHoliday[] = "国民の休日";
+
 const char* const DayNamesJapanese[7] = {"日", "月", "火", "水", "木", "金", "土"};
 const char* const DayNamesEnglish[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 

@@ -19,6 +19,36 @@ extern const char kJpegErrorFormat[];
 extern const char kHolidayTableText[];
 extern const unsigned kHolidayTableTextSize;
 
+// The equinox days' names, which no table row holds: 春分の日 (March) and 秋分の日 (September).
+extern const char kVernalEquinoxDay[];
+extern const char kAutumnalEquinoxDay[];
+
+// The holidays of the holiday law, each law's own name.
+extern const char kNewYearsDay[];            // 元日
+extern const char kComingOfAgeDay[];         // 成人の日
+extern const char kFoundationDay[];          // 建国記念の日, as the law spells it (the table has 建国記念日)
+extern const char kEmperorsBirthday[];       // 天皇誕生日
+extern const char kGreeneryDay[];            // みどりの日
+extern const char kShowaDay[];               // 昭和の日
+extern const char kConstitutionDay[];        // 憲法記念日
+extern const char kChildrensDay[];           // こどもの日
+extern const char kMarineDay[];              // 海の日
+extern const char kMountainDay[];            // 山の日
+extern const char kAgedPeoplesDay[];         // 敬老の日
+extern const char kHealthAndSportsDay[];     // 体育の日
+extern const char kSportsDay[];              // スポーツの日
+extern const char kCultureDay[];             // 文化の日
+extern const char kLabourThanksgivingDay[];  // 勤労感謝の日
+// Days made holidays by laws of their own: two royal weddings, a state funeral, two enthronements.
+extern const char kCrownPrinceAkihitosWedding[];   // 皇太子明仁親王の結婚の儀 (1959)
+extern const char kEmperorShowasFuneral[];         // 昭和天皇の大喪の礼 (1989)
+extern const char kEnthronementCeremony[];         // 即位礼正殿の儀 (1990 and 2019)
+extern const char kCrownPrinceNaruhitosWedding[];  // 皇太子徳仁親王の結婚の儀 (1993)
+extern const char kEnthronementDay[];              // 天皇の即位の日 (2019)
+// The law's days off that are no holidays themselves.
+extern const char kSubstituteHoliday[];  // 振替休日: for a holiday on a Sunday
+extern const char kCitizensHoliday[];    // 国民の休日: a day between two holidays
+
 // Weekday names, Sunday first: one double-byte character each, and three ASCII letters each.
 extern const char* const DayNamesJapanese[7];
 extern const char* const DayNamesEnglish[7];

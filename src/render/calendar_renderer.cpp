@@ -86,7 +86,7 @@ void CaptureCalFont(TCalFont& record, const TFont& font) {
 
 void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today) {
   if (rectangle.width() < 0 || rectangle.height() < 0) return;
-  const MonthGrid grid = BuildMonthGrid(today);
+  const MonthGrid grid = BuildMonthGrid(today, HolidayRulesOf(settings));
   const CalendarLayout layout(rectangle);
   const TCalFonts& fonts = settings.Fonts;
   auto columnFont = [&](int column) -> const TCalFont& {

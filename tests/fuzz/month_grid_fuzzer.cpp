@@ -1,7 +1,8 @@
 // The month grid and the holiday rules over any date value: NaN, infinities, huge, negative and
 // fractional values as well as every day of the years 1 to 9999. The grid holds the month's days
 // in order from the weekday of the 1st, marks today once and no Sunday as a holiday; the time of
-// day changes neither the grid nor whether the day is a holiday.
+// day changes neither the grid nor whether the day is a holiday. Under the holiday law the grid
+// marks exactly the days that are not Sundays and that the law makes holidays or days off.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <bit>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "check.h"
+#include "core/holiday_law.h"
 #include "core/holidays.h"
 #include "core/month_grid.h"
 
@@ -104,9 +106,12 @@ void CheckDate(TDateTime date, TDateTime sameDay, uint32_t holidayMask) {
   FUZZ_CHECK(tezun::CalendarDay(sameDay) == day);
   const bool holiday = tezun::IsHoliday(date);
   FUZZ_CHECK(tezun::IsHoliday(sameDay) == holiday);
+  const auto lawName = tezun::LawHolidayName(date);
+  FUZZ_CHECK(tezun::LawHolidayName(sameDay) == lawName);
   if (!day) {
-    FUZZ_CHECK(!holiday);
+    FUZZ_CHECK(!holiday && !lawName);
     FUZZ_CHECK(tezun::BuildMonthGrid(date) == MonthGrid{});
+    FUZZ_CHECK(tezun::BuildMonthGrid(date, tezun::HolidayRuleSet::Current) == MonthGrid{});
     return;
   }
   const sys_days first{year_month_day{*day}.year() / year_month_day{*day}.month() / 1};
@@ -116,6 +121,17 @@ void CheckDate(TDateTime date, TDateTime sameDay, uint32_t holidayMask) {
   const MonthGrid grid = tezun::BuildMonthGrid(date);
   CheckGrid(grid, *day, [&](unsigned d) { return tezun::IsHoliday(dateOn(d)); });
   FUZZ_CHECK(tezun::BuildMonthGrid(sameDay) == grid);
+
+  // The law: the same days, each marked by its own date, no Sunday marked.
+  const MonthGrid law = tezun::BuildMonthGrid(date, tezun::HolidayRuleSet::Current);
+  for (unsigned row = 0; row < 6; ++row) {
+    for (unsigned column = 0; column < 7; ++column) {
+      const DayCell& cell = law[row][column];
+      FUZZ_CHECK(cell.Day == grid[row][column].Day && cell.TodayFlag == grid[row][column].TodayFlag);
+      if (cell.Day == 0) continue;
+      FUZZ_CHECK(cell.HolidayFlag == (column != 0 && tezun::LawHolidayName(dateOn(cell.Day)).has_value()));
+    }
+  }
 
   // Holidays on the days the input names, which reach Sundays and month ends far more often; the
   // grid asks about each day once, in order, at midnight.

@@ -11,6 +11,7 @@ namespace tezun {
 namespace {
 
 using namespace std::chrono;
+using test::Bytes;
 
 TDateTime Date(int y, unsigned m, unsigned d) { return DateOf(year{y} / month{m} / day{d}); }
 bool Holiday(int y, unsigned m, unsigned d) { return IsHoliday(Date(y, m, d)); }
@@ -23,7 +24,7 @@ TEST(HolidayTable, IsBuiltFromItsShiftJisText) {
   EXPECT_EQ(first.EndYear, 9999);
   EXPECT_EQ(first.Month, 1);
   EXPECT_EQ(first.Day, 1);
-  EXPECT_EQ(first.Name, test::Bytes("8C B3 93 FA"));  // 元日
+  EXPECT_EQ(first.Name, Bytes("8C B3 93 FA"));  // 元日
   const THolidayList& comingOfAge = HolidayTable[2];
   EXPECT_EQ(comingOfAge.StartYear, 2000);
   EXPECT_EQ(comingOfAge.Day, 0);
@@ -33,7 +34,7 @@ TEST(HolidayTable, IsBuiltFromItsShiftJisText) {
   EXPECT_EQ(last.StartYear, 1989);
   EXPECT_EQ(last.Month, 12);
   EXPECT_EQ(last.Day, 23);
-  EXPECT_EQ(last.Name, test::Bytes("93 56 8D 63 92 61 90 B6 93 FA"));  // 天皇誕生日, no line break after it
+  EXPECT_EQ(last.Name, Bytes("93 56 8D 63 92 61 90 B6 93 FA"));  // 天皇誕生日, no line break after it
 }
 
 TEST(IsHoliday, TheYear2026) {

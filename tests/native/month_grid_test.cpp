@@ -29,6 +29,17 @@ int RowsUsed(const MonthGrid& grid) {
   return rows;
 }
 
+// The days that carry the holiday mark, in order.
+std::vector<unsigned> Marked(const MonthGrid& grid) {
+  std::vector<unsigned> marked;
+  for (const auto& row : grid) {
+    for (const DayCell& cell : row) {
+      if (cell.HolidayFlag) marked.push_back(cell.Day);
+    }
+  }
+  return marked;
+}
+
 TEST(MonthGrid, FebruaryFromASundayFillsFourRows) {
   const MonthGrid grid = BuildMonthGrid(Date(2026, 2, 10), HolidaysOn({}));
   EXPECT_EQ(RowsUsed(grid), 4);
@@ -109,15 +120,19 @@ TEST(MonthGrid, MondayKeepsASubstituteMarkThatItsOwnDayWouldNotGive) {
 }
 
 TEST(MonthGrid, RealHolidaysOfMay2026) {
-  const MonthGrid grid = BuildMonthGrid(Date(2026, 5, 2));
-  std::vector<unsigned> marked;
-  for (const auto& row : grid) {
-    for (const DayCell& cell : row) {
-      if (cell.HolidayFlag) marked.push_back(cell.Day);
-    }
-  }
   // 3 May is a Sunday: the 4th (itself a holiday) carries it, the 6th does not.
-  EXPECT_EQ(marked, (std::vector<unsigned>{4, 5}));
+  EXPECT_EQ(Marked(BuildMonthGrid(Date(2026, 5, 2))), (std::vector<unsigned>{4, 5}));
+}
+
+TEST(MonthGrid, UnderTheLawEachDayOffIsMarkedOnItsOwnDateAndSundaysAreNot) {
+  const auto law = HolidayRuleSet::Current;
+  EXPECT_EQ(Marked(BuildMonthGrid(Date(2026, 5, 2), law)), (std::vector<unsigned>{4, 5, 6}));  // 3 May: a Sunday
+  EXPECT_EQ(Marked(BuildMonthGrid(Date(2020, 2, 1), law)), (std::vector<unsigned>{11, 24}));   // 23 Feb: a Sunday
+  // 23 September 2012 was a Sunday, the table's equinox day; the law's was the 22nd.
+  EXPECT_EQ(Marked(BuildMonthGrid(Date(2012, 9, 1), law)), (std::vector<unsigned>{17, 22}));
+  EXPECT_EQ(Marked(BuildMonthGrid(Date(2012, 9, 1), HolidayRuleSet::Table)), (std::vector<unsigned>{17, 24}));
+  EXPECT_EQ(BuildMonthGrid(Date(2026, 5, 2) + 0.5, HolidayRuleSet::Table), BuildMonthGrid(Date(2026, 5, 2) + 0.5));
+  EXPECT_EQ(BuildMonthGrid(std::numeric_limits<double>::quiet_NaN(), law), MonthGrid{});
 }
 
 TEST(MonthGrid, TodayIsExactlyOneCellAndMayBeAHoliday) {

@@ -105,6 +105,46 @@ TEST_F(SettingsStoreTest, WrongTypeStopsTheLoadAtThatValue) {
   EXPECT_TRUE(settings.Fonts.Weekday.Name.empty());
 }
 
+TEST_F(SettingsStoreTest, HolidayRulesChooseTheLawOnlyWithOne) {
+  const std::pair<const char*, int32_t> cases[] = {{"1", 1}, {" $1", 1}, {"2", 2}, {"abc", 0}, {"-1", -1}};
+  for (const auto& [text, expected] : cases) {
+    Put("Option", "HolidayRules", std::string(text) + '\0');
+    TCalendarSettings settings;
+    LoadSettings(Open(), settings);
+    EXPECT_EQ(settings.HolidayRules, expected) << '"' << text << '"';
+    EXPECT_EQ(HolidayRulesOf(settings), expected == 1 ? HolidayRuleSet::Current : HolidayRuleSet::Table) << text;
+  }
+  registry_.Find(std::string(kKey) + "\\Option")->values.erase("HolidayRules");
+  TCalendarSettings settings;
+  settings.HolidayRules = 1;
+  LoadSettings(Open(), settings);
+  EXPECT_EQ(HolidayRulesOf(settings), HolidayRuleSet::Table) << "missing";
+}
+
+TEST_F(SettingsStoreTest, HolidayRulesOfTheWrongTypeFailAfterTheThirtyOthers) {
+  Put("Font\\DayOfWeek", "FontStyle", "3");  // the last of the thirty
+  Put("Option", "HolidayRules", std::string("\x01\0\0\0", 4), kRegDword);
+  TCalendarSettings settings;
+  settings.HolidayRules = 7;
+  EXPECT_EQ(LoadError(settings),
+            "'HolidayRules'" + Bytes("20 82 CC 83 66 81 5B 83 5E 8C 5E 82 AA 95 73 90 B3 82 C5 82 B7"));
+  EXPECT_EQ(settings.Fonts.DayOfWeek.Style, 3);
+  EXPECT_EQ(settings.HolidayRules, 7) << "not loaded";
+}
+
+TEST_F(SettingsStoreTest, SaveNeverWritesHolidayRules) {
+  TCalendarSettings settings = DefaultSettings();
+  settings.HolidayRules = 1;
+  auto store = Open();
+  SaveSettings(store, settings);
+  EXPECT_EQ(Get("Option", "HolidayRules"), nullptr);
+
+  Put("Option", "HolidayRules", std::string("1\0", 2));
+  settings.HolidayRules = 0;
+  SaveSettings(store, settings);
+  EXPECT_EQ(Get("Option", "HolidayRules")->data, std::string("1\0", 2)) << "left as it was";
+}
+
 TEST_F(SettingsStoreTest, ExpandStringIsTakenUnexpanded) {
   Put("Font\\Weekday", "FontName", std::string("%FONT%\0", 7), kRegExpandSz);
   TCalendarSettings settings;
