@@ -101,8 +101,8 @@ void LoadSettings(const SettingsStore& store, TCalendarSettings& settings) {
     // cancelled dialog left in the record.
     font.Style = static_cast<uint8_t>(store.ReadSettingInteger(entry.section, "FontStyle", 0));
   }
-  // No dialog edits it, so a save leaves the stored value alone. It comes after the 30 others, so
-  // that they load as they always have even when this one cannot be read.
+  // A save leaves it alone: the settings dialog writes it only when the user switches it. It comes
+  // after the 30 others, so that they load as they always have even when this one cannot be read.
   settings.HolidayRules = store.ReadSettingInteger("Option", "HolidayRules", 0);
 }
 

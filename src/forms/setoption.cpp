@@ -54,6 +54,9 @@ TfrmSetting::TfrmSetting(HWND owner, TCalendarSettings& settings)
   Create(kSettingClass, 0, kDialogStyle, kSettingCaption,
          RECT{0, 0, frame.right - frame.left, frame.bottom - frame.top}, owner);
   CreateControls();
+  HMENU menu = GetSystemMenu(Handle(), FALSE);
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu, MF_STRING, kHolidayLawCommand, kHolidayLawItem);
   calender_ = std::make_unique<TfrmCalender>(owner, settings);
   preview_ = std::make_unique<TfrmPreview>(owner);
 }
@@ -291,6 +294,17 @@ void TfrmSetting::btnPreviewClick() {
   preview_->Image1().SetPicture(nullptr);  // a screen-sized picture is not kept for nothing
 }
 
+void TfrmSetting::HolidayLawClick() {
+  settings_.HolidayRules = HolidayRulesOf(settings_) == HolidayRuleSet::Current ? 0 : 1;
+  CheckHolidayLawItem();
+  calender_->RefreshCalendarWindow();
+}
+
+void TfrmSetting::CheckHolidayLawItem() {
+  const bool current = HolidayRulesOf(settings_) == HolidayRuleSet::Current;
+  CheckMenuItem(GetSystemMenu(Handle(), FALSE), kHolidayLawCommand, MF_BYCOMMAND | (current ? MF_CHECKED : 0));
+}
+
 void TfrmSetting::EditCalFont(TCalFont& record) {
   TFont font;
   font.SetName(kDialogFontName);  // the font dialog's own face, which an empty name leaves
@@ -336,6 +350,8 @@ void TfrmSetting::FormShow() {
   SetChecked(chkCenter, settings_.Style2 != 0);
   SetItemIndex(rgDayOfWeek, settings_.DayOfWeekStyle != 0 ? 1 : 0);
   SetItemIndex(rgTodayColor, settings_.TodayStyle != 0 ? 1 : 0);
+  rulesAtShow_ = HolidayRulesOf(settings_);
+  CheckHolidayLawItem();
   calender_->FormShow();
 }
 
@@ -384,6 +400,10 @@ LRESULT TfrmSetting::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       EndModal(mrCancel);
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) != kHolidayLawCommand) return Default(message, wParam, lParam);
+      HolidayLawClick();
       return 0;
     case WM_CTLCOLORSTATIC:  // the read-only memo takes the dialog's colour
       SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
@@ -434,6 +454,8 @@ void RunSettingsSequence(HWND owner, SettingsStore& store, TCalendarSettings& se
   if (result == mrOk) {
     try {
       SaveSettings(store, settings);
+      // Only a switch the user made is written: a dialog left alone writes what it always has.
+      if (dialog.HolidayRulesChanged()) store.WriteSettingInteger("Option", "HolidayRules", settings.HolidayRules);
     } catch (const ERegistryException& error) {
       report(error);
     }

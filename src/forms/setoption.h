@@ -59,6 +59,13 @@ class TfrmSetting : public Window {
   // Shows the dialog until OK, Cancel or the close box; then the placement window is closed.
   int ShowModal();
 
+  // The system menu's item that switches between the built-in holiday table and the holiday law
+  // in force on each date. It is not one of the dialog's controls, so their layout and Tab order
+  // stay as they are.
+  static constexpr UINT kHolidayLawCommand = 0x0010;  // below 0xF000, low four bits clear
+  // Whether the user switched the holiday rules in this dialog.
+  bool HolidayRulesChanged() const { return HolidayRulesOf(settings_) != rulesAtShow_; }
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool PreTranslateMessage(const MSG& msg) override;
@@ -86,6 +93,8 @@ class TfrmSetting : public Window {
   void btnBGColorClick();
   void btnOKClick();
   void btnPreviewClick();
+  void HolidayLawClick();
+  void CheckHolidayLawItem();
   void EditCalFont(TCalFont& record);
   bool ChooseColour(int32_t& colour);
   void CaptureGeometry();
@@ -98,10 +107,12 @@ class TfrmSetting : public Window {
   FontHandle memoFont_;  // the memo's, a pixel smaller
   std::vector<Control> tabOrder_;
   std::array<COLORREF, 16> customColours_{};
+  HolidayRuleSet rulesAtShow_ = HolidayRuleSet::Table;
 };
 
 // The sequence of SettingPlugIn between opening and closing the store: the three windows, the
-// settings loaded, the dialog run, the settings saved on OK and the window positions always.
+// settings loaded, the dialog run, the settings saved on OK (with the holiday rules when the user
+// switched them) and the window positions always.
 // The host's picture (or none) becomes the dialog's and is deleted with it.
 void RunSettingsSequence(HWND owner, SettingsStore& store, TCalendarSettings& settings, BitmapHandle hostPicture);
 

@@ -37,5 +37,6 @@ const char kMemoText[] =
     "あくまで目安ですので、プ\r\n"
     "レビューで確認してくださ\r\n"
     "い。";
+const char kHolidayLawItem[] = "現行の祝日法で表示する";
 
 }  // namespace tezun

@@ -29,5 +29,6 @@ extern const char kHolidayFont[];     // holidays
 extern const char kBgColor[];         // background colour
 extern const char kPreview[];         // preview
 extern const char kMemoText[];        // the nine lines of advice, CR LF between them
+extern const char kHolidayLawItem[];  // system menu: show the holidays of the law in force
 
 }  // namespace tezun

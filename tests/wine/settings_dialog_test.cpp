@@ -49,6 +49,18 @@ int InkIn(const test::Pixels& pixels, RECT r, uint32_t paper) {
   return ink;
 }
 
+// Pixels of a picture in a rectangle that are clearly red: the holiday font's colour.
+int RedIn(const test::Pixels& pixels, RECT r) {
+  int red = 0;
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) {
+      const int rgb = static_cast<int>(pixels.at(x, y)), r8 = rgb >> 16, g8 = (rgb >> 8) & 0xFF, b8 = rgb & 0xFF;
+      red += r8 - g8 > 64 && r8 - b8 > 64;
+    }
+  }
+  return red;
+}
+
 class SettingsDialogTest : public ::testing::Test {
  protected:
   SettingsDialogTest() { FixTodayForTesting(DateOf(std::chrono::year{2026} / 5 / 13)); }
@@ -220,6 +232,49 @@ TEST_F(SettingsDialogTest, HandlersChangeTheSettingsAndRedrawTheCalendar) {
   EXPECT_EQ(Stored("Option", "Style2"), "1");
   EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), "1");
   EXPECT_EQ(Stored("Option", "TodayStyle"), "1");
+}
+
+// The system menu's item switches the holiday rules: 6 May 2026 (Wednesday, row 1, column 3 of the
+// 28-pixel cells) is a day off by the law, not by the built-in table. Only a switch is written,
+// and only on OK.
+TEST_F(SettingsDialogTest, HolidayLawItemSwitchesTheRulesAndRedraws) {
+  const struct {
+    const char* stored;
+    int switches;
+    int close;
+    std::string written;
+  } cases[] = {{nullptr, 1, Id::btnOK, "1"},
+               {"1", 1, Id::btnOK, "0"},
+               {nullptr, 2, Id::btnOK, "(none)"},
+               {nullptr, 1, Id::btnCancel, "(none)"},
+               {"7", 1, Id::btnCancel, "7"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << (c.stored ? c.stored : "none") << " " << c.switches << " " << c.close);
+    test::DeleteKeyTree(sandbox_.SettingsPath());
+    if (c.stored) sandbox_.PutText("Option", "HolidayRules", c.stored);
+    std::vector<bool> checked, red;
+    Run(nullptr, [&](HWND dialog) {
+      auto look = [&] {
+        checked.push_back(GetMenuState(GetSystemMenu(dialog, FALSE), TfrmSetting::kHolidayLawCommand, MF_BYCOMMAND) &
+                          MF_CHECKED);
+        red.push_back(RedIn(test::CaptureClient(GetWindow(calender_, GW_CHILD)), {3 * 28, 2 * 28, 4 * 28, 3 * 28}) > 0);
+      };
+      look();
+      for (int i = 0; i < c.switches; ++i) {
+        PostMessageA(dialog, WM_SYSCOMMAND, TfrmSetting::kHolidayLawCommand, 0);
+        test::WaitUntil([] { return false; }, 150ms);
+        look();
+      }
+      ClickControl(dialog, c.close);
+    });
+    for (size_t i = 0; i < checked.size(); ++i) {
+      EXPECT_EQ(checked[i], red[i]) << "the item is checked exactly when the 6th is drawn as a holiday, look " << i;
+      if (i > 0) {
+        EXPECT_NE(checked[i], checked[i - 1]) << "each choice switches, look " << i;
+      }
+    }
+    EXPECT_EQ(Stored("Option", "HolidayRules"), c.written);
+  }
 }
 
 TEST_F(SettingsDialogTest, ColourDialogsChangeAColourOnlyWhenConfirmed) {

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "core/settings_store.h"
+#include "plugin/exports.h"
 #include "plugin/win32_registry.h"
+#include "render/today.h"
 #include "support/bytes.h"
+#include "support/pixels.h"
 #include "support/registry_sandbox.h"
 
 namespace tezun {
@@ -110,6 +113,32 @@ TEST_F(SettingsRegistryTest, HostKeyTextsSelectTheKey) {
   auto store = OpenSettingsStore(*currentUser_, "\\" + sandbox_.HostKey());
   store.WriteSettingInteger("Option", "Top", 8);
   EXPECT_EQ(sandbox_.Get("Option", "Top")->data, std::string("8\0", 2));
+}
+
+// The whole call under either holiday rules: 23 December 2026 (a Wednesday, week row 3) is a holiday
+// in the built-in table and a working day by the law in force. The holiday font is red, the
+// weekday font black.
+TEST_F(SettingsRegistryTest, HolidayRulesDecideWhatTheWallpaperMarks) {
+  FixTodayForTesting(DateOf(std::chrono::year{2026} / 12 / 9));
+  for (const char* rules : {static_cast<const char*>(nullptr), "1"}) {
+    SCOPED_TRACE(rules ? rules : "none");
+    if (rules) sandbox_.PutText("Option", "HolidayRules", rules);
+    HBITMAP wallpaper = nullptr;  // the calendar on the desktop colour
+    EXPECT_EQ(ExecutePlugIn(nullptr, sandbox_.HostKey().c_str(), &wallpaper), 0);
+    const test::Pixels pixels = test::ReadPixels(wallpaper);
+    DeleteObject(wallpaper);
+    int red = 0;
+    for (int y = 4 * 28; y < 5 * 28; ++y) {
+      for (int x = 3 * 28; x < 4 * 28; ++x)
+        red += (pixels.at(x, y) >> 16) > 0xC0 && (pixels.at(x, y) & 0xFFFF) < 0x4040;
+    }
+    if (rules) {
+      EXPECT_EQ(red, 0) << "drawn as a weekday";
+    } else {
+      EXPECT_GT(red, 5) << "drawn as a holiday";
+    }
+  }
+  FixTodayForTesting(std::nullopt);
 }
 
 }  // namespace
