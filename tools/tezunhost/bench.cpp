@@ -11,9 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "core/settings.h"
+#include "core/settings_store.h"
 #include "forms/calender.h"
 #include "graphics/bitmap.h"
+#include "host_error.h"
+#include "plugin/win32_registry.h"
+#include "render/calendar_renderer.h"
 #include "render/wallpaper_composer.h"
 
 namespace tezunhost {
@@ -155,35 +158,148 @@ void PlacementWindowRedraw() {
               trials[0].Median() * 1e3, trials[1].name.c_str(), trials[1].Median() * 1e3);
 }
 
+// The settings of one case of the whole call, in a key of the bench's own: the defaults but for
+// the "Option" values given.
+class BenchKey {
+ public:
+  BenchKey(const std::string& name, const std::vector<std::pair<std::string, std::string>>& options)
+      : hostKey_(std::string(kBenchKey) + "\\" + name) {
+    HKEY key = nullptr;
+    const std::string path = hostKey_ + "\\Tezun\\Option";
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+      throw HostError("cannot write the bench's settings under HKEY_CURRENT_USER\\" + path);
+    }
+    for (const auto& [value, text] : options) {
+      RegSetValueExA(key, value.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     static_cast<DWORD>(text.size() + 1));
+    }
+    RegCloseKey(key);
+  }
+  const char* HostKey() const { return hostKey_.c_str(); }
+
+  static constexpr char kBenchKey[] = "Software\\TezunBench";
+
+ private:
+  std::string hostKey_;
+};
+
+// ExecutePlugIn through the loaded plug-in, on a fresh picture each time, as the host calls it.
+Trial WholeCall(std::string name, const PluginModule& plugin, const BenchKey& key, SIZE picture) {
+  auto wallpaper = std::make_shared<BitmapHandle>();
+  return {std::move(name),
+          [=] { *wallpaper = Picture(picture.cx, picture.cy); },
+          [=, &plugin, &key] {
+            HBITMAP handle = wallpaper->release();
+            plugin.ExecutePlugIn(nullptr, key.HostKey(), &handle);
+            wallpaper->reset(handle);
+          },
+          [=] { wallpaper->reset(); },
+          {}};
+}
+
+void PrintRow(SIZE screen, const std::string& name, double time, double baseline) {
+  std::printf("%4ldx%-4ld %-44s %10.2f %8.2f\n", screen.cx, screen.cy, name.c_str(), time * 1e3, time / baseline);
+}
+
+// One centred call taken apart, each part timed as the call does it: the store opened, loaded and
+// closed; the composition without the calendar; the calendar drawn on a screen-sized picture.
+// Whatever the whole call takes beyond them is the rest.
+void BreakdownOfOneCall(const PluginModule& plugin, SIZE screen) {
+  const BenchKey key("breakdown", {});
+  tezun::TBitmap canvasPicture;
+  canvasPicture.SetPixelFormat24();
+  canvasPicture.SetSize(screen.cx, screen.cy);
+  std::vector<Trial> trials = {
+      WholeCall("whole call", plugin, key, screen),
+      {"store",
+       nullptr,
+       [&] {
+         const auto currentUser = tezun::CurrentUserKey();
+         TCalendarSettings settings;
+         tezun::LoadSettings(tezun::OpenSettingsStore(*currentUser, key.HostKey()), settings);
+       },
+       nullptr,
+       {}},
+      Composition("composing", screen, screen, Settings(0, 0, false)),
+      {"calendar",
+       nullptr,
+       [&] {
+         tezun::RenderCalendar(canvasPicture.Canvas(), {0, 0, 200, 200}, tezun::DefaultSettings(), kSomeDay);
+       },
+       nullptr,
+       {}},
+  };
+  RunSideBySide(trials, screen.cx > 2000 ? 15 : 41);
+  const double whole = trials[0].Median(), store = trials[1].Median(), composing = trials[2].Median(),
+               calendar = trials[3].Median();
+  std::printf(
+      "%4ldx%-4ld one centred call: %.2f ms = store opened, loaded and closed %.2f + composing %.2f + calendar %.2f "
+      "+ the rest %.2f\n",
+      screen.cx, screen.cy, whole * 1e3, store * 1e3, composing * 1e3, calendar * 1e3,
+      (whole - store - composing - calendar) * 1e3);
+}
+
+// SettingPlugIn from the call until its message loop first runs idle, then closed at once: the
+// dialog opened, shown with the placement window drawn, and put away again.
+void SettingsDialogOpening(const PluginModule& plugin) {
+  const BenchKey key("dialog", {});
+  std::vector<Trial> trials = {{"settings dialog opened and closed",
+                                nullptr,
+                                [&] {
+                                  // A timer message comes only when nothing else is waiting.
+                                  const UINT_PTR timer = SetTimer(
+                                      nullptr, 0, USER_TIMER_MINIMUM, [](HWND, UINT, UINT_PTR id, DWORD) CALLBACK {
+                                        KillTimer(nullptr, id);
+                                        if (HWND dialog = FindWindowA("TezunSetting", nullptr))
+                                          PostMessageA(dialog, WM_CLOSE, 0, 0);
+                                      });
+                                  plugin.SettingPlugIn(nullptr, key.HostKey(), nullptr);
+                                  KillTimer(nullptr, timer);
+                                },
+                                nullptr,
+                                {}}};
+  RunSideBySide(trials, 11);
+  std::printf("%s: %.1f ms\n", trials[0].name.c_str(), trials[0].Median() * 1e3);
+}
+
 }  // namespace
 
-int Bench() {
+int Bench(const PluginModule& plugin) {
   std::vector<Trial> warmUp = {Composition("", {640, 480}, {640, 480}, Settings(0, 0, true))};
   RunSideBySide(warmUp, 2);  // code, fonts and font files in memory first
   MemoryOfOneComposition({3840, 2160});
-  std::printf("%-44s %10s %8s\n", "case", "median ms", "ratio");
-  for (const SIZE screen : {SIZE{1920, 1080}, SIZE{3840, 2160}}) {
-    const BitmapHandle source = Picture(screen.cx, screen.cy);
-    const tezun::MemoryDC sourceDC;
-    const tezun::Selection sourceSelected(sourceDC.get(), source.get());
-    std::vector<Trial> trials = {
-        Baseline(screen, sourceDC.get()),
-        Composition("centred, screen-sized picture", screen, screen, Settings(0, 0, true)),
-        Composition("tiled about the centre, 256 x 256", screen, {256, 256}, Settings(1, 1, true)),
-        Composition("tiled about the centre, 1 x 1", screen, {1, 1}, Settings(1, 1, true)),
-        Composition("centred, screen-sized, no calendar", screen, screen, Settings(0, 0, false)),
-    };
-    RunSideBySide(trials, screen.cx > 2000 ? 15 : 61);
-    const double baseline = trials[0].Median();
-    for (Trial& trial : trials) {
-      const double time = trial.Median();
-      std::printf("%4ldx%-4ld %-34s %10.2f %8.2f\n", screen.cx, screen.cy, trial.name.c_str(), time * 1e3,
-                  time / baseline);
-    }
-    std::printf("%4ldx%-4ld %-34s %10s %8.2f\n", screen.cx, screen.cy, "calendar's share (with / without)", "",
-                trials[1].Median() / trials[4].Median());
-  }
+
+  // The whole call composes at the screen's size; the composer's own rows are timed at it too.
+  const SIZE screen = tezun::ScreenSize();
+  const BitmapHandle source = Picture(screen.cx, screen.cy);
+  const tezun::MemoryDC sourceDC;
+  const tezun::Selection sourceSelected(sourceDC.get(), source.get());
+  const BenchKey centred("centred", {}), tiled("tiled", {{"Style1", "1"}, {"Style2", "1"}}),
+      bare("bare", {{"Width", "-1"}});
+  std::vector<Trial> trials = {
+      Baseline(screen, sourceDC.get()),
+      Composition("composer: centred, screen-sized picture", screen, screen, Settings(0, 0, true)),
+      Composition("composer: tiled about the centre, 256 x 256", screen, {256, 256}, Settings(1, 1, true)),
+      Composition("composer: tiled about the centre, 1 x 1", screen, {1, 1}, Settings(1, 1, true)),
+      Composition("composer: centred, no calendar", screen, screen, Settings(0, 0, false)),
+      WholeCall("whole call: centred, screen-sized picture", plugin, centred, screen),
+      WholeCall("whole call: tiled about the centre, 256 x 256", plugin, tiled, {256, 256}),
+      WholeCall("whole call: tiled about the centre, 1 x 1", plugin, tiled, {1, 1}),
+      WholeCall("whole call: centred, no calendar", plugin, bare, screen),
+  };
+  std::printf("%-54s %10s %8s\n", "case (ratio: to the baseline)", "median ms", "ratio");
+  RunSideBySide(trials, screen.cx > 2000 ? 15 : 61);
+  const double baseline = trials[0].Median();
+  for (Trial& trial : trials) PrintRow(screen, trial.name, trial.Median(), baseline);
+  std::printf("%4ldx%-4ld %-44s %10s %8.2f\n", screen.cx, screen.cy, "composer: calendar's share (with / without)", "",
+              trials[1].Median() / trials[4].Median());
+  std::printf("%4ldx%-4ld %-44s %10s %8.2f\n", screen.cx, screen.cy, "whole call: calendar's share (with / without)",
+              "", trials[5].Median() / trials[8].Median());
+  BreakdownOfOneCall(plugin, screen);
   PlacementWindowRedraw();
+  SettingsDialogOpening(plugin);
+  RegDeleteTreeA(HKEY_CURRENT_USER, BenchKey::kBenchKey);
   return 0;
 }
 

@@ -1,8 +1,11 @@
-// tezunhost bench: the composer's speed and memory against bare GDI work, side by side in one run.
+// tezunhost bench: the composer and the whole ExecutePlugIn call against bare GDI work, side by
+// side in one run at the screen's size, with the memory one composition takes and the windows' speed.
 #pragma once
+
+#include "plugin_module.h"
 
 namespace tezunhost {
 
-int Bench();
+int Bench(const PluginModule& plugin);
 
 }  // namespace tezunhost

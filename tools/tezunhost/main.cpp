@@ -23,7 +23,7 @@ constexpr char kUsage[] =
     "       tezunhost settings [--in PICTURE] [--key KEY] [--plugin PATH]\n"
     "       tezunhost screenshot --out PICTURE [--after SECONDS]\n"
     "       tezunhost soak [--calls N] [--plugin PATH]\n"
-    "       tezunhost bench\n"
+    "       tezunhost bench [--plugin PATH]\n"
     "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text.\n"
     "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n";
 constexpr char kSeeUsage[] = " (tezunhost without arguments shows how to call it)";
@@ -121,10 +121,10 @@ int Screenshot(const Arguments& arguments) {
 
 int Run(int argc, wchar_t** argv) {
   const Arguments arguments = Parse(argc, argv);
-  if (arguments.command == L"bench") return Bench();
   if (arguments.command == L"screenshot") return Screenshot(arguments);
   const PluginModule plugin(arguments.Get(L"--plugin").value_or(DefaultPluginPath()));
   if (arguments.command == L"info") return Info(plugin);
+  if (arguments.command == L"bench") return Bench(plugin);
   if (arguments.command == L"compose") return Compose(plugin, arguments);
   if (arguments.command == L"settings") return Settings(plugin, arguments);
   if (arguments.command == L"soak") return Soak(plugin, std::stoi(arguments.Get(L"--calls").value_or(L"10000")));
