@@ -28,6 +28,30 @@ size=$(od -An -tu1 -j16 -N8 "$work/out.png" | awk '{print $3*256+$4, $7*256+$8}'
 host compose --in "$work/out.png" --out "$work/out.bmp" 2>"$work/err" || fail "compose to BMP: $(cat "$work/err")"
 [ "$(head -c 2 "$work/out.bmp")" = "BM" ] || fail "out.bmp is not a BMP file"
 
+# A year's holidays under either rules: 2026 has 23 December in the table and 6 May (振替休日,
+# a substitute) and 22 September (国民の休日, a day between) by the law.
+host holidays --year 2026 >"$work/table" 2>"$work/err" || fail "holidays exited with $?: $(cat "$work/err")"
+host holidays --year 2026 --rules current >"$work/law" 2>"$work/err" || fail "holidays --rules current: $(cat "$work/err")"
+[ "$(wc -l <"$work/table")" -eq 15 ] || fail "the table's 2026 has $(wc -l <"$work/table") lines, not 15"
+[ "$(wc -l <"$work/law")" -eq 18 ] || fail "the law's 2026 has $(wc -l <"$work/law") lines, not 18"
+grep -q '^2026-12-23	' "$work/table" || fail "the table lacks 2026-12-23"
+grep -q '^2026-12-23' "$work/law" && fail "the law has 2026-12-23"
+LC_ALL=C grep -q "^2026-05-06	$(printf '\x90\x55\x91\xd6\x8b\x78\x93\xfa')\$" "$work/law" ||
+  fail "the law lacks 2026-05-06 as a substitute"
+LC_ALL=C grep -q "^2026-09-22	$(printf '\x8d\x91\x96\xaf\x82\xcc\x8b\x78\x93\xfa')\$" "$work/law" ||
+  fail "the law lacks 2026-09-22 as a day between"
+
+# The README's registry file names the default key; imported with a test key in its place, it
+# stores HolidayRules = 1 as text.
+reg_file=$(dirname "$0")/../../docs/holiday-law.reg
+grep -qF '[HKEY_CURRENT_USER\Software\Tokiwanoshi\Zelo32\PlugIn\Tezun\Option]' "$reg_file" ||
+  fail "$reg_file does not name the default key"
+sed 's/\\Tokiwanoshi\\Zelo32\\PlugIn\\Tezun/\\TezunTests\\regfile\\Tezun/' "$reg_file" >"$work/test.reg"
+"$wine_run" --tree "$tree" reg import "Z:$work/test.reg" >/dev/null 2>&1 || fail "reg import of $reg_file failed"
+"$wine_run" --tree "$tree" reg query 'HKCU\Software\TezunTests\regfile\Tezun\Option' /v HolidayRules 2>/dev/null |
+  grep -q 'HolidayRules.*REG_SZ.*1' || fail "$reg_file did not store HolidayRules = 1"
+"$wine_run" --tree "$tree" reg delete 'HKCU\Software\TezunTests\regfile' /f >/dev/null 2>&1
+
 # Errors: one line on stderr, a non-zero status, no output file left behind.
 expect_error() {
   local what=$1 pattern=$2
@@ -46,6 +70,10 @@ expect_error "missing export" "has no export" info --plugin 'C:\windows\system32
 expect_error "missing plug-in" "cannot load plug-in" info --plugin "$work/none.bpi"
 expect_error "unknown output type" "must end in" compose --in "$samples/evening.png" --out "$work/a.jpg"
 expect_error "unknown command" "unknown command" frobnicate
+expect_error "year 0" "not a year from 1 to 9999" holidays --year 0
+expect_error "year 10000" "not a year from 1 to 9999" holidays --year 10000
+expect_error "a year that is no number" "not a year" holidays --year 2026x
+expect_error "unknown rules" "neither table nor current" holidays --year 2026 --rules newest
 expect_error "output into a missing folder" "cannot write" compose --in "$samples/evening.png" --out "$work/no/a.png"
 [ -z "$(find "$work" -name '*.partial')" ] || fail "a partial file was left"
 

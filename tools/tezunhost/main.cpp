@@ -3,12 +3,14 @@
 #include <io.h>
 #include <windows.h>
 
+#include <charconv>
 #include <cstdio>
 #include <map>
 #include <optional>
 #include <string>
 
 #include "bench.h"
+#include "core/holiday_rules.h"
 #include "graphics/gdi_handles.h"
 #include "host_error.h"
 #include "picture_files.h"
@@ -24,6 +26,7 @@ constexpr char kUsage[] =
     "       tezunhost screenshot --out PICTURE [--after SECONDS]\n"
     "       tezunhost soak [--calls N] [--plugin PATH]\n"
     "       tezunhost bench [--plugin PATH]\n"
+    "       tezunhost holidays --year Y [--rules table|current]\n"
     "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text.\n"
     "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n";
 constexpr char kSeeUsage[] = " (tezunhost without arguments shows how to call it)";
@@ -102,6 +105,27 @@ int Settings(const PluginModule& plugin, const Arguments& arguments) {
   return 0;
 }
 
+// The holidays and days off of a year, a line each: the date and the name in Shift-JIS. The
+// rules are the built-in table (the default) or the holiday law in force on each date.
+int Holidays(const Arguments& arguments) {
+  const std::string yearText = Utf8(arguments.Require(L"--year"));
+  int year = 0;
+  const auto [end, error] = std::from_chars(yearText.data(), yearText.data() + yearText.size(), year);
+  if (error != std::errc{} || end != yearText.data() + yearText.size() || year < 1 || year > 9999) {
+    throw HostError("--year " + yearText + " is not a year from 1 to 9999");
+  }
+  const std::wstring rules = arguments.Get(L"--rules").value_or(L"table");
+  if (rules != L"table" && rules != L"current") {
+    throw HostError("--rules " + Utf8(rules) + " is neither table nor current");
+  }
+  const auto ruleSet = rules == L"current" ? tezun::HolidayRuleSet::Current : tezun::HolidayRuleSet::Table;
+  for (const tezun::NamedDay& day : tezun::HolidaysOfYear(year, ruleSet)) {
+    std::printf("%04d-%02u-%02u\t%s\n", static_cast<int>(day.date.year()), static_cast<unsigned>(day.date.month()),
+                static_cast<unsigned>(day.date.day()), day.name.c_str());
+  }
+  return 0;
+}
+
 // The whole screen as it is now, e.g. with another program's windows open on it.
 int Screenshot(const Arguments& arguments) {
   const std::wstring out = arguments.Require(L"--out");
@@ -122,6 +146,7 @@ int Screenshot(const Arguments& arguments) {
 int Run(int argc, wchar_t** argv) {
   const Arguments arguments = Parse(argc, argv);
   if (arguments.command == L"screenshot") return Screenshot(arguments);
+  if (arguments.command == L"holidays") return Holidays(arguments);
   const PluginModule plugin(arguments.Get(L"--plugin").value_or(DefaultPluginPath()));
   if (arguments.command == L"info") return Info(plugin);
   if (arguments.command == L"bench") return Bench(plugin);
