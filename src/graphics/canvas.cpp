@@ -55,7 +55,15 @@ SIZE TCanvas::TextExtent(std::string_view text) {
   return size;
 }
 
-void TCanvas::TextOut(int64_t x, int64_t y, std::string_view text) {
+SIZE TCanvas::TextExtent(std::string_view text, std::vector<int>& ends) {
+  SelectFont();
+  SIZE size{};
+  ends.assign(text.size(), 0);
+  GetTextExtentExPointA(dc_, text.data(), static_cast<int>(text.size()), 0, nullptr, ends.data(), &size);
+  return size;
+}
+
+void TCanvas::PrepareText() {
   SelectFont();
   SetTextColor(dc_, ColorToRGB(Font.Color));
   if (Brush.Style == BrushStyle::bsClear) {
@@ -64,7 +72,16 @@ void TCanvas::TextOut(int64_t x, int64_t y, std::string_view text) {
     SetBkMode(dc_, OPAQUE);
     SetBkColor(dc_, ColorToRGB(Brush.Color));
   }
+}
+
+void TCanvas::TextOut(int64_t x, int64_t y, std::string_view text) {
+  PrepareText();
   ExtTextOutA(dc_, ClampToInt32(x), ClampToInt32(y), 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
+void TCanvas::TextOut(int x, int y, std::string_view text, std::span<const int> advances) {
+  PrepareText();
+  ExtTextOutA(dc_, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), advances.data());
 }
 
 void TCanvas::CopyRect(const Rect& target, const TCanvas& source, const Rect& from) {

@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "core/geometry.h"
 #include "core/settings.h"
@@ -52,15 +54,23 @@ class TCanvas {
   // Inscribed in the rectangle, outlined with the pen and filled with the brush.
   void Ellipse(const Rect& rect);
   SIZE TextExtent(std::string_view text);
+  // The same, and where each byte's character ends from the text's start (a double-byte
+  // character's two bytes both end where it does).
+  SIZE TextExtent(std::string_view text, std::vector<int>& ends);
   // Top-left corner at (x, y) in the font's colour; with bsClear no background, with bsSolid a box
   // in the brush's colour.
   void TextOut(int64_t x, int64_t y, std::string_view text);
+  // The same with each byte's advance given (a double-byte character's in its first byte, 0 in
+  // its second), so that texts far apart on one line are drawn in one call.
+  void TextOut(int x, int y, std::string_view text, std::span<const int> advances);
   // A rectangle of another canvas onto one of this, by CopyMode; equal sizes copy 1:1.
   void CopyRect(const Rect& target, const TCanvas& source, const Rect& from);
 
  private:
   // The font stays selected between texts: selecting it anew for each one is what costs.
   void SelectFont();
+  // The font, colour and background mode of a text.
+  void PrepareText();
 
   HDC dc_;
   HGDIOBJ dcFont_;  // the font the DC was made with

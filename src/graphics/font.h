@@ -38,6 +38,10 @@ class TFont {
   bool Stale() const { return stale_ || !handle_; }
   // Face, size, style, colour.
   void Assign(const TFont& other);
+  // Whether the other draws alike: the same face, height, style and colour.
+  bool SameAs(const TFont& other) const {
+    return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ && Color == other.Color;
+  }
   LOGFONTA Log() const;
 
  private:

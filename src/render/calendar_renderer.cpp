@@ -7,6 +7,7 @@
 #include "core/month_grid.h"
 #include "core/texts.h"
 #include "graphics/bitmap.h"
+#include "text_run.h"
 
 namespace tezun {
 namespace {
@@ -92,36 +93,48 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
   auto columnFont = [&](int column) -> const TCalFont& {
     return column == 0 ? fonts.Sunday : column == 6 ? fonts.Saturday : fonts.Weekday;
   };
+  // Texts that share a font and colour on a line go out together; whatever else is drawn, and
+  // any change of font or colour, first lets the waiting texts out.
+  TextRun texts(canvas);
 
   // The header takes the face, size and style of the DayOfWeek font and the colour of its column.
   ApplyCalFont(canvas.Font, fonts.DayOfWeek);
   const auto& names = settings.DayOfWeekStyle == 1 ? DayNamesEnglish : DayNamesJapanese;
   for (int column = 0; column < 7; ++column) {
+    if (canvas.Font.Color != columnFont(column).Color) texts.Flush();
     canvas.Font.Color = columnFont(column).Color;
-    DrawCentred(canvas, layout.HeaderCell(column), names[column]);
+    texts.DrawCentred(layout.HeaderCell(column), names[column]);
   }
 
+  TFont dayFont;  // the next day's font, worked out before it replaces the canvas's
   for (int week = 0; week < 6; ++week) {
     for (int column = 0; column < 7; ++column) {
       const DayCell& day = grid[week][column];
       if (day.Day == 0) continue;
-      ApplyCalFont(canvas.Font, columnFont(column));
-      if (day.HolidayFlag) ApplyCalFont(canvas.Font, fonts.Holiday);
+      dayFont.Assign(canvas.Font);
+      ApplyCalFont(dayFont, columnFont(column));
+      if (day.HolidayFlag) ApplyCalFont(dayFont, fonts.Holiday);
+      if (!dayFont.SameAs(canvas.Font)) texts.Flush();
+      canvas.Font.Assign(dayFont);
 
       char digits[8];
       const std::string_view text(digits, std::to_chars(digits, digits + sizeof digits, day.Day).ptr - digits);
       const Rect cell = layout.DayCell(week, column);
       const bool markable = cell.width() <= kLargestMark && cell.height() <= kLargestMark;
-      if (day.TodayFlag && markable && settings.TodayStyle == 0) {
-        DrawTransparentMark(canvas, cell, text);
-      } else if (day.TodayFlag && markable && settings.TodayStyle == 1) {
-        DrawColouredMark(canvas, cell, text, settings.TodayColor);
+      if (day.TodayFlag && markable && (settings.TodayStyle == 0 || settings.TodayStyle == 1)) {
+        texts.Flush();
+        if (settings.TodayStyle == 0) {
+          DrawTransparentMark(canvas, cell, text);
+        } else {
+          DrawColouredMark(canvas, cell, text, settings.TodayColor);
+        }
       } else {
         // Any other TodayStyle shows today's number plainly, so that today never vanishes.
-        DrawCentred(canvas, cell, text);
+        texts.DrawCentred(cell, text);
       }
     }
   }
+  texts.Flush();
 }
 
 }  // namespace tezun

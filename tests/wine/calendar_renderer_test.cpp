@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 
 #include "graphics/bitmap.h"
+#include "render/text_run.h"
 #include "support/bytes.h"
 #include "support/pixels.h"
 
@@ -264,6 +266,47 @@ TEST(RenderCalendar, ZeroWideCellsStillDrawEveryText) {
 TEST(RenderCalendar, NegativeSizeDrawsNothing) {
   EXPECT_EQ(InkIn(Render(Coloured(), {200, 0, 100, 200}, kWednesday13May), {0, 0, 240, 240}).count, 0);
   EXPECT_EQ(InkIn(Render(Coloured(), {0, 200, 200, 100}, kWednesday13May), {0, 0, 240, 240}).count, 0);
+}
+
+// Texts that share a font, a colour and a line go out in one call; the picture must be the one
+// that drawing every text by itself gives, whatever the fonts, styles and sizes.
+TEST(RenderCalendar, TextsDrawnTogetherGiveThePictureOfTextsDrawnOneByOne) {
+  struct Case {
+    const char* what;
+    std::function<void(TCalendarSettings&)> change;
+    Rect rect;
+  };
+  const Case cases[] = {
+      {"defaults", [](TCalendarSettings&) {}, {0, 0, 200, 200}},
+      {"coloured, English, the law",
+       [](TCalendarSettings& s) { s.DayOfWeekStyle = 1, s.HolidayRules = 1; },
+       {5, 7, 230, 221}},
+      {"bold italic 14 points, coloured mark",
+       [](TCalendarSettings& s) {
+         s.Fonts.Weekday = {"", 14, 0x404040, fsBold | fsItalic};
+         s.TodayStyle = 1;
+       },
+       {0, 0, 240, 240}},
+      {"underlined and struck-out, a plain today",
+       [](TCalendarSettings& s) {
+         s.Fonts.Weekday.Style = fsUnderline;
+         s.Fonts.Holiday.Style = fsStrikeOut;
+         s.TodayStyle = 5;
+       },
+       {0, 0, 200, 200}},
+      {"texts wider than their cells", [](TCalendarSettings& s) { s.Fonts.Weekday.Size = 30; }, {0, 0, 150, 240}},
+      {"zero-wide cells", [](TCalendarSettings&) {}, {100, 0, 106, 210}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TCalendarSettings settings = Coloured();
+    c.change(settings);
+    const Pixels together = Render(settings, c.rect, kWednesday13May, {240, 240}, true);
+    DrawTextsOneByOneForTesting(true);
+    const Pixels oneByOne = Render(settings, c.rect, kWednesday13May, {240, 240}, true);
+    DrawTextsOneByOneForTesting(false);
+    EXPECT_TRUE(together == oneByOne);
+  }
 }
 
 TEST(ApplyCalFont, SizeNameColourAndStyle) {
