@@ -21,6 +21,14 @@ namespace {
   throw ERegistryException(message);
 }
 
+// The text of a value read into the buffer: it must be text, and it ends at its first NUL, or at
+// the end of the data when none was stored.
+std::string TextOf(const RegistryValue& value, std::span<const char> buffer, const std::string& name) {
+  if (value.type != kRegSz && value.type != kRegExpandSz) Fail(kBadValueType, name);
+  const size_t length = std::min<size_t>(value.size, buffer.size());
+  return std::string(buffer.data(), strnlen(buffer.data(), length));
+}
+
 }  // namespace
 
 std::string SettingsKeyPath(std::string_view hostKey) {
@@ -46,23 +54,17 @@ std::optional<std::string> SettingsStore::ReadValueText(const std::string& secti
   if (!sectionKey) return std::nullopt;
   // Ordinary values fit this buffer and come in one query; a longer one is fetched again into a
   // buffer of the size it reported.
-  std::array<char, 256> ordinary;
-  std::optional<RegistryValue> value = sectionKey->QueryValue(name, ordinary);
+  std::array<char, 256> ordinary{};
+  const std::optional<RegistryValue> value = sectionKey->QueryValue(name, ordinary);
   if (!value) return std::nullopt;
   if (value->size == 0) return std::string();
-  std::span<const char> data(ordinary.data(), std::min<size_t>(value->size, ordinary.size()));
-  std::vector<char> longer;
-  if (!value->fits) {
-    // The data may have changed since its size was reported: a value that has grown is a fetch
-    // error, one that has shrunk is read as far as it goes.
-    longer.resize(value->size);
-    value = sectionKey->QueryValue(name, longer);
-    if (!value || !value->fits) Fail(kFetchValueFailed, name);
-    data = std::span<const char>(longer.data(), std::min<size_t>(value->size, longer.size()));
-  }
-  if (value->type != kRegSz && value->type != kRegExpandSz) Fail(kBadValueType, name);
-  // The text ends at its first NUL, or at the end of the data when none was stored.
-  return std::string(data.data(), strnlen(data.data(), data.size()));
+  if (value->fits) return TextOf(*value, ordinary, name);
+  // The data may have changed since its size was reported: a value that has grown is a fetch
+  // error, one that has shrunk is read as far as it goes.
+  std::vector<char> longer(value->size);
+  const std::optional<RegistryValue> fetched = sectionKey->QueryValue(name, longer);
+  if (!fetched || !fetched->fits) Fail(kFetchValueFailed, name);
+  return TextOf(*fetched, longer, name);
 }
 
 int32_t SettingsStore::ReadSettingInteger(const std::string& section, const std::string& name, int32_t fallback) const {
