@@ -411,9 +411,12 @@ void RunSettingsSequence(HWND owner, SettingsStore& store, TCalendarSettings& se
   dialog.Calender().Place(settings.Left, settings.Top, settings.Width, settings.Height);
 
   TBitmap& picture = dialog.Picture();
-  if (hostPicture) {
-    picture.Adopt(hostPicture.release());
-  } else {
+  picture.Adopt(hostPicture.release());
+  if (!picture.Readable()) {
+    // None, or one the host still has selected into a device context of its own, which nothing
+    // can be copied from (it goes, as any picture handed in): the desktop colour stands for it,
+    // so the preview shows what the main job composes from such a picture.
+    picture.Adopt(nullptr);
     const SIZE screen = ScreenSize();
     picture.SetPixelFormat24();
     picture.SetSize(screen.cx, screen.cy);
