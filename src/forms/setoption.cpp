@@ -345,36 +345,89 @@ int TfrmSetting::ShowModal() {
   return result;
 }
 
-bool TfrmSetting::PreTranslateMessage(const MSG& msg) {
+namespace {
+
+// The items of a Tab stop: a set of radio buttons is one stop, any other control is one alone.
+std::pair<TfrmSetting::Control, TfrmSetting::Control> StopMembers(TfrmSetting::Control stop) {
+  using C = TfrmSetting::Control;
+  if (stop == C::optCenter) return {C::optCenter, C::optTile};
+  if (stop == C::rgDayOfWeek || stop == C::rgTodayColor) return {static_cast<C>(stop + 1), static_cast<C>(stop + 2)};
+  return {stop, stop};
+}
+
+}  // namespace
+
+// A set of radio buttons is entered at its checked item.
+HWND TfrmSetting::StopTarget(Control stop) const {
+  const auto [first, second] = StopMembers(stop);
+  return Item(IsChecked(Item(second)) ? second : first);
+}
+
+void TfrmSetting::MoveFocus(HWND from, bool backwards) {
   // Tab follows the dialog's own order, which the overlapping choose button keeps out of the
-  // controls' stacking order. A set of radio buttons is one stop, entered at its checked item.
-  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || !IsChild(Handle(), msg.hwnd)) return false;
-  auto members = [](Control stop) -> std::pair<Control, Control> {
-    if (stop == optCenter) return {optCenter, optTile};
-    if (stop == rgDayOfWeek || stop == rgTodayColor)
-      return {static_cast<Control>(stop + 1), static_cast<Control>(stop + 2)};
-    return {stop, stop};
-  };
-  auto target = [&](Control stop) {
-    const auto [first, second] = members(stop);
-    return Item(IsChecked(Item(second)) ? second : first);
-  };
-  const HWND focused = GetFocus();
-  size_t at = 0;
-  for (size_t i = 0; i < tabOrder_.size(); ++i) {
-    const auto [first, second] = members(tabOrder_[i]);
-    if (focused == Item(first) || focused == Item(second)) at = i;
+  // controls' stacking order. From no stop (or no control), Tab goes to the first stop and
+  // Shift+Tab to the last.
+  const size_t count = tabOrder_.size();
+  size_t at = backwards ? 0 : count - 1;
+  for (size_t i = 0; i < count; ++i) {
+    const auto [first, second] = StopMembers(tabOrder_[i]);
+    if (from == Item(first) || from == Item(second)) at = i;
   }
-  const bool backwards = GetKeyState(VK_SHIFT) < 0;
-  for (size_t step = 1; step <= tabOrder_.size(); ++step) {
-    const size_t next = (at + (backwards ? tabOrder_.size() - step : step)) % tabOrder_.size();
-    const HWND candidate = target(tabOrder_[next]);
+  for (size_t step = 1; step <= count; ++step) {
+    const size_t next = (at + (backwards ? count - step : step)) % count;
+    const HWND candidate = StopTarget(tabOrder_[next]);
     if (IsWindowEnabled(candidate) && IsWindowVisible(candidate)) {
       SetFocus(candidate);
-      break;
+      return;
     }
   }
-  return true;
+}
+
+bool TfrmSetting::ChooseInRadioSet(HWND focused) {
+  // Each set has two items: every arrow key goes to the other one and checks it, as a click does.
+  for (Control stop : {optCenter, rgDayOfWeek, rgTodayColor}) {
+    const auto [first, second] = StopMembers(stop);
+    if (focused != Item(first) && focused != Item(second)) continue;
+    const Control other = focused == Item(first) ? second : first;
+    SetFocus(Item(other));
+    Click(other);
+    return true;
+  }
+  return false;
+}
+
+bool TfrmSetting::PreTranslateMessage(const MSG& msg) {
+  if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd)) return false;
+  // Whatever comes next may disable the dialog (a common dialog, the preview), which takes the
+  // focus away before the dialog hears that it is no longer active.
+  const HWND focused = GetFocus();
+  if (IsChild(Handle(), focused)) lastFocus_ = focused;
+
+  // The dialog's keys. The window is no system dialog box, so nothing else gives it them.
+  if (msg.message != WM_KEYDOWN) return false;
+  switch (msg.wParam) {
+    case VK_TAB:
+      MoveFocus(focused, GetKeyState(VK_SHIFT) < 0);
+      return true;
+    case VK_ESCAPE:
+      Click(btnCancel);
+      return true;
+    case VK_RETURN:
+      // No default button: only a push button has something to press. On a radio button, the
+      // check box or the memo, Enter does nothing at all.
+      if (IsChild(Handle(), focused) &&
+          (SendMessageA(focused, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+        Click(static_cast<Control>(GetDlgCtrlID(focused)));
+      }
+      return true;
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+      return ChooseInRadioSet(focused);  // elsewhere the control has them (the memo scrolls)
+    default:
+      return false;  // Space too: a button presses itself on it
+  }
 }
 
 LRESULT TfrmSetting::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -384,6 +437,17 @@ LRESULT TfrmSetting::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       EndModal(mrCancel);
+      return 0;
+    case WM_ACTIVATE:
+      // As a dialog box: active again (after the preview, a common dialog, another program), the
+      // focus goes back to its control; the first time, to the first stop.
+      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) {
+        if (lastFocus_ && IsWindowEnabled(lastFocus_)) {
+          SetFocus(lastFocus_);
+        } else {
+          MoveFocus(nullptr, false);
+        }
+      }
       return 0;
     case WM_CTLCOLORSTATIC:  // the read-only memo takes the dialog's colour
       SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));

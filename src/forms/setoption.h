@@ -17,7 +17,8 @@ namespace tezun {
 
 class TfrmSetting : public Window {
  public:
-  // The controls' identifiers. OK and Cancel answer Enter and Escape as in any dialog.
+  // The controls' identifiers. Escape is Cancel; there is no default button, so Enter presses
+  // the push button that has the focus, as Space does, and on any other control does nothing.
   enum Control : int {
     btnOK = IDOK,
     btnCancel = IDCANCEL,
@@ -77,6 +78,11 @@ class TfrmSetting : public Window {
   int ItemIndex(Control group) const;
   void Click(Control id);
 
+  // The keyboard: Tab's order, the radio sets' arrows.
+  HWND StopTarget(Control stop) const;
+  void MoveFocus(HWND from, bool backwards);
+  bool ChooseInRadioSet(HWND focused);
+
   void optCenterClick();
   void optTileClick();
   void chkCenterClick();
@@ -97,6 +103,7 @@ class TfrmSetting : public Window {
   FontHandle font_;      // every control's
   FontHandle memoFont_;  // the memo's, a pixel smaller
   std::vector<Control> tabOrder_;
+  HWND lastFocus_ = nullptr;  // the control the focus goes back to when the dialog is active again
   std::array<COLORREF, 16> customColours_{};
 };
 

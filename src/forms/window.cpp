@@ -167,7 +167,7 @@ int Window::ShowModal() {
       modalResult_ = mrCancel;
       break;
     }
-    if (!PreTranslateMessage(msg) && !IsDialogMessageA(hwnd_, &msg)) {
+    if (!PreTranslateMessage(msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }

@@ -64,7 +64,8 @@ class Window {
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // Called while ShowModal shows the window.
   virtual void FormShow() {}
-  // A message of the modal loop that the window handles itself before the dialog keys do.
+  // A message of the modal loop that the window handles itself instead of dispatching it. The
+  // loop has no dialog keys of its own: a window that wants Tab, Enter or Escape handles them here.
   virtual bool PreTranslateMessage(const MSG&) { return false; }
   // Destroys the window now, before the derived object's members go.
   void Destroy();

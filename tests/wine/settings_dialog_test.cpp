@@ -1,6 +1,10 @@
 // The settings dialog and the whole settings sequence, as SettingPlugIn runs them, driven from a
 // second thread as a user would: clicks, the common dialogs, the preview, OK and Cancel.
 #include <gtest/gtest.h>
+#include <windows.h>
+// after windows.h, which they need
+#include <colordlg.h>
+#include <dlgs.h>
 
 #include <atomic>
 #include <set>
@@ -190,6 +194,139 @@ TEST_F(SettingsDialogTest, TabFollowsTheDialogsOrderAndSkipsWhatIsDisabled) {
   EXPECT_EQ(visited, (std::vector<int>{Id::rgTodayColorColoured, Id::btnTodayColor, Id::btnDayOfWeek, Id::btnWeekDay,
                                        Id::btnSaturday, Id::btnSunday, Id::btnHoliday, Id::btnOK, Id::btnCancel,
                                        Id::btnBGColor, Id::btnPreview, Id::optCenter, Id::rgDayOfWeekEnglish}));
+}
+
+// Keys on a focused control, as the keyboard gives them. The dialog has no default button: Enter
+// presses the focused push button, and on any other control does nothing.
+TEST_F(SettingsDialogTest, EnterAndSpacePressTheFocusedButtonAndNothingElse) {
+  enum class Outcome { Preview, FontDialog, ColourDialog, Cancelled, Confirmed, Nothing };
+  struct KeyCase {
+    Id control;
+    WORD key;
+    Outcome outcome;
+  };
+  const KeyCase cases[] = {
+      {Id::btnPreview, VK_RETURN, Outcome::Preview},
+      {Id::btnPreview, VK_SPACE, Outcome::Preview},
+      {Id::btnHoliday, VK_RETURN, Outcome::FontDialog},
+      {Id::btnDayOfWeek, VK_SPACE, Outcome::FontDialog},
+      {Id::btnBGColor, VK_RETURN, Outcome::ColourDialog},
+      {Id::btnTodayColor, VK_SPACE, Outcome::ColourDialog},
+      {Id::btnCancel, VK_RETURN, Outcome::Cancelled},
+      {Id::btnCancel, VK_SPACE, Outcome::Cancelled},
+      {Id::btnOK, VK_RETURN, Outcome::Confirmed},
+      {Id::btnPreview, VK_ESCAPE, Outcome::Cancelled},
+      {Id::rgDayOfWeekJapanese, VK_ESCAPE, Outcome::Cancelled},
+      {Id::rgDayOfWeekJapanese, VK_RETURN, Outcome::Nothing},
+      {Id::chkCenter, VK_RETURN, Outcome::Nothing},
+  };
+  // Tiled, with a colour for today: every control above is enabled. The placement window is out
+  // of the dialog's way.
+  for (const KeyCase& keyCase : cases) {
+    SCOPED_TRACE(testing::Message() << "control " << keyCase.control << ", key " << keyCase.key);
+    test::DeleteKeyTree(sandbox_.SettingsPath());
+    sandbox_.PutText("Option", "Style1", "1");
+    sandbox_.PutText("Option", "TodayStyle", "1");
+    sandbox_.PutText("Option", "Left", "600");
+    sandbox_.PutText("Option", "Top", "300");
+    bool stillOpen = false;
+    Run(nullptr, [&](HWND dialog) {
+      test::FocusControl(dialog, keyCase.control);
+      ASSERT_EQ(test::FocusedControl(dialog), keyCase.control);
+      test::PressKey(keyCase.key);
+      switch (keyCase.outcome) {
+        case Outcome::Preview: {
+          HWND preview = test::WaitForTopWindow(kPreviewClass);
+          ASSERT_NE(preview, nullptr) << "no preview";
+          PostMessageA(preview, WM_LBUTTONUP, 0, 0);
+          test::WaitUntil([&] { return IsWindowVisible(calender_) != FALSE; });
+          break;
+        }
+        case Outcome::FontDialog:
+        case Outcome::ColourDialog: {
+          HWND box = test::WaitForTopWindow("#32770", dialog);
+          ASSERT_NE(box, nullptr) << "no common dialog";
+          const bool font = keyCase.outcome == Outcome::FontDialog;
+          EXPECT_NE(GetDlgItem(box, font ? cmb1 : COLOR_RED), nullptr)
+              << (font ? "not the font dialog" : "not the colour dialog");
+          PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+          test::WaitUntil([&] { return !IsWindow(box); });
+          break;
+        }
+        case Outcome::Nothing:
+          test::WaitUntil([] { return false; }, 300ms);
+          EXPECT_EQ(test::FindTopWindow("#32770"), nullptr);
+          EXPECT_EQ(test::FindTopWindow(kPreviewClass), nullptr);
+          break;
+        case Outcome::Cancelled:
+        case Outcome::Confirmed:
+          return;  // the dialog closes by itself, or Run fails
+      }
+      test::WaitUntil([] { return false; }, 100ms);
+      stillOpen = IsWindowVisible(dialog) != FALSE;
+      EXPECT_EQ(test::FocusedControl(dialog), keyCase.control) << "the focus comes back to the control";
+      ClickControl(dialog, Id::btnCancel);
+    });
+    const bool closes = keyCase.outcome == Outcome::Cancelled || keyCase.outcome == Outcome::Confirmed;
+    if (!closes) EXPECT_TRUE(stillOpen) << "the key closed the dialog";
+    EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), keyCase.outcome == Outcome::Confirmed ? "0" : "(none)")
+        << "saved only by OK";
+  }
+}
+
+// Tab and Shift+Tab from the keyboard, from where the focus is when the dialog opens: the first
+// stop, the wallpaper's set at its checked item.
+TEST_F(SettingsDialogTest, TabAndShiftTabFollowTheOrderFromTheFirstStop) {
+  sandbox_.PutText("Option", "TodayStyle", "1");
+  std::vector<int> visited;
+  Run(nullptr, [&](HWND dialog) {
+    visited.push_back(test::FocusedControl(dialog));
+    for (bool backwards : {false, false, false, true, true, true, true}) {
+      test::PressKey(VK_TAB, backwards);
+      test::WaitUntil([] { return false; }, 60ms);
+      visited.push_back(test::FocusedControl(dialog));
+    }
+    ClickControl(dialog, Id::btnCancel);
+  });
+  // Centred: chkCenter is disabled and passed over.
+  EXPECT_EQ(visited,
+            (std::vector<int>{Id::optCenter, Id::rgDayOfWeekJapanese, Id::rgTodayColorColoured, Id::btnTodayColor,
+                              Id::rgTodayColorColoured, Id::rgDayOfWeekJapanese, Id::optCenter, Id::btnPreview}));
+}
+
+// The arrow keys move to the other item of a radio set and choose it, as a click on it would.
+TEST_F(SettingsDialogTest, ArrowKeysChooseWithinARadioSet) {
+  struct Step {
+    WORD key;
+    Id focused;
+  };
+  const Step steps[] = {{VK_DOWN, Id::optTile},
+                        {VK_UP, Id::optCenter},
+                        {VK_RIGHT, Id::optTile},
+                        {VK_TAB, Id::chkCenter},
+                        {VK_TAB, Id::rgDayOfWeekJapanese},
+                        {VK_DOWN, Id::rgDayOfWeekEnglish},
+                        {VK_LEFT, Id::rgDayOfWeekJapanese},
+                        {VK_RIGHT, Id::rgDayOfWeekEnglish}};
+  std::vector<std::pair<int, bool>> seen;  // the focused control, and whether it is checked
+  Run(nullptr, [&](HWND dialog) {
+    for (const Step& step : steps) {
+      test::PressKey(step.key);
+      test::WaitUntil([] { return false; }, 60ms);
+      const int focused = test::FocusedControl(dialog);
+      seen.emplace_back(focused, IsControlChecked(dialog, focused));
+    }
+    EXPECT_TRUE(IsControlEnabled(dialog, Id::chkCenter)) << "tiled, by the arrow key";
+    ClickControl(dialog, Id::btnOK);
+  });
+  ASSERT_EQ(seen.size(), std::size(steps));
+  for (size_t i = 0; i < seen.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(seen[i].first, steps[i].focused);
+    if (steps[i].key != VK_TAB) EXPECT_TRUE(seen[i].second) << "chosen";
+  }
+  EXPECT_EQ(Stored("Option", "Style1"), "1");
+  EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), "1");
 }
 
 TEST_F(SettingsDialogTest, HandlersChangeTheSettingsAndRedrawTheCalendar) {
