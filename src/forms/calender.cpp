@@ -19,8 +19,8 @@ void TfrmCalender::Place(int left, int top, int width, int height) {
 }
 
 void TfrmCalender::FormShow() {
+  RefreshCalendarWindow();  // drawn before it shows, never a stale or empty picture first
   ShowWindow(Handle(), SW_SHOWNA);
-  RefreshCalendarWindow();
 }
 
 void TfrmCalender::RefreshCalendarWindow() {

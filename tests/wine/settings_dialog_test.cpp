@@ -18,6 +18,7 @@
 #include "plugin/win32_registry.h"
 #include "process_resources.h"
 #include "render/today.h"
+#include "support/appearance_recorder.h"
 #include "support/bytes.h"
 #include "support/dialog_driver.h"
 #include "support/pixels.h"
@@ -169,6 +170,69 @@ TEST_F(SettingsDialogTest, ShowingRunsTheHandlersOfTheStoredTiledState) {
   EXPECT_EQ(Stored("Option", "Style2"), "1");
   EXPECT_EQ(Stored("Option", "TodayStyle"), "1");
   EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), "0");
+}
+
+// Nothing is seen before it is ready: each window, each time it appears, is where it belongs and
+// shows the settings already: the dialog at its stored position with its controls set from them,
+// the placement window at its stored rectangle, the preview over the whole screen.
+TEST_F(SettingsDialogTest, EveryWindowAppearsReadyWhereItBelongs) {
+  sandbox_.PutText("Position", "Top", "50");
+  sandbox_.PutText("Position", "Left", "70");
+  sandbox_.PutText("Option", "Style1", "1");
+  sandbox_.PutText("Option", "Style2", "1");
+  sandbox_.PutText("Option", "TodayStyle", "1");
+  sandbox_.PutText("Option", "DayOfWeekStyle", "1");
+  sandbox_.PutText("Option", "Left", "500");
+  sandbox_.PutText("Option", "Top", "300");
+  sandbox_.PutText("Option", "Width", "210");
+  sandbox_.PutText("Option", "Height", "180");
+  // Whether each control that the stored settings set is as they say.
+  std::vector<std::vector<bool>> dialogStates;
+  const test::AppearanceRecorder recorder([&](HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != kSettingClass) return;
+    dialogStates.push_back({IsControlChecked(window, Id::optTile), IsControlChecked(window, Id::chkCenter),
+                            IsControlEnabled(window, Id::chkCenter), IsControlChecked(window, Id::rgTodayColorColoured),
+                            IsControlEnabled(window, Id::btnTodayColor),
+                            IsControlChecked(window, Id::rgDayOfWeekEnglish)});
+  });
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  Run(SolidBitmap(width, height, kGrey), [&](HWND dialog) {
+    ClickControl(dialog, Id::btnPreview);
+    HWND preview = test::WaitForTopWindow(kPreviewClass);
+    ASSERT_NE(preview, nullptr);
+    PostMessageA(preview, WM_LBUTTONUP, 0, 0);
+    test::WaitUntil([&] { return IsWindowVisible(calender_) != FALSE; });
+    ClickControl(dialog, Id::btnCancel);
+  });
+
+  const auto dialogs = recorder.Of(kSettingClass);
+  EXPECT_FALSE(dialogs.empty());
+  for (const test::Appearance& shown : dialogs) {
+    EXPECT_EQ(shown.bounds.left, 70);
+    EXPECT_EQ(shown.bounds.top, 50);
+  }
+  EXPECT_EQ(dialogStates.size(), dialogs.size());
+  for (const auto& states : dialogStates) EXPECT_EQ(states, std::vector<bool>(states.size(), true));
+
+  const auto placements = recorder.Of(kCalenderClass);
+  EXPECT_GE(placements.size(), 2u) << "on opening and after the preview";
+  for (const test::Appearance& shown : placements) {
+    EXPECT_EQ(shown.bounds.left, 500);
+    EXPECT_EQ(shown.bounds.top, 300);
+    EXPECT_EQ(shown.client.cx, 210);
+    EXPECT_EQ(shown.client.cy, 180);
+  }
+
+  const auto previews = recorder.Of(kPreviewClass);
+  EXPECT_FALSE(previews.empty());
+  for (const test::Appearance& shown : previews) {
+    EXPECT_EQ(shown.bounds.left, 0);
+    EXPECT_EQ(shown.bounds.top, 0);
+    EXPECT_EQ(shown.bounds.right, width);
+    EXPECT_EQ(shown.bounds.bottom, height);
+  }
 }
 
 TEST_F(SettingsDialogTest, TabFollowsTheDialogsOrderAndSkipsWhatIsDisabled) {
