@@ -336,6 +336,14 @@ void TfrmSetting::FormShow() {
   SetChecked(chkCenter, settings_.Style2 != 0);
   SetItemIndex(rgDayOfWeek, settings_.DayOfWeekStyle != 0 ? 1 : 0);
   SetItemIndex(rgTodayColor, settings_.TodayStyle != 0 ? 1 : 0);
+}
+
+void TfrmSetting::FormShown() {
+  // After the dialog, so that it lies above it wherever the two overlap (they do at their default
+  // positions): it is topmost, but Wine's X11 driver without a window manager stacks a window
+  // that shows later above the others. For the same reason the dialog opens with the focus on
+  // itself, as a plain window does: a control taking the focus raises its dialog there. Tab
+  // then goes to the first stop, Shift+Tab to the last.
   calender_->FormShow();
 }
 
@@ -440,13 +448,9 @@ LRESULT TfrmSetting::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ACTIVATE:
       // As a dialog box: active again (after the preview, a common dialog, another program), the
-      // focus goes back to its control; the first time, to the first stop.
-      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) {
-        if (lastFocus_ && IsWindowEnabled(lastFocus_)) {
-          SetFocus(lastFocus_);
-        } else {
-          MoveFocus(nullptr, false);
-        }
+      // focus goes back to the control that had it.
+      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && lastFocus_ && IsWindowEnabled(lastFocus_)) {
+        SetFocus(lastFocus_);
       }
       return 0;
     case WM_CTLCOLORSTATIC:  // the read-only memo takes the dialog's colour

@@ -64,6 +64,7 @@ class TfrmSetting : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool PreTranslateMessage(const MSG& msg) override;
   void FormShow() override;
+  void FormShown() override;
 
  private:
   HWND Item(Control id) const { return GetDlgItem(Handle(), id); }

@@ -158,9 +158,10 @@ int Window::ShowModal() {
   modalResult_ = mrNone;
   const ModalScope modal(hwnd_);
   // Ready before anyone sees it: placed, sized and filled in first, then shown. The windows
-  // FormShow shows itself come after the others are disabled, so they stay usable.
+  // FormShown shows come after the others are disabled, so they stay usable.
   FormShow();
   ShowWindow(hwnd_, SW_SHOW);
+  FormShown();
   MSG msg{};
   while (modalResult_ == mrNone) {
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);

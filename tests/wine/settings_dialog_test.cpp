@@ -235,6 +235,25 @@ TEST_F(SettingsDialogTest, EveryWindowAppearsReadyWhereItBelongs) {
   }
 }
 
+// At their default positions the two overlap; the placement window, topmost, is what is seen
+// there: on the screen itself, not only in the windows' order.
+TEST_F(SettingsDialogTest, ThePlacementWindowIsSeenAboveTheDialog) {
+  int white = 0;
+  Run(nullptr, [&](HWND dialog) {
+    test::WaitUntil([] { return false; }, 300ms);
+    RECT client{};
+    GetClientRect(calender_, &client);
+    MapWindowPoints(calender_, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    HDC screen = GetDC(nullptr);
+    for (LONG y = client.top; y < client.bottom; y += 4) {
+      for (LONG x = client.left; x < client.right; x += 4) white += GetPixel(screen, x, y) == RGB(255, 255, 255);
+    }
+    ReleaseDC(nullptr, screen);
+    ClickControl(dialog, Id::btnCancel);
+  });
+  EXPECT_GT(white, 50 * 50 / 2) << "the calendar's white background, not the dialog";
+}
+
 TEST_F(SettingsDialogTest, TabFollowsTheDialogsOrderAndSkipsWhatIsDisabled) {
   sandbox_.PutText("Option", "TodayStyle", "1");  // the choose button, above the item it overlaps, is a stop
   std::vector<int> visited;
@@ -338,24 +357,45 @@ TEST_F(SettingsDialogTest, EnterAndSpacePressTheFocusedButtonAndNothingElse) {
   }
 }
 
-// Tab and Shift+Tab from the keyboard, from where the focus is when the dialog opens: the first
-// stop, the wallpaper's set at its checked item.
-TEST_F(SettingsDialogTest, TabAndShiftTabFollowTheOrderFromTheFirstStop) {
+// Tab and Shift+Tab from the keyboard, from where the focus is when the dialog opens: on the
+// dialog itself, so that Tab goes to the first stop (the wallpaper's set, at its checked item) and
+// Shift+Tab to the last.
+TEST_F(SettingsDialogTest, TabAndShiftTabFollowTheOrderFromTheOpenedDialog) {
   sandbox_.PutText("Option", "TodayStyle", "1");
-  std::vector<int> visited;
-  Run(nullptr, [&](HWND dialog) {
-    visited.push_back(test::FocusedControl(dialog));
-    for (bool backwards : {false, false, false, true, true, true, true}) {
-      test::PressKey(VK_TAB, backwards);
-      test::WaitUntil([] { return false; }, 60ms);
+  for (bool startBackwards : {false, true}) {
+    SCOPED_TRACE(startBackwards ? "Shift+Tab first" : "Tab first");
+    std::vector<int> visited;
+    Run(nullptr, [&](HWND dialog) {
       visited.push_back(test::FocusedControl(dialog));
-    }
-    ClickControl(dialog, Id::btnCancel);
-  });
-  // Centred: chkCenter is disabled and passed over.
-  EXPECT_EQ(visited,
-            (std::vector<int>{Id::optCenter, Id::rgDayOfWeekJapanese, Id::rgTodayColorColoured, Id::btnTodayColor,
-                              Id::rgTodayColorColoured, Id::rgDayOfWeekJapanese, Id::optCenter, Id::btnPreview}));
+      const bool forward[] = {true, true, true, true, false, false, false, false};
+      for (bool ahead : forward) {
+        test::PressKey(VK_TAB, ahead == startBackwards);
+        test::WaitUntil([] { return false; }, 60ms);
+        visited.push_back(test::FocusedControl(dialog));
+      }
+      ClickControl(dialog, Id::btnCancel);
+    });
+    // Centred: chkCenter is disabled and passed over.
+    const std::vector<int> expected = startBackwards ? std::vector<int>{0,
+                                                                        Id::btnPreview,
+                                                                        Id::btnBGColor,
+                                                                        Id::btnCancel,
+                                                                        Id::btnOK,
+                                                                        Id::btnCancel,
+                                                                        Id::btnBGColor,
+                                                                        Id::btnPreview,
+                                                                        Id::optCenter}
+                                                     : std::vector<int>{0,
+                                                                        Id::optCenter,
+                                                                        Id::rgDayOfWeekJapanese,
+                                                                        Id::rgTodayColorColoured,
+                                                                        Id::btnTodayColor,
+                                                                        Id::rgTodayColorColoured,
+                                                                        Id::rgDayOfWeekJapanese,
+                                                                        Id::optCenter,
+                                                                        Id::btnPreview};
+    EXPECT_EQ(visited, expected);
+  }
 }
 
 // The arrow keys move to the other item of a radio set and choose it, as a click on it would.
@@ -364,7 +404,8 @@ TEST_F(SettingsDialogTest, ArrowKeysChooseWithinARadioSet) {
     WORD key;
     Id focused;
   };
-  const Step steps[] = {{VK_DOWN, Id::optTile},
+  const Step steps[] = {{VK_TAB, Id::optCenter},
+                        {VK_DOWN, Id::optTile},
                         {VK_UP, Id::optCenter},
                         {VK_RIGHT, Id::optTile},
                         {VK_TAB, Id::chkCenter},
