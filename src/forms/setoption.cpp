@@ -12,12 +12,21 @@
 namespace tezun {
 namespace {
 
+// The layout is given at 96 dots per inch, as the form was drawn. At another density every
+// position and size, the client area's and the fonts' too, scales by the screen's dots per inch
+// over 96, rounded as MulDiv rounds, as the form scales itself. (The placement window and the
+// preview are in wallpaper pixels and do not.)
+int Scaled(int at96) { return MulDiv(at96, ScreenPixelsPerInch(), 96); }
+
 constexpr int kClientWidth = 362;
 constexpr int kClientHeight = 339;
+constexpr int kFontHeight = 12;                                     // every control's
+constexpr int kMemoFontHeight = 11;                                 // the memo's
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // single fixed border, system menu only
 
 // The radio groups' items share the group's client height below its caption, as the group box
 // of a radio group lays them out: (height - caption - 5) / items each, the rest as top margin.
+// In pixels: from the scaled group and the height of its scaled font, never scaled again.
 struct ItemLayout {
   int top;
   int height;
@@ -48,8 +57,8 @@ bool IsChecked(HWND control) { return SendMessageA(control, BM_GETCHECK, 0, 0) =
 }  // namespace
 
 TfrmSetting::TfrmSetting(HWND owner, TCalendarSettings& settings)
-    : settings_(settings), font_(DialogFont(12)), memoFont_(DialogFont(11)) {
-  RECT frame{0, 0, kClientWidth, kClientHeight};
+    : settings_(settings), font_(DialogFont(Scaled(kFontHeight))), memoFont_(DialogFont(Scaled(kMemoFontHeight))) {
+  RECT frame{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
   AdjustWindowRectEx(&frame, kDialogStyle, FALSE, 0);
   Create(kSettingClass, 0, kDialogStyle, kSettingCaption,
          RECT{0, 0, frame.right - frame.left, frame.bottom - frame.top}, owner);
@@ -66,6 +75,11 @@ TfrmSetting::~TfrmSetting() {
 
 void TfrmSetting::AddControl(const char* className, const char* text, DWORD style, int left, int top, int width,
                              int height, Control id, HFONT font) {
+  AddScaledControl(className, text, style, Scaled(left), Scaled(top), Scaled(width), Scaled(height), id, font);
+}
+
+void TfrmSetting::AddScaledControl(const char* className, const char* text, DWORD style, int left, int top, int width,
+                                   int height, Control id, HFONT font) {
   HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, left, top, width, height, Handle(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
   if (!control) throw EOutOfResources("cannot create a control");
@@ -79,9 +93,10 @@ void TfrmSetting::AddRadioGroup(Control group, const char* caption, int left, in
   const int captionHeight = TextHeight(font_.get());
   const char* items[] = {first, second};
   for (int i = 0; i < 2; ++i) {
-    const ItemLayout item = RadioItem(kHeight, i, captionHeight);
-    AddControl("BUTTON", items[i], BS_RADIOBUTTON | WS_CLIPSIBLINGS | (i == 0 ? WS_GROUP : 0), left + 8, top + item.top,
-               kWidth - 10, item.height, static_cast<Control>(group + 1 + i), font_.get());
+    const ItemLayout item = RadioItem(Scaled(kHeight), i, captionHeight);
+    AddScaledControl("BUTTON", items[i], BS_RADIOBUTTON | WS_CLIPSIBLINGS | (i == 0 ? WS_GROUP : 0),
+                     Scaled(left) + Scaled(8), Scaled(top) + item.top, Scaled(kWidth) - Scaled(10), item.height,
+                     static_cast<Control>(group + 1 + i), font_.get());
   }
   tabOrder_.push_back(group);
 }
@@ -89,6 +104,7 @@ void TfrmSetting::AddRadioGroup(Control group, const char* caption, int left, in
 void TfrmSetting::CreateControls() {
   // Positions at 96 dots per inch, each control's relative to its parent in the layout: the
   // wallpaper group at (8, 8), the calendar group at (8, 88) and in it the font group at (136, 16).
+  // Their sums, the positions in the client area, are what scales with the density.
   const HFONT font = font_.get();
   AddControl("BUTTON", kWallpaperGroup, BS_GROUPBOX | WS_GROUP, 8, 8, 265, 73, gbWallpaper, font);
   AddControl("BUTTON", kCenter, BS_RADIOBUTTON | WS_GROUP, 8 + 16, 8 + 16, 89, 17, optCenter, font);

@@ -68,8 +68,11 @@ class TfrmSetting : public Window {
 
  private:
   HWND Item(Control id) const { return GetDlgItem(Handle(), id); }
+  // At 96 dots per inch, scaled to the screen's density; or in the screen's pixels already.
   void AddControl(const char* className, const char* text, DWORD style, int left, int top, int width, int height,
                   Control id, HFONT font);
+  void AddScaledControl(const char* className, const char* text, DWORD style, int left, int top, int width, int height,
+                        Control id, HFONT font);
   void AddRadioGroup(Control group, const char* caption, int left, int top, const char* first, const char* second);
   void CreateControls();
 

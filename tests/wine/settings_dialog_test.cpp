@@ -7,6 +7,7 @@
 #include <dlgs.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <set>
 #include <thread>
 
@@ -233,6 +234,94 @@ TEST_F(SettingsDialogTest, EveryWindowAppearsReadyWhereItBelongs) {
     EXPECT_EQ(shown.bounds.right, width);
     EXPECT_EQ(shown.bounds.bottom, height);
   }
+}
+
+// The layout is given at 96 dots per inch and scales with the screen's density as the form does:
+// every position and size, and the two fonts, by LOGPIXELSY / 96 rounded as MulDiv rounds (at 144
+// the client area is 543 x 509, OK at (420, 12), the font 18 pixels high). The radio sets lay out
+// their items from their own height and their font's. The placement window is in wallpaper pixels.
+// density_test.sh runs this at 96, 120 and 144 and says which in TEZUN_EXPECTED_DPI; the main
+// prefix runs it at its 96.
+TEST_F(SettingsDialogTest, LayoutFollowsTheScreenDensity) {
+  const int dpi = ScreenPixelsPerInch();
+  if (const char* expected = std::getenv("TEZUN_EXPECTED_DPI")) ASSERT_EQ(dpi, std::atoi(expected));
+  auto scaled = [&](LONG value) { return static_cast<LONG>(MulDiv(value, dpi, 96)); };
+  struct Placed {
+    Id id;
+    RECT at96;  // left, top, width, height in the dialog's client area
+  };
+  const Placed layout[] = {
+      {Id::gbWallpaper, {8, 8, 265, 73}},     {Id::optCenter, {24, 24, 89, 17}},
+      {Id::optTile, {24, 40, 89, 17}},        {Id::chkCenter, {56, 56, 121, 17}},
+      {Id::gbCarender, {8, 88, 265, 241}},    {Id::rgDayOfWeek, {16, 104, 121, 49}},
+      {Id::rgTodayColor, {16, 160, 121, 49}}, {Id::btnTodayColor, {88, 188, 41, 17}},
+      {Id::gbFont, {144, 104, 121, 185}},     {Id::btnDayOfWeek, {152, 128, 105, 25}},
+      {Id::btnWeekDay, {152, 160, 105, 25}},  {Id::btnSaturday, {152, 192, 105, 25}},
+      {Id::btnSunday, {152, 224, 105, 25}},   {Id::btnHoliday, {152, 256, 105, 25}},
+      {Id::Memo1, {16, 216, 121, 105}},       {Id::btnOK, {280, 8, 75, 25}},
+      {Id::btnCancel, {280, 40, 75, 25}},     {Id::btnBGColor, {280, 272, 75, 25}},
+      {Id::btnPreview, {280, 304, 75, 25}},
+  };
+  sandbox_.PutText("Option", "Left", "500");
+  sandbox_.PutText("Option", "Top", "300");
+  sandbox_.PutText("Option", "Width", "210");
+  sandbox_.PutText("Option", "Height", "180");
+  auto placed = [](HWND dialog, int id) {
+    RECT r{};
+    GetWindowRect(GetDlgItem(dialog, id), &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return RECT{r.left, r.top, r.right - r.left, r.bottom - r.top};
+  };
+  auto fontHeight = [](HWND control) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
+  };
+  auto textHeight = [](HWND control) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight;
+  };
+  auto same = [](const RECT& a, const RECT& b) {
+    return testing::Message() << "(" << a.left << ", " << a.top << ") " << a.right << " x " << a.bottom << ", not ("
+                              << b.left << ", " << b.top << ") " << b.right << " x " << b.bottom;
+  };
+  Run(nullptr, [&](HWND dialog) {
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, scaled(362));
+    EXPECT_EQ(client.bottom, scaled(339));
+    for (const Placed& control : layout) {
+      const RECT expected{scaled(control.at96.left), scaled(control.at96.top), scaled(control.at96.right),
+                          scaled(control.at96.bottom)};
+      const RECT actual = placed(dialog, control.id);
+      EXPECT_TRUE(EqualRect(&actual, &expected)) << "control " << control.id << " at " << same(actual, expected);
+      EXPECT_EQ(fontHeight(GetDlgItem(dialog, control.id)), -scaled(control.id == Id::Memo1 ? 11 : 12))
+          << "control " << control.id;
+    }
+    // A radio set's items share its height below the caption: (height - caption - 5) / 2 each.
+    for (Id group : {Id::rgDayOfWeek, Id::rgTodayColor}) {
+      const RECT frame = placed(dialog, group);
+      const LONG caption = textHeight(GetDlgItem(dialog, group)), space = frame.bottom - caption - 5;
+      for (int i = 0; i < 2; ++i) {
+        const int id = group + 1 + i;
+        const RECT expected{frame.left + scaled(8), frame.top + caption + 1 + space % 2 / 2 + i * (space / 2),
+                            frame.right - scaled(10), space / 2};
+        const RECT actual = placed(dialog, id);
+        EXPECT_TRUE(EqualRect(&actual, &expected)) << "item " << id << " at " << same(actual, expected);
+        EXPECT_EQ(fontHeight(GetDlgItem(dialog, id)), -scaled(12));
+      }
+    }
+    RECT calendar{};
+    GetClientRect(calender_, &calendar);
+    EXPECT_EQ(calendar.right, 210) << "wallpaper pixels at any density";
+    EXPECT_EQ(calendar.bottom, 180);
+    ClickControl(dialog, Id::btnCancel);
+  });
 }
 
 // At their default positions the two overlap; the placement window, topmost, is what is seen
