@@ -102,6 +102,21 @@ class SettingsDialogTest : public ::testing::Test {
   HWND calender_ = nullptr;
 };
 
+// The system draws the caption buttons' symbols (the close box's cross) with the Marlett face:
+// without it the dialog's close box, here and in the README's picture, shows a letter instead.
+TEST_F(SettingsDialogTest, CaptionButtonsHaveTheirSymbolFace) {
+  FontHandle marlett(CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett"));
+  ASSERT_TRUE(marlett);
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, marlett.get());
+  char face[LF_FACESIZE] = {};
+  GetTextFaceA(screen, sizeof face, face);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(std::string(face), "Marlett");
+}
+
 TEST_F(SettingsDialogTest, OpensAtTheOriginWithoutAStoredPosition) {
   RECT bounds{-1, -1, -1, -1};
   Run(nullptr, [&](HWND dialog) {
