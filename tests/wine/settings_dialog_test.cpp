@@ -573,8 +573,15 @@ TEST_F(SettingsDialogTest, ColourDialogsChangeAColourOnlyWhenConfirmed) {
   Run(nullptr, [&](HWND dialog) {
     ClickControl(dialog, Id::btnBGColor);
     ASSERT_TRUE(test::AnswerColourDialog(dialog, RGB(10, 20, 30)));
-    const test::Pixels shown = test::CaptureClient(GetWindow(calender_, GW_CHILD));
-    EXPECT_EQ(shown.at(199, 199), 0x0A141Eu) << "the calendar window's background";
+    // Redrawn once the dialog's thread is back from the colour dialog, a moment after it closed.
+    uint32_t background = 0;
+    test::WaitUntil(
+        [&] {
+          background = test::CaptureClient(GetWindow(calender_, GW_CHILD)).at(199, 199);
+          return background == 0x0A141Eu;
+        },
+        2s);
+    EXPECT_EQ(background, 0x0A141Eu) << "the calendar window's background";
 
     ClickControl(dialog, Id::btnBGColor);
     ASSERT_TRUE(test::AnswerColourDialog(dialog, std::nullopt));
