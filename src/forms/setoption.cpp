@@ -387,7 +387,7 @@ HWND TfrmSetting::StopTarget(Control stop) const {
   return Item(IsChecked(Item(second)) ? second : first);
 }
 
-void TfrmSetting::MoveFocus(HWND from, bool backwards) {
+void TfrmSetting::MoveFocus(int from, bool backwards) {
   // Tab follows the dialog's own order, which the overlapping choose button keeps out of the
   // controls' stacking order. From no stop (or no control), Tab goes to the first stop and
   // Shift+Tab to the last.
@@ -395,7 +395,7 @@ void TfrmSetting::MoveFocus(HWND from, bool backwards) {
   size_t at = backwards ? 0 : count - 1;
   for (size_t i = 0; i < count; ++i) {
     const auto [first, second] = StopMembers(tabOrder_[i]);
-    if (from == Item(first) || from == Item(second)) at = i;
+    if (from == first || from == second) at = i;
   }
   for (size_t step = 1; step <= count; ++step) {
     const size_t next = (at + (backwards ? count - step : step)) % count;
@@ -407,12 +407,12 @@ void TfrmSetting::MoveFocus(HWND from, bool backwards) {
   }
 }
 
-bool TfrmSetting::ChooseInRadioSet(HWND focused) {
+bool TfrmSetting::ChooseInRadioSet(int focused) {
   // Each set has two items: every arrow key goes to the other one and checks it, as a click does.
   for (Control stop : {optCenter, rgDayOfWeek, rgTodayColor}) {
     const auto [first, second] = StopMembers(stop);
-    if (focused != Item(first) && focused != Item(second)) continue;
-    const Control other = focused == Item(first) ? second : first;
+    if (focused != first && focused != second) continue;
+    const Control other = focused == first ? second : first;
     SetFocus(Item(other));
     Click(other);
     return true;
@@ -426,12 +426,13 @@ bool TfrmSetting::PreTranslateMessage(const MSG& msg) {
   // focus away before the dialog hears that it is no longer active.
   const HWND focused = GetFocus();
   if (IsChild(Handle(), focused)) lastFocus_ = focused;
+  const int focusedId = IsChild(Handle(), focused) ? GetDlgCtrlID(focused) : 0;  // 0: none of the controls
 
   // The dialog's keys. The window is no system dialog box, so nothing else gives it them.
   if (msg.message != WM_KEYDOWN) return false;
   switch (msg.wParam) {
     case VK_TAB:
-      MoveFocus(focused, GetKeyState(VK_SHIFT) < 0);
+      MoveFocus(focusedId, GetKeyState(VK_SHIFT) < 0);
       return true;
     case VK_ESCAPE:
       Click(btnCancel);
@@ -439,16 +440,15 @@ bool TfrmSetting::PreTranslateMessage(const MSG& msg) {
     case VK_RETURN:
       // No default button: only a push button has something to press. On a radio button, the
       // check box or the memo, Enter does nothing at all.
-      if (IsChild(Handle(), focused) &&
-          (SendMessageA(focused, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
-        Click(static_cast<Control>(GetDlgCtrlID(focused)));
+      if (focusedId && (SendMessageA(focused, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+        Click(static_cast<Control>(focusedId));
       }
       return true;
     case VK_LEFT:
     case VK_UP:
     case VK_RIGHT:
     case VK_DOWN:
-      return ChooseInRadioSet(focused);  // elsewhere the control has them (the memo scrolls)
+      return ChooseInRadioSet(focusedId);  // elsewhere the control has them (the memo scrolls)
     default:
       return false;  // Space too: a button presses itself on it
   }

@@ -84,8 +84,9 @@ class TfrmSetting : public Window {
 
   // The keyboard: Tab's order, the radio sets' arrows.
   HWND StopTarget(Control stop) const;
-  void MoveFocus(HWND from, bool backwards);
-  bool ChooseInRadioSet(HWND focused);
+  // `from` and `focused` are the focused control's identifier, 0 when none of them has the focus.
+  void MoveFocus(int from, bool backwards);
+  bool ChooseInRadioSet(int focused);
 
   void optCenterClick();
   void optTileClick();

@@ -7,7 +7,6 @@
 #include <dlgs.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <set>
 #include <thread>
 
@@ -259,7 +258,10 @@ TEST_F(SettingsDialogTest, EveryWindowAppearsReadyWhereItBelongs) {
 // prefix runs it at its 96.
 TEST_F(SettingsDialogTest, LayoutFollowsTheScreenDensity) {
   const int dpi = ScreenPixelsPerInch();
-  if (const char* expected = std::getenv("TEZUN_EXPECTED_DPI")) ASSERT_EQ(dpi, std::atoi(expected));
+  char expected[16] = {};
+  if (GetEnvironmentVariableA("TEZUN_EXPECTED_DPI", expected, sizeof expected) > 0) {
+    ASSERT_EQ(std::to_string(dpi), expected) << "the density the prefix was set to";
+  }
   auto scaled = [&](LONG value) { return static_cast<LONG>(MulDiv(value, dpi, 96)); };
   struct Placed {
     Id id;
