@@ -19,8 +19,8 @@ void TfrmCalender::Place(int left, int top, int width, int height) {
 }
 
 void TfrmCalender::FormShow() {
+  RefreshCalendarWindow();  // drawn before it shows, never a stale or empty picture first
   ShowWindow(Handle(), SW_SHOWNA);
-  RefreshCalendarWindow();
 }
 
 void TfrmCalender::RefreshCalendarWindow() {
@@ -44,8 +44,10 @@ void TfrmCalender::FormResize() {
 }
 
 void TfrmCalender::Image1MouseDown(UINT message, WPARAM keys, POINT at) {
-  // Any button pressed while the left one is down, the left one itself included.
-  const bool buttonDown = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+  // Any button pressed while the left one is down, the left one itself included. A press soon
+  // after a click arrives as a double click, and is a press all the same: every drag moves.
+  const bool buttonDown = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
+                          message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
   if (!buttonDown || !(keys & MK_LBUTTON)) return;
   // Let the system drag the window as if by its caption; it follows the cursor from where it is.
   ReleaseCapture();

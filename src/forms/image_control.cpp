@@ -81,10 +81,13 @@ LRESULT ImageControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       Paint();
       return 0;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
     case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
       if (OnMouse) OnMouse(message, wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
     default:

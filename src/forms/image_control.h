@@ -19,6 +19,8 @@ class ImageControl : public Window {
 
   bool Center = false;
   // Mouse messages as they arrive (WM_LBUTTONDOWN, WM_RBUTTONDOWN, ...), at client coordinates.
+  // The class takes double clicks: a press soon after a click comes as WM_LBUTTONDBLCLK (or the
+  // right or middle one) instead of a press.
   std::function<void(UINT message, WPARAM keys, POINT at)> OnMouse;
 
  protected:

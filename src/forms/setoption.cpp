@@ -12,12 +12,21 @@
 namespace tezun {
 namespace {
 
+// The layout is given at 96 dots per inch, as the form was drawn. At another density every
+// position and size, the client area's and the fonts' too, scales by the screen's dots per inch
+// over 96, rounded as MulDiv rounds, as the form scales itself. (The placement window and the
+// preview are in wallpaper pixels and do not.)
+int Scaled(int at96) { return MulDiv(at96, ScreenPixelsPerInch(), 96); }
+
 constexpr int kClientWidth = 362;
 constexpr int kClientHeight = 339;
+constexpr int kFontHeight = 12;                                     // every control's
+constexpr int kMemoFontHeight = 11;                                 // the memo's
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // single fixed border, system menu only
 
 // The radio groups' items share the group's client height below its caption, as the group box
 // of a radio group lays them out: (height - caption - 5) / items each, the rest as top margin.
+// In pixels: from the scaled group and the height of its scaled font, never scaled again.
 struct ItemLayout {
   int top;
   int height;
@@ -48,8 +57,8 @@ bool IsChecked(HWND control) { return SendMessageA(control, BM_GETCHECK, 0, 0) =
 }  // namespace
 
 TfrmSetting::TfrmSetting(HWND owner, TCalendarSettings& settings)
-    : settings_(settings), font_(DialogFont(12)), memoFont_(DialogFont(11)) {
-  RECT frame{0, 0, kClientWidth, kClientHeight};
+    : settings_(settings), font_(DialogFont(Scaled(kFontHeight))), memoFont_(DialogFont(Scaled(kMemoFontHeight))) {
+  RECT frame{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
   AdjustWindowRectEx(&frame, kDialogStyle, FALSE, 0);
   Create(kSettingClass, 0, kDialogStyle, kSettingCaption,
          RECT{0, 0, frame.right - frame.left, frame.bottom - frame.top}, owner);
@@ -69,6 +78,11 @@ TfrmSetting::~TfrmSetting() {
 
 void TfrmSetting::AddControl(const char* className, const char* text, DWORD style, int left, int top, int width,
                              int height, Control id, HFONT font) {
+  AddScaledControl(className, text, style, Scaled(left), Scaled(top), Scaled(width), Scaled(height), id, font);
+}
+
+void TfrmSetting::AddScaledControl(const char* className, const char* text, DWORD style, int left, int top, int width,
+                                   int height, Control id, HFONT font) {
   HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, left, top, width, height, Handle(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
   if (!control) throw EOutOfResources("cannot create a control");
@@ -82,9 +96,10 @@ void TfrmSetting::AddRadioGroup(Control group, const char* caption, int left, in
   const int captionHeight = TextHeight(font_.get());
   const char* items[] = {first, second};
   for (int i = 0; i < 2; ++i) {
-    const ItemLayout item = RadioItem(kHeight, i, captionHeight);
-    AddControl("BUTTON", items[i], BS_RADIOBUTTON | WS_CLIPSIBLINGS | (i == 0 ? WS_GROUP : 0), left + 8, top + item.top,
-               kWidth - 10, item.height, static_cast<Control>(group + 1 + i), font_.get());
+    const ItemLayout item = RadioItem(Scaled(kHeight), i, captionHeight);
+    AddScaledControl("BUTTON", items[i], BS_RADIOBUTTON | WS_CLIPSIBLINGS | (i == 0 ? WS_GROUP : 0),
+                     Scaled(left) + Scaled(8), Scaled(top) + item.top, Scaled(kWidth) - Scaled(10), item.height,
+                     static_cast<Control>(group + 1 + i), font_.get());
   }
   tabOrder_.push_back(group);
 }
@@ -92,6 +107,7 @@ void TfrmSetting::AddRadioGroup(Control group, const char* caption, int left, in
 void TfrmSetting::CreateControls() {
   // Positions at 96 dots per inch, each control's relative to its parent in the layout: the
   // wallpaper group at (8, 8), the calendar group at (8, 88) and in it the font group at (136, 16).
+  // Their sums, the positions in the client area, are what scales with the density.
   const HFONT font = font_.get();
   AddControl("BUTTON", kWallpaperGroup, BS_GROUPBOX | WS_GROUP, 8, 8, 265, 73, gbWallpaper, font);
   AddControl("BUTTON", kCenter, BS_RADIOBUTTON | WS_GROUP, 8 + 16, 8 + 16, 89, 17, optCenter, font);
@@ -352,6 +368,14 @@ void TfrmSetting::FormShow() {
   SetItemIndex(rgTodayColor, settings_.TodayStyle != 0 ? 1 : 0);
   rulesAtShow_ = HolidayRulesOf(settings_);
   CheckHolidayLawItem();
+}
+
+void TfrmSetting::FormShown() {
+  // After the dialog, so that it lies above it wherever the two overlap (they do at their default
+  // positions): it is topmost, but Wine's X11 driver without a window manager stacks a window
+  // that shows later above the others. For the same reason the dialog opens with the focus on
+  // itself, as a plain window does: a control taking the focus raises its dialog there. Tab
+  // then goes to the first stop, Shift+Tab to the last.
   calender_->FormShow();
 }
 
@@ -361,36 +385,89 @@ int TfrmSetting::ShowModal() {
   return result;
 }
 
-bool TfrmSetting::PreTranslateMessage(const MSG& msg) {
+namespace {
+
+// The items of a Tab stop: a set of radio buttons is one stop, any other control is one alone.
+std::pair<TfrmSetting::Control, TfrmSetting::Control> StopMembers(TfrmSetting::Control stop) {
+  using C = TfrmSetting::Control;
+  if (stop == C::optCenter) return {C::optCenter, C::optTile};
+  if (stop == C::rgDayOfWeek || stop == C::rgTodayColor) return {static_cast<C>(stop + 1), static_cast<C>(stop + 2)};
+  return {stop, stop};
+}
+
+}  // namespace
+
+// A set of radio buttons is entered at its checked item.
+HWND TfrmSetting::StopTarget(Control stop) const {
+  const auto [first, second] = StopMembers(stop);
+  return Item(IsChecked(Item(second)) ? second : first);
+}
+
+void TfrmSetting::MoveFocus(int from, bool backwards) {
   // Tab follows the dialog's own order, which the overlapping choose button keeps out of the
-  // controls' stacking order. A set of radio buttons is one stop, entered at its checked item.
-  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || !IsChild(Handle(), msg.hwnd)) return false;
-  auto members = [](Control stop) -> std::pair<Control, Control> {
-    if (stop == optCenter) return {optCenter, optTile};
-    if (stop == rgDayOfWeek || stop == rgTodayColor)
-      return {static_cast<Control>(stop + 1), static_cast<Control>(stop + 2)};
-    return {stop, stop};
-  };
-  auto target = [&](Control stop) {
-    const auto [first, second] = members(stop);
-    return Item(IsChecked(Item(second)) ? second : first);
-  };
-  const HWND focused = GetFocus();
-  size_t at = 0;
-  for (size_t i = 0; i < tabOrder_.size(); ++i) {
-    const auto [first, second] = members(tabOrder_[i]);
-    if (focused == Item(first) || focused == Item(second)) at = i;
+  // controls' stacking order. From no stop (or no control), Tab goes to the first stop and
+  // Shift+Tab to the last.
+  const size_t count = tabOrder_.size();
+  size_t at = backwards ? 0 : count - 1;
+  for (size_t i = 0; i < count; ++i) {
+    const auto [first, second] = StopMembers(tabOrder_[i]);
+    if (from == first || from == second) at = i;
   }
-  const bool backwards = GetKeyState(VK_SHIFT) < 0;
-  for (size_t step = 1; step <= tabOrder_.size(); ++step) {
-    const size_t next = (at + (backwards ? tabOrder_.size() - step : step)) % tabOrder_.size();
-    const HWND candidate = target(tabOrder_[next]);
+  for (size_t step = 1; step <= count; ++step) {
+    const size_t next = (at + (backwards ? count - step : step)) % count;
+    const HWND candidate = StopTarget(tabOrder_[next]);
     if (IsWindowEnabled(candidate) && IsWindowVisible(candidate)) {
       SetFocus(candidate);
-      break;
+      return;
     }
   }
-  return true;
+}
+
+bool TfrmSetting::ChooseInRadioSet(int focused) {
+  // Each set has two items: every arrow key goes to the other one and checks it, as a click does.
+  for (Control stop : {optCenter, rgDayOfWeek, rgTodayColor}) {
+    const auto [first, second] = StopMembers(stop);
+    if (focused != first && focused != second) continue;
+    const Control other = focused == first ? second : first;
+    SetFocus(Item(other));
+    Click(other);
+    return true;
+  }
+  return false;
+}
+
+bool TfrmSetting::PreTranslateMessage(const MSG& msg) {
+  if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd)) return false;
+  // Whatever comes next may disable the dialog (a common dialog, the preview), which takes the
+  // focus away before the dialog hears that it is no longer active.
+  const HWND focused = GetFocus();
+  if (IsChild(Handle(), focused)) lastFocus_ = focused;
+  const int focusedId = IsChild(Handle(), focused) ? GetDlgCtrlID(focused) : 0;  // 0: none of the controls
+
+  // The dialog's keys. The window is no system dialog box, so nothing else gives it them.
+  if (msg.message != WM_KEYDOWN) return false;
+  switch (msg.wParam) {
+    case VK_TAB:
+      MoveFocus(focusedId, GetKeyState(VK_SHIFT) < 0);
+      return true;
+    case VK_ESCAPE:
+      Click(btnCancel);
+      return true;
+    case VK_RETURN:
+      // No default button: only a push button has something to press. On a radio button, the
+      // check box or the memo, Enter does nothing at all.
+      if (focusedId && (SendMessageA(focused, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+        Click(static_cast<Control>(focusedId));
+      }
+      return true;
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+      return ChooseInRadioSet(focusedId);  // elsewhere the control has them (the memo scrolls)
+    default:
+      return false;  // Space too: a button presses itself on it
+  }
 }
 
 LRESULT TfrmSetting::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -404,6 +481,13 @@ LRESULT TfrmSetting::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) != kHolidayLawCommand) return Default(message, wParam, lParam);
       HolidayLawClick();
+      return 0;
+    case WM_ACTIVATE:
+      // As a dialog box: active again (after the preview, a common dialog, another program), the
+      // focus goes back to the control that had it.
+      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && lastFocus_ && IsWindowEnabled(lastFocus_)) {
+        SetFocus(lastFocus_);
+      }
       return 0;
     case WM_CTLCOLORSTATIC:  // the read-only memo takes the dialog's colour
       SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
@@ -431,9 +515,12 @@ void RunSettingsSequence(HWND owner, SettingsStore& store, TCalendarSettings& se
   dialog.Calender().Place(settings.Left, settings.Top, settings.Width, settings.Height);
 
   TBitmap& picture = dialog.Picture();
-  if (hostPicture) {
-    picture.Adopt(hostPicture.release());
-  } else {
+  picture.Adopt(hostPicture.release());
+  if (!picture.Readable()) {
+    // None, or one the host still has selected into a device context of its own, which nothing
+    // can be copied from (it goes, as any picture handed in): the desktop colour stands for it,
+    // so the preview shows what the main job composes from such a picture.
+    picture.Adopt(nullptr);
     const SIZE screen = ScreenSize();
     picture.SetPixelFormat24();
     picture.SetSize(screen.cx, screen.cy);

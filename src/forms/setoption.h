@@ -17,7 +17,8 @@ namespace tezun {
 
 class TfrmSetting : public Window {
  public:
-  // The controls' identifiers. OK and Cancel answer Enter and Escape as in any dialog.
+  // The controls' identifiers. Escape is Cancel; there is no default button, so Enter presses
+  // the push button that has the focus, as Space does, and on any other control does nothing.
   enum Control : int {
     btnOK = IDOK,
     btnCancel = IDCANCEL,
@@ -70,11 +71,15 @@ class TfrmSetting : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool PreTranslateMessage(const MSG& msg) override;
   void FormShow() override;
+  void FormShown() override;
 
  private:
   HWND Item(Control id) const { return GetDlgItem(Handle(), id); }
+  // At 96 dots per inch, scaled to the screen's density; or in the screen's pixels already.
   void AddControl(const char* className, const char* text, DWORD style, int left, int top, int width, int height,
                   Control id, HFONT font);
+  void AddScaledControl(const char* className, const char* text, DWORD style, int left, int top, int width, int height,
+                        Control id, HFONT font);
   void AddRadioGroup(Control group, const char* caption, int left, int top, const char* first, const char* second);
   void CreateControls();
 
@@ -83,6 +88,12 @@ class TfrmSetting : public Window {
   void SetItemIndex(Control group, int index);
   int ItemIndex(Control group) const;
   void Click(Control id);
+
+  // The keyboard: Tab's order, the radio sets' arrows.
+  HWND StopTarget(Control stop) const;
+  // `from` and `focused` are the focused control's identifier, 0 when none of them has the focus.
+  void MoveFocus(int from, bool backwards);
+  bool ChooseInRadioSet(int focused);
 
   void optCenterClick();
   void optTileClick();
@@ -106,6 +117,7 @@ class TfrmSetting : public Window {
   FontHandle font_;      // every control's
   FontHandle memoFont_;  // the memo's, a pixel smaller
   std::vector<Control> tabOrder_;
+  HWND lastFocus_ = nullptr;  // the control the focus goes back to when the dialog is active again
   std::array<COLORREF, 16> customColours_{};
   HolidayRuleSet rulesAtShow_ = HolidayRuleSet::Table;
 };

@@ -37,9 +37,9 @@ BOOL CALLBACK CollectEnabled(HWND hwnd, LPARAM data) {
   return TRUE;
 }
 
-// Shows a window modally while it lives: the thread's other visible, enabled top-level windows
-// (the host's among them) are disabled, and enabled again however the modal run ends, before
-// the window hides so that activation goes back to them.
+// A modal run of a window while it lives: the thread's other visible, enabled top-level windows
+// (the host's among them) are disabled, and enabled again however the run ends, before the window
+// hides so that activation goes back to them.
 class ModalScope {
  public:
   explicit ModalScope(HWND window) : window_(window) {
@@ -47,7 +47,6 @@ class ModalScope {
     EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&walk));
     disabled_ = std::move(walk.windows);
     for (HWND hwnd : disabled_) EnableWindow(hwnd, FALSE);
-    ShowWindow(window_, SW_SHOW);
   }
   ModalScope(const ModalScope&) = delete;
   ModalScope& operator=(const ModalScope&) = delete;
@@ -158,7 +157,11 @@ void Window::SetClientSize(int width, int height) {
 int Window::ShowModal() {
   modalResult_ = mrNone;
   const ModalScope modal(hwnd_);
+  // Ready before anyone sees it: placed, sized and filled in first, then shown. The windows
+  // FormShown shows come after the others are disabled, so they stay usable.
   FormShow();
+  ShowWindow(hwnd_, SW_SHOW);
+  FormShown();
   MSG msg{};
   while (modalResult_ == mrNone) {
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
@@ -167,7 +170,7 @@ int Window::ShowModal() {
       modalResult_ = mrCancel;
       break;
     }
-    if (!PreTranslateMessage(msg) && !IsDialogMessageA(hwnd_, &msg)) {
+    if (!PreTranslateMessage(msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }

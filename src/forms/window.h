@@ -62,9 +62,11 @@ class Window {
   void Create(const char* className, DWORD exStyle, DWORD style, std::string_view text, const RECT& bounds, HWND parent,
               int id = 0);
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  // Called while ShowModal shows the window.
+  // Called by ShowModal just before the window becomes visible, and just after.
   virtual void FormShow() {}
-  // A message of the modal loop that the window handles itself before the dialog keys do.
+  virtual void FormShown() {}
+  // A message of the modal loop that the window handles itself instead of dispatching it. The
+  // loop has no dialog keys of its own: a window that wants Tab, Enter or Escape handles them here.
   virtual bool PreTranslateMessage(const MSG&) { return false; }
   // Destroys the window now, before the derived object's members go.
   void Destroy();

@@ -48,7 +48,13 @@ TBitmap::~TBitmap() { Deselect(); }
 
 void TBitmap::Deselect() {
   // Putting back the DC's own first bitmap frees ours for deleting or handing on.
-  if (dc_ && bitmap_) SelectObject(dc_->get(), dcBitmap_);
+  if (selected_) SelectObject(dc_->get(), dcBitmap_);
+  selected_ = false;
+}
+
+void TBitmap::Select() {
+  // Fails for a bitmap that another device context holds: the canvas then draws on the DC's own.
+  selected_ = dc_ && bitmap_ && SelectObject(dc_->get(), bitmap_.get()) != nullptr;
 }
 
 void TBitmap::Replace(BitmapHandle bitmap, int width, int height, PixelFormat format) {
@@ -57,7 +63,7 @@ void TBitmap::Replace(BitmapHandle bitmap, int width, int height, PixelFormat fo
   width_ = bitmap_ ? width : 0;
   height_ = bitmap_ ? height : 0;
   format_ = format;
-  if (dc_ && bitmap_) SelectObject(dc_->get(), bitmap_.get());
+  Select();
 }
 
 void TBitmap::SetPixelFormat24() {
@@ -126,9 +132,15 @@ TCanvas& TBitmap::Canvas() {
     canvas_ = std::make_unique<TCanvas>(dc->get());
     dcBitmap_ = GetCurrentObject(dc->get(), OBJ_BITMAP);
     dc_ = std::move(dc);
-    if (bitmap_) SelectObject(dc_->get(), bitmap_.get());
+    Select();
   }
   return *canvas_;
+}
+
+bool TBitmap::Readable() {
+  if (!bitmap_) return false;
+  Canvas();
+  return selected_;
 }
 
 }  // namespace tezun

@@ -29,6 +29,9 @@ class TBitmap {
   bool Empty() const { return !bitmap_; }
   PixelFormat Format() const { return format_; }
   HBITMAP Handle() const { return bitmap_.get(); }
+  // Whether the canvas draws on the picture and reads it: not when there is none, nor when the
+  // bitmap is still selected into another device context (a host's), which ours cannot select.
+  bool Readable();
 
   // Converts the picture, if there is one, to 24 bits per pixel; its size stays.
   void SetPixelFormat24();
@@ -47,6 +50,7 @@ class TBitmap {
 
  private:
   void Replace(BitmapHandle bitmap, int width, int height, PixelFormat format);
+  void Select();
   void Deselect();
 
   BitmapHandle bitmap_;
@@ -55,6 +59,7 @@ class TBitmap {
   PixelFormat format_ = PixelFormat::Device;
   std::unique_ptr<MemoryDC> dc_;
   HGDIOBJ dcBitmap_ = nullptr;  // the bitmap the DC was made with
+  bool selected_ = false;       // bitmap_ is selected into the DC
   std::unique_ptr<TCanvas> canvas_;
 };
 

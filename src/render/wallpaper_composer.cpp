@@ -19,8 +19,11 @@ void ComposeWallpaper(HBITMAP& wallpaper, const TCalendarSettings& settings, SIZ
 
     // Only the parts the wallpaper leaves uncovered are filled, and tiles are laid by doubling
     // what is already laid: the picture is the same as filling everything and copying every tile.
-    const WallpaperPlan plan =
-        PlanWallpaper(screen.cx, screen.cy, source.Width(), source.Height(), settings.Style1, settings.Style2);
+    // A picture the host still has selected into a device context of its own cannot be read
+    // here: it is laid as none, and the desktop colour fills the whole screen.
+    const bool readable = source.Readable();
+    const WallpaperPlan plan = PlanWallpaper(screen.cx, screen.cy, readable ? source.Width() : 0,
+                                             readable ? source.Height() : 0, settings.Style1, settings.Style2);
     canvas.Brush.Color = clBackground;
     canvas.Brush.Style = BrushStyle::bsSolid;
     for (const Rect& fill : plan.fills) canvas.FillRect(fill);

@@ -6,22 +6,30 @@
 // after windows.h, which it needs
 #include <psapi.h>
 
+#include <atomic>
 #include <functional>
 #include <map>
+#include <memory>
+#include <thread>
 #include <utility>
 
 #include "core/settings_store.h"
+#include "forms/setoption.h"
+#include "forms/window.h"
 #include "graphics/bitmap.h"
 #include "plugin/exports.h"
 #include "plugin/win32_registry.h"
 #include "process_resources.h"
 #include "render/today.h"
+#include "support/dialog_driver.h"
 #include "support/pixels.h"
 #include "support/registry_sandbox.h"
+#include "support/ui_driver.h"
 
 namespace tezun {
 namespace {
 
+using namespace std::chrono_literals;
 using RegistrySnapshot = std::map<std::string, std::string>;
 
 // Every value below a key: its path, type and data. The registry is a tree; so is this walk.
@@ -55,6 +63,50 @@ RegistrySnapshot Snapshot(const std::string& path) {
     RegCloseKey(key);
   }
   return snapshot;
+}
+
+// A bitmap the host has selected into a memory device context of its own while this lives, as a
+// careless host may hand it over: no other device context can select it meanwhile.
+class SelectedByTheHost {
+ public:
+  explicit SelectedByTheHost(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr)), previous_(SelectObject(dc_, bitmap)) {}
+  SelectedByTheHost(const SelectedByTheHost&) = delete;
+  SelectedByTheHost& operator=(const SelectedByTheHost&) = delete;
+  ~SelectedByTheHost() {
+    SelectObject(dc_, previous_);
+    DeleteDC(dc_);
+  }
+  bool ok() const { return previous_ != nullptr; }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// The pictures such a host hands over: a device-independent one and one of the display's format.
+HBITMAP MakeHostPicture(bool deviceIndependent) {
+  if (deviceIndependent) return test::MakePatternBitmap(64, 48);
+  HDC screen = GetDC(nullptr);
+  HBITMAP picture = CreateCompatibleBitmap(screen, 64, 48);
+  ReleaseDC(nullptr, screen);
+  return picture;
+}
+
+// What a picture that could not be read composes to: the desktop colour everywhere but where the
+// default calendar (200 x 200 at the top-left corner) has its ink.
+void ExpectDesktopColourAndTheCalendar(const test::Pixels& pixels) {
+  ASSERT_EQ(pixels.width, GetSystemMetrics(SM_CXSCREEN));
+  ASSERT_EQ(pixels.height, GetSystemMetrics(SM_CYSCREEN));
+  const uint32_t desktop = test::FromColorRef(GetSysColor(COLOR_BACKGROUND));
+  int elsewhere = 0, ink = 0;
+  for (int y = 0; y < pixels.height; ++y) {
+    for (int x = 0; x < pixels.width; ++x) {
+      const bool inCalendar = x < 200 && y < 200;
+      if (pixels.at(x, y) != desktop) ++(inCalendar ? ink : elsewhere);
+    }
+  }
+  EXPECT_EQ(elsewhere, 0) << "pixels of neither the desktop colour nor the calendar";
+  EXPECT_GT(ink, 200) << "the calendar";
 }
 
 class BadInputTest : public ::testing::Test {
@@ -198,6 +250,68 @@ TEST_F(BadInputTest, APictureWhoseCopyCannotFitTheAddressSpace) {
   const tezunhost::ProcessResources after = tezunhost::MeasureProcessResources();
   EXPECT_LE(static_cast<double>(after.privateBytes) - static_cast<double>(before.privateBytes), 1 << 20);
   EXPECT_LE(static_cast<long>(after.gdiObjects) - static_cast<long>(before.gdiObjects), 4);
+}
+
+TEST_F(BadInputTest, ABitmapTheHostStillHasSelectedComposesAsNoPicture) {
+  for (const char* style1 : {"0", "1"}) {
+    for (bool deviceIndependent : {true, false}) {
+      SCOPED_TRACE(testing::Message() << "Style1 " << style1 << (deviceIndependent ? ", DIB" : ", DDB"));
+      sandbox_.PutText("Option", "Style1", style1);
+      HBITMAP given = MakeHostPicture(deviceIndependent);
+      HBITMAP wallpaper = given;
+      {
+        const SelectedByTheHost host(given);
+        ASSERT_TRUE(host.ok());
+        EXPECT_EQ(ExecutePlugIn(nullptr, settingsKey_.c_str(), &wallpaper), 0);
+      }
+      ASSERT_NE(wallpaper, given) << "no new picture";
+      EXPECT_FALSE(test::IsBitmap(given)) << "handed in, so deleted once the host lets go of it";
+      ExpectDesktopColourAndTheCalendar(test::ReadPixels(wallpaper));
+      DeleteObject(wallpaper);
+    }
+  }
+  ExpectNoLeak([&] {
+    HBITMAP wallpaper = MakeHostPicture(true);
+    {
+      const SelectedByTheHost host(wallpaper);
+      ExecutePlugIn(nullptr, settingsKey_.c_str(), &wallpaper);
+    }
+    DeleteObject(wallpaper);
+  });
+}
+
+// The settings dialog's preview of such a picture, shown on the display (see CMakeLists.txt: it
+// waits for the display like the window tests).
+TEST_F(BadInputTest, ABitmapTheHostStillHasSelectedPreviewsAsNoPicture) {
+  for (const char* style1 : {"0", "1"}) {
+    for (bool deviceIndependent : {true, false}) {
+      SCOPED_TRACE(testing::Message() << "Style1 " << style1 << (deviceIndependent ? ", DIB" : ", DDB"));
+      sandbox_.PutText("Option", "Style1", style1);
+      HBITMAP given = MakeHostPicture(deviceIndependent);
+      auto host = std::make_unique<SelectedByTheHost>(given);
+      ASSERT_TRUE(host->ok());
+      test::Pixels shown;
+      std::atomic<bool> returned = false;
+      std::thread user([&] {
+        HWND dialog = test::WaitForTopWindow(kSettingClass);
+        ASSERT_NE(dialog, nullptr);
+        test::ClickControl(dialog, TfrmSetting::btnPreview);
+        if (HWND preview = test::WaitForTopWindow(kPreviewClass)) {
+          shown = test::CaptureClient(GetWindow(preview, GW_CHILD));
+          PostMessageA(preview, WM_LBUTTONUP, 0, 0);
+          test::WaitUntil([] { return test::FindTopWindow(kPreviewClass) == nullptr; });
+        }
+        test::ClickControl(dialog, TfrmSetting::btnCancel);
+        if (!test::WaitUntil([&] { return returned.load(); }, 15s)) PostMessageA(dialog, WM_CLOSE, 0, 0);
+      });
+      EXPECT_EQ(SettingPlugIn(nullptr, settingsKey_.c_str(), given), 0);
+      returned = true;
+      user.join();
+      host.reset();
+      EXPECT_FALSE(test::IsBitmap(given)) << "handed in, so deleted once the host lets go of it";
+      ExpectDesktopColourAndTheCalendar(shown);
+    }
+  }
 }
 
 TEST_F(BadInputTest, RegistryKeyTexts) {

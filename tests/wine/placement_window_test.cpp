@@ -118,5 +118,43 @@ TEST_F(PlacementWindowTest, LeftDragMovesTheWindowRightPressDoesNot) {
   }
 }
 
+// The image takes double clicks, so a press that follows a click within the double-click time
+// and distance arrives as a double click: it starts the move all the same, and only the left
+// button does.
+TEST_F(PlacementWindowTest, APressRightAfterAClickMovesTheWindowToo) {
+  struct Buttons {
+    const char* name;
+    DWORD down, up;
+    bool moves;
+  };
+  const Buttons cases[] = {{"left", MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, true},
+                           {"right", MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, false},
+                           {"middle", MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP, false}};
+  window_.Place(100, 100, 200, 200);
+  window_.FormShow();
+  ASSERT_TRUE(test::PumpUntil([&] { return window_.Visible(); }));
+  for (const Buttons& buttons : cases) {
+    SCOPED_TRACE(buttons.name);
+    window_.Place(100, 100, 200, 200);
+    test::PumpUntil([] { return false; }, 700ms);  // longer than the double-click time: a fresh first click
+    const POINT grab{150, 130};
+    std::atomic<bool> done = false;
+    std::thread user([&] {
+      test::MoveMouse(grab);
+      test::PressMouse(buttons.down);  // a click in place
+      test::PressMouse(buttons.up);
+      test::PressMouse(buttons.down);  // and at once a press that drags by (100, 40)
+      for (int step = 1; step <= 5; ++step) test::MoveMouse({grab.x + 20 * step, grab.y + 8 * step});
+      test::PressMouse(buttons.up);
+      done = true;
+    });
+    test::PumpUntil([&] { return done.load(); });
+    user.join();
+    test::PumpUntil([&] { return window_.Bounds().left != 100; }, buttons.moves ? 1000ms : 300ms);
+    EXPECT_EQ(window_.Bounds().left, buttons.moves ? 200 : 100);
+    EXPECT_EQ(window_.Bounds().top, buttons.moves ? 140 : 100);
+  }
+}
+
 }  // namespace
 }  // namespace tezun

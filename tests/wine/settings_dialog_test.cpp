@@ -1,6 +1,10 @@
 // The settings dialog and the whole settings sequence, as SettingPlugIn runs them, driven from a
 // second thread as a user would: clicks, the common dialogs, the preview, OK and Cancel.
 #include <gtest/gtest.h>
+#include <windows.h>
+// after windows.h, which they need
+#include <colordlg.h>
+#include <dlgs.h>
 
 #include <atomic>
 #include <set>
@@ -14,6 +18,7 @@
 #include "plugin/win32_registry.h"
 #include "process_resources.h"
 #include "render/today.h"
+#include "support/appearance_recorder.h"
 #include "support/bytes.h"
 #include "support/dialog_driver.h"
 #include "support/pixels.h"
@@ -108,6 +113,21 @@ class SettingsDialogTest : public ::testing::Test {
   HWND calender_ = nullptr;
 };
 
+// The system draws the caption buttons' symbols (the close box's cross) with the Marlett face:
+// without it the dialog's close box, here and in the README's picture, shows a letter instead.
+TEST_F(SettingsDialogTest, CaptionButtonsHaveTheirSymbolFace) {
+  FontHandle marlett(CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett"));
+  ASSERT_TRUE(marlett);
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, marlett.get());
+  char face[LF_FACESIZE] = {};
+  GetTextFaceA(screen, sizeof face, face);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(std::string(face), "Marlett");
+}
+
 TEST_F(SettingsDialogTest, OpensAtTheOriginWithoutAStoredPosition) {
   RECT bounds{-1, -1, -1, -1};
   Run(nullptr, [&](HWND dialog) {
@@ -179,6 +199,179 @@ TEST_F(SettingsDialogTest, ShowingRunsTheHandlersOfTheStoredTiledState) {
   EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), "0");
 }
 
+// Nothing is seen before it is ready: each window, each time it appears, is where it belongs and
+// shows the settings already: the dialog at its stored position with its controls set from them,
+// the placement window at its stored rectangle, the preview over the whole screen.
+TEST_F(SettingsDialogTest, EveryWindowAppearsReadyWhereItBelongs) {
+  sandbox_.PutText("Position", "Top", "50");
+  sandbox_.PutText("Position", "Left", "70");
+  sandbox_.PutText("Option", "Style1", "1");
+  sandbox_.PutText("Option", "Style2", "1");
+  sandbox_.PutText("Option", "TodayStyle", "1");
+  sandbox_.PutText("Option", "DayOfWeekStyle", "1");
+  sandbox_.PutText("Option", "Left", "500");
+  sandbox_.PutText("Option", "Top", "300");
+  sandbox_.PutText("Option", "Width", "210");
+  sandbox_.PutText("Option", "Height", "180");
+  // Whether each control that the stored settings set is as they say.
+  std::vector<std::vector<bool>> dialogStates;
+  const test::AppearanceRecorder recorder([&](HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != kSettingClass) return;
+    dialogStates.push_back({IsControlChecked(window, Id::optTile), IsControlChecked(window, Id::chkCenter),
+                            IsControlEnabled(window, Id::chkCenter), IsControlChecked(window, Id::rgTodayColorColoured),
+                            IsControlEnabled(window, Id::btnTodayColor),
+                            IsControlChecked(window, Id::rgDayOfWeekEnglish)});
+  });
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  Run(SolidBitmap(width, height, kGrey), [&](HWND dialog) {
+    ClickControl(dialog, Id::btnPreview);
+    HWND preview = test::WaitForTopWindow(kPreviewClass);
+    ASSERT_NE(preview, nullptr);
+    PostMessageA(preview, WM_LBUTTONUP, 0, 0);
+    test::WaitUntil([&] { return IsWindowVisible(calender_) != FALSE; });
+    ClickControl(dialog, Id::btnCancel);
+  });
+
+  const auto dialogs = recorder.Of(kSettingClass);
+  EXPECT_FALSE(dialogs.empty());
+  for (const test::Appearance& shown : dialogs) {
+    EXPECT_EQ(shown.bounds.left, 70);
+    EXPECT_EQ(shown.bounds.top, 50);
+  }
+  EXPECT_EQ(dialogStates.size(), dialogs.size());
+  for (const auto& states : dialogStates) EXPECT_EQ(states, std::vector<bool>(states.size(), true));
+
+  const auto placements = recorder.Of(kCalenderClass);
+  EXPECT_GE(placements.size(), 2u) << "on opening and after the preview";
+  for (const test::Appearance& shown : placements) {
+    EXPECT_EQ(shown.bounds.left, 500);
+    EXPECT_EQ(shown.bounds.top, 300);
+    EXPECT_EQ(shown.client.cx, 210);
+    EXPECT_EQ(shown.client.cy, 180);
+  }
+
+  const auto previews = recorder.Of(kPreviewClass);
+  EXPECT_FALSE(previews.empty());
+  for (const test::Appearance& shown : previews) {
+    EXPECT_EQ(shown.bounds.left, 0);
+    EXPECT_EQ(shown.bounds.top, 0);
+    EXPECT_EQ(shown.bounds.right, width);
+    EXPECT_EQ(shown.bounds.bottom, height);
+  }
+}
+
+// The layout is given at 96 dots per inch and scales with the screen's density as the form does:
+// every position and size, and the two fonts, by LOGPIXELSY / 96 rounded as MulDiv rounds (at 144
+// the client area is 543 x 509, OK at (420, 12), the font 18 pixels high). The radio sets lay out
+// their items from their own height and their font's. The placement window is in wallpaper pixels.
+// density_test.sh runs this at 96, 120 and 144 and says which in TEZUN_EXPECTED_DPI; the main
+// prefix runs it at its 96.
+TEST_F(SettingsDialogTest, LayoutFollowsTheScreenDensity) {
+  const int dpi = ScreenPixelsPerInch();
+  char expected[16] = {};
+  if (GetEnvironmentVariableA("TEZUN_EXPECTED_DPI", expected, sizeof expected) > 0) {
+    ASSERT_EQ(std::to_string(dpi), expected) << "the density the prefix was set to";
+  }
+  auto scaled = [&](LONG value) { return static_cast<LONG>(MulDiv(value, dpi, 96)); };
+  struct Placed {
+    Id id;
+    RECT at96;  // left, top, width, height in the dialog's client area
+  };
+  const Placed layout[] = {
+      {Id::gbWallpaper, {8, 8, 265, 73}},     {Id::optCenter, {24, 24, 89, 17}},
+      {Id::optTile, {24, 40, 89, 17}},        {Id::chkCenter, {56, 56, 121, 17}},
+      {Id::gbCarender, {8, 88, 265, 241}},    {Id::rgDayOfWeek, {16, 104, 121, 49}},
+      {Id::rgTodayColor, {16, 160, 121, 49}}, {Id::btnTodayColor, {88, 188, 41, 17}},
+      {Id::gbFont, {144, 104, 121, 185}},     {Id::btnDayOfWeek, {152, 128, 105, 25}},
+      {Id::btnWeekDay, {152, 160, 105, 25}},  {Id::btnSaturday, {152, 192, 105, 25}},
+      {Id::btnSunday, {152, 224, 105, 25}},   {Id::btnHoliday, {152, 256, 105, 25}},
+      {Id::Memo1, {16, 216, 121, 105}},       {Id::btnOK, {280, 8, 75, 25}},
+      {Id::btnCancel, {280, 40, 75, 25}},     {Id::btnBGColor, {280, 272, 75, 25}},
+      {Id::btnPreview, {280, 304, 75, 25}},
+  };
+  sandbox_.PutText("Option", "Left", "500");
+  sandbox_.PutText("Option", "Top", "300");
+  sandbox_.PutText("Option", "Width", "210");
+  sandbox_.PutText("Option", "Height", "180");
+  auto placed = [](HWND dialog, int id) {
+    RECT r{};
+    GetWindowRect(GetDlgItem(dialog, id), &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return RECT{r.left, r.top, r.right - r.left, r.bottom - r.top};
+  };
+  auto fontHeight = [](HWND control) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
+  };
+  auto textHeight = [](HWND control) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight;
+  };
+  auto same = [](const RECT& a, const RECT& b) {
+    return testing::Message() << "(" << a.left << ", " << a.top << ") " << a.right << " x " << a.bottom << ", not ("
+                              << b.left << ", " << b.top << ") " << b.right << " x " << b.bottom;
+  };
+  Run(nullptr, [&](HWND dialog) {
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, scaled(362));
+    EXPECT_EQ(client.bottom, scaled(339));
+    for (const Placed& control : layout) {
+      const RECT expected{scaled(control.at96.left), scaled(control.at96.top), scaled(control.at96.right),
+                          scaled(control.at96.bottom)};
+      const RECT actual = placed(dialog, control.id);
+      EXPECT_TRUE(EqualRect(&actual, &expected)) << "control " << control.id << " at " << same(actual, expected);
+      EXPECT_EQ(fontHeight(GetDlgItem(dialog, control.id)), -scaled(control.id == Id::Memo1 ? 11 : 12))
+          << "control " << control.id;
+    }
+    // A radio set's items share its height below the caption: (height - caption - 5) / 2 each.
+    for (Id group : {Id::rgDayOfWeek, Id::rgTodayColor}) {
+      const RECT frame = placed(dialog, group);
+      const LONG caption = textHeight(GetDlgItem(dialog, group)), space = frame.bottom - caption - 5;
+      for (int i = 0; i < 2; ++i) {
+        const int id = group + 1 + i;
+        const RECT expected{frame.left + scaled(8), frame.top + caption + 1 + space % 2 / 2 + i * (space / 2),
+                            frame.right - scaled(10), space / 2};
+        const RECT actual = placed(dialog, id);
+        EXPECT_TRUE(EqualRect(&actual, &expected)) << "item " << id << " at " << same(actual, expected);
+        EXPECT_EQ(fontHeight(GetDlgItem(dialog, id)), -scaled(12));
+      }
+    }
+    RECT calendar{};
+    GetClientRect(calender_, &calendar);
+    EXPECT_EQ(calendar.right, 210) << "wallpaper pixels at any density";
+    EXPECT_EQ(calendar.bottom, 180);
+    ClickControl(dialog, Id::btnCancel);
+  });
+}
+
+// At their default positions the two overlap; the placement window, topmost, is what is seen
+// there: on the screen itself, not only in the windows' order.
+TEST_F(SettingsDialogTest, ThePlacementWindowIsSeenAboveTheDialog) {
+  int white = 0;
+  Run(nullptr, [&](HWND dialog) {
+    test::WaitUntil([] { return false; }, 300ms);
+    RECT client{};
+    GetClientRect(calender_, &client);
+    MapWindowPoints(calender_, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    HDC screen = GetDC(nullptr);
+    for (LONG y = client.top; y < client.bottom; y += 4) {
+      for (LONG x = client.left; x < client.right; x += 4) white += GetPixel(screen, x, y) == RGB(255, 255, 255);
+    }
+    ReleaseDC(nullptr, screen);
+    ClickControl(dialog, Id::btnCancel);
+  });
+  EXPECT_GT(white, 50 * 50 / 2) << "the calendar's white background, not the dialog";
+}
+
 TEST_F(SettingsDialogTest, TabFollowsTheDialogsOrderAndSkipsWhatIsDisabled) {
   sandbox_.PutText("Option", "TodayStyle", "1");  // the choose button, above the item it overlaps, is a stop
   std::vector<int> visited;
@@ -202,6 +395,161 @@ TEST_F(SettingsDialogTest, TabFollowsTheDialogsOrderAndSkipsWhatIsDisabled) {
   EXPECT_EQ(visited, (std::vector<int>{Id::rgTodayColorColoured, Id::btnTodayColor, Id::btnDayOfWeek, Id::btnWeekDay,
                                        Id::btnSaturday, Id::btnSunday, Id::btnHoliday, Id::btnOK, Id::btnCancel,
                                        Id::btnBGColor, Id::btnPreview, Id::optCenter, Id::rgDayOfWeekEnglish}));
+}
+
+// Keys on a focused control, as the keyboard gives them. The dialog has no default button: Enter
+// presses the focused push button, and on any other control does nothing.
+TEST_F(SettingsDialogTest, EnterAndSpacePressTheFocusedButtonAndNothingElse) {
+  enum class Outcome { Preview, FontDialog, ColourDialog, Cancelled, Confirmed, Nothing };
+  struct KeyCase {
+    Id control;
+    WORD key;
+    Outcome outcome;
+  };
+  const KeyCase cases[] = {
+      {Id::btnPreview, VK_RETURN, Outcome::Preview},
+      {Id::btnPreview, VK_SPACE, Outcome::Preview},
+      {Id::btnHoliday, VK_RETURN, Outcome::FontDialog},
+      {Id::btnDayOfWeek, VK_SPACE, Outcome::FontDialog},
+      {Id::btnBGColor, VK_RETURN, Outcome::ColourDialog},
+      {Id::btnTodayColor, VK_SPACE, Outcome::ColourDialog},
+      {Id::btnCancel, VK_RETURN, Outcome::Cancelled},
+      {Id::btnCancel, VK_SPACE, Outcome::Cancelled},
+      {Id::btnOK, VK_RETURN, Outcome::Confirmed},
+      {Id::btnPreview, VK_ESCAPE, Outcome::Cancelled},
+      {Id::rgDayOfWeekJapanese, VK_ESCAPE, Outcome::Cancelled},
+      {Id::rgDayOfWeekJapanese, VK_RETURN, Outcome::Nothing},
+      {Id::chkCenter, VK_RETURN, Outcome::Nothing},
+  };
+  // Tiled, with a colour for today: every control above is enabled. The placement window is out
+  // of the dialog's way.
+  for (const KeyCase& keyCase : cases) {
+    SCOPED_TRACE(testing::Message() << "control " << keyCase.control << ", key " << keyCase.key);
+    test::DeleteKeyTree(sandbox_.SettingsPath());
+    sandbox_.PutText("Option", "Style1", "1");
+    sandbox_.PutText("Option", "TodayStyle", "1");
+    sandbox_.PutText("Option", "Left", "600");
+    sandbox_.PutText("Option", "Top", "300");
+    bool stillOpen = false;
+    Run(nullptr, [&](HWND dialog) {
+      test::FocusControl(dialog, keyCase.control);
+      ASSERT_EQ(test::FocusedControl(dialog), keyCase.control);
+      test::PressKey(keyCase.key);
+      switch (keyCase.outcome) {
+        case Outcome::Preview: {
+          HWND preview = test::WaitForTopWindow(kPreviewClass);
+          ASSERT_NE(preview, nullptr) << "no preview";
+          PostMessageA(preview, WM_LBUTTONUP, 0, 0);
+          test::WaitUntil([&] { return IsWindowVisible(calender_) != FALSE; });
+          break;
+        }
+        case Outcome::FontDialog:
+        case Outcome::ColourDialog: {
+          HWND box = test::WaitForTopWindow("#32770", dialog);
+          ASSERT_NE(box, nullptr) << "no common dialog";
+          const bool font = keyCase.outcome == Outcome::FontDialog;
+          EXPECT_NE(GetDlgItem(box, font ? cmb1 : COLOR_RED), nullptr)
+              << (font ? "not the font dialog" : "not the colour dialog");
+          PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+          test::WaitUntil([&] { return !IsWindow(box); });
+          break;
+        }
+        case Outcome::Nothing:
+          test::WaitUntil([] { return false; }, 300ms);
+          EXPECT_EQ(test::FindTopWindow("#32770"), nullptr);
+          EXPECT_EQ(test::FindTopWindow(kPreviewClass), nullptr);
+          break;
+        case Outcome::Cancelled:
+        case Outcome::Confirmed:
+          return;  // the dialog closes by itself, or Run fails
+      }
+      test::WaitUntil([] { return false; }, 100ms);
+      stillOpen = IsWindowVisible(dialog) != FALSE;
+      EXPECT_EQ(test::FocusedControl(dialog), keyCase.control) << "the focus comes back to the control";
+      ClickControl(dialog, Id::btnCancel);
+    });
+    const bool closes = keyCase.outcome == Outcome::Cancelled || keyCase.outcome == Outcome::Confirmed;
+    if (!closes) EXPECT_TRUE(stillOpen) << "the key closed the dialog";
+    EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), keyCase.outcome == Outcome::Confirmed ? "0" : "(none)")
+        << "saved only by OK";
+  }
+}
+
+// Tab and Shift+Tab from the keyboard, from where the focus is when the dialog opens: on the
+// dialog itself, so that Tab goes to the first stop (the wallpaper's set, at its checked item) and
+// Shift+Tab to the last.
+TEST_F(SettingsDialogTest, TabAndShiftTabFollowTheOrderFromTheOpenedDialog) {
+  sandbox_.PutText("Option", "TodayStyle", "1");
+  for (bool startBackwards : {false, true}) {
+    SCOPED_TRACE(startBackwards ? "Shift+Tab first" : "Tab first");
+    std::vector<int> visited;
+    Run(nullptr, [&](HWND dialog) {
+      visited.push_back(test::FocusedControl(dialog));
+      const bool forward[] = {true, true, true, true, false, false, false, false};
+      for (bool ahead : forward) {
+        test::PressKey(VK_TAB, ahead == startBackwards);
+        test::WaitUntil([] { return false; }, 60ms);
+        visited.push_back(test::FocusedControl(dialog));
+      }
+      ClickControl(dialog, Id::btnCancel);
+    });
+    // Centred: chkCenter is disabled and passed over.
+    const std::vector<int> expected = startBackwards ? std::vector<int>{0,
+                                                                        Id::btnPreview,
+                                                                        Id::btnBGColor,
+                                                                        Id::btnCancel,
+                                                                        Id::btnOK,
+                                                                        Id::btnCancel,
+                                                                        Id::btnBGColor,
+                                                                        Id::btnPreview,
+                                                                        Id::optCenter}
+                                                     : std::vector<int>{0,
+                                                                        Id::optCenter,
+                                                                        Id::rgDayOfWeekJapanese,
+                                                                        Id::rgTodayColorColoured,
+                                                                        Id::btnTodayColor,
+                                                                        Id::rgTodayColorColoured,
+                                                                        Id::rgDayOfWeekJapanese,
+                                                                        Id::optCenter,
+                                                                        Id::btnPreview};
+    EXPECT_EQ(visited, expected);
+  }
+}
+
+// The arrow keys move to the other item of a radio set and choose it, as a click on it would.
+TEST_F(SettingsDialogTest, ArrowKeysChooseWithinARadioSet) {
+  struct Step {
+    WORD key;
+    Id focused;
+  };
+  const Step steps[] = {{VK_TAB, Id::optCenter},
+                        {VK_DOWN, Id::optTile},
+                        {VK_UP, Id::optCenter},
+                        {VK_RIGHT, Id::optTile},
+                        {VK_TAB, Id::chkCenter},
+                        {VK_TAB, Id::rgDayOfWeekJapanese},
+                        {VK_DOWN, Id::rgDayOfWeekEnglish},
+                        {VK_LEFT, Id::rgDayOfWeekJapanese},
+                        {VK_RIGHT, Id::rgDayOfWeekEnglish}};
+  std::vector<std::pair<int, bool>> seen;  // the focused control, and whether it is checked
+  Run(nullptr, [&](HWND dialog) {
+    for (const Step& step : steps) {
+      test::PressKey(step.key);
+      test::WaitUntil([] { return false; }, 60ms);
+      const int focused = test::FocusedControl(dialog);
+      seen.emplace_back(focused, IsControlChecked(dialog, focused));
+    }
+    EXPECT_TRUE(IsControlEnabled(dialog, Id::chkCenter)) << "tiled, by the arrow key";
+    ClickControl(dialog, Id::btnOK);
+  });
+  ASSERT_EQ(seen.size(), std::size(steps));
+  for (size_t i = 0; i < seen.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(seen[i].first, steps[i].focused);
+    if (steps[i].key != VK_TAB) EXPECT_TRUE(seen[i].second) << "chosen";
+  }
+  EXPECT_EQ(Stored("Option", "Style1"), "1");
+  EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), "1");
 }
 
 TEST_F(SettingsDialogTest, HandlersChangeTheSettingsAndRedrawTheCalendar) {
@@ -282,10 +630,15 @@ TEST_F(SettingsDialogTest, ColourDialogsChangeAColourOnlyWhenConfirmed) {
   Run(nullptr, [&](HWND dialog) {
     ClickControl(dialog, Id::btnBGColor);
     ASSERT_TRUE(test::AnswerColourDialog(dialog, RGB(10, 20, 30)));
-    // The dialog's thread redraws once the colour dialog has gone: give it that moment.
-    auto corner = [&] { return test::CaptureClient(GetWindow(calender_, GW_CHILD)).at(199, 199); };
-    test::WaitUntil([&] { return corner() == 0x0A141Eu; }, 2s);
-    EXPECT_EQ(corner(), 0x0A141Eu) << "the calendar window's background";
+    // Redrawn once the dialog's thread is back from the colour dialog, a moment after it closed.
+    uint32_t background = 0;
+    test::WaitUntil(
+        [&] {
+          background = test::CaptureClient(GetWindow(calender_, GW_CHILD)).at(199, 199);
+          return background == 0x0A141Eu;
+        },
+        2s);
+    EXPECT_EQ(background, 0x0A141Eu) << "the calendar window's background";
 
     ClickControl(dialog, Id::btnBGColor);
     ASSERT_TRUE(test::AnswerColourDialog(dialog, std::nullopt));

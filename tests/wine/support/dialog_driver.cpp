@@ -47,6 +47,25 @@ void ClickControl(HWND dialog, int id) {
   WaitUntil([] { return false; }, 150ms);
 }
 
+void FocusControl(HWND dialog, int id) {
+  RECT control{};
+  GetWindowRect(GetDlgItem(dialog, id), &control);
+  POINT beside{4, 4};  // the dialog's own background, at the corner of its client area
+  ClientToScreen(dialog, &beside);
+  MoveMouse({(control.left + control.right) / 2, (control.top + control.bottom) / 2});
+  PressMouse(MOUSEEVENTF_LEFTDOWN);
+  MoveMouse(beside);
+  PressMouse(MOUSEEVENTF_LEFTUP);
+  WaitUntil([] { return false; }, 100ms);
+}
+
+int FocusedControl(HWND dialog) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+  return info.hwndFocus && IsChild(dialog, info.hwndFocus) ? GetDlgCtrlID(info.hwndFocus) : 0;
+}
+
 bool IsControlChecked(HWND dialog, int id) {
   return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }

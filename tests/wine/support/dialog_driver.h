@@ -18,6 +18,11 @@ HWND WaitForTopWindow(const char* className, HWND owner = nullptr);
 
 // Clicks a control of a dialog, as a mouse click on it would (nothing happens when it is disabled).
 void ClickControl(HWND dialog, int id);
+// Gives a control the focus as a user can without clicking it: the left button pressed on it,
+// moved off it and released beside it.
+void FocusControl(HWND dialog, int id);
+// The identifier of the control that has the focus in the dialog's thread, 0 if none has.
+int FocusedControl(HWND dialog);
 bool IsControlChecked(HWND dialog, int id);
 bool IsControlEnabled(HWND dialog, int id);
 

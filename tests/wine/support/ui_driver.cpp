@@ -22,6 +22,22 @@ void PressMouse(DWORD downOrUp) {
   std::this_thread::sleep_for(30ms);
 }
 
+void PressKey(WORD key, bool shift) {
+  auto send = [](WORD code, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = code;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(code, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+    std::this_thread::sleep_for(30ms);
+  };
+  if (shift) send(VK_SHIFT, 0);
+  send(key, 0);
+  send(key, KEYEVENTF_KEYUP);
+  if (shift) send(VK_SHIFT, KEYEVENTF_KEYUP);
+}
+
 bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   while (!condition()) {

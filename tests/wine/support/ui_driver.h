@@ -1,4 +1,4 @@
-// Driving real windows as a user would: mouse input through the system, message pumping, waiting.
+// Driving real windows as a user would: mouse and keyboard input through the system, message pumping, waiting.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,9 @@ using namespace std::chrono_literals;
 void MoveMouse(POINT screen);
 // Presses and releases a button (MOUSEEVENTF_LEFTDOWN / ..._LEFTUP, or the right ones).
 void PressMouse(DWORD downOrUp);
+
+// Presses and releases a key on the keyboard, with Shift held down meanwhile when asked.
+void PressKey(WORD key, bool shift = false);
 
 // Runs the thread's messages until the condition holds or the time is up; returns the condition.
 bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 5s);
