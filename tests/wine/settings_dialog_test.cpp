@@ -270,9 +270,9 @@ TEST_F(SettingsDialogTest, EveryWindowAppearsReadyWhereItBelongs) {
 // prefix runs it at its 96.
 TEST_F(SettingsDialogTest, LayoutFollowsTheScreenDensity) {
   const int dpi = ScreenPixelsPerInch();
-  char expected[16] = {};
-  if (GetEnvironmentVariableA("TEZUN_EXPECTED_DPI", expected, sizeof expected) > 0) {
-    ASSERT_EQ(std::to_string(dpi), expected) << "the density the prefix was set to";
+  char expectedDpi[16] = {};
+  if (GetEnvironmentVariableA("TEZUN_EXPECTED_DPI", expectedDpi, sizeof expectedDpi) > 0) {
+    ASSERT_EQ(std::to_string(dpi), expectedDpi) << "the density the prefix was set to";
   }
   auto scaled = [&](LONG value) { return static_cast<LONG>(MulDiv(value, dpi, 96)); };
   struct Placed {
@@ -469,7 +469,9 @@ TEST_F(SettingsDialogTest, EnterAndSpacePressTheFocusedButtonAndNothingElse) {
       ClickControl(dialog, Id::btnCancel);
     });
     const bool closes = keyCase.outcome == Outcome::Cancelled || keyCase.outcome == Outcome::Confirmed;
-    if (!closes) EXPECT_TRUE(stillOpen) << "the key closed the dialog";
+    if (!closes) {
+      EXPECT_TRUE(stillOpen) << "the key closed the dialog";
+    }
     EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), keyCase.outcome == Outcome::Confirmed ? "0" : "(none)")
         << "saved only by OK";
   }
@@ -546,7 +548,9 @@ TEST_F(SettingsDialogTest, ArrowKeysChooseWithinARadioSet) {
   for (size_t i = 0; i < seen.size(); ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(seen[i].first, steps[i].focused);
-    if (steps[i].key != VK_TAB) EXPECT_TRUE(seen[i].second) << "chosen";
+    if (steps[i].key != VK_TAB) {
+      EXPECT_TRUE(seen[i].second) << "chosen";
+    }
   }
   EXPECT_EQ(Stored("Option", "Style1"), "1");
   EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), "1");
