@@ -3,6 +3,9 @@
 #include <cstring>
 #include <vector>
 
+#include "graphics/bitmap.h"
+#include "graphics/graphics_error.h"
+
 namespace tezun::test {
 namespace {
 
@@ -115,16 +118,16 @@ HBITMAP MakePatternBitmap(int width, int height, int bitsPerPixel, bool topDown)
 }
 
 HBITMAP MakeGreyBitmap(int width, int height, uint8_t grey) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap) std::memset(bits, grey, static_cast<size_t>((width * 3 + 3) & ~3) * height);
-  return bitmap;
+  BitmapHandle bitmap;
+  try {
+    bitmap = CreateBitmap24(width, height);
+  } catch (const EOutOfResources&) {
+    return nullptr;
+  }
+  DIBSECTION section{};
+  GetObjectA(bitmap.get(), sizeof section, &section);
+  std::memset(section.dsBm.bmBits, grey, static_cast<size_t>(section.dsBm.bmWidthBytes) * height);
+  return bitmap.release();
 }
 
 bool IsBitmap(HBITMAP bitmap) { return GetObjectType(bitmap) == OBJ_BITMAP; }
