@@ -14,10 +14,10 @@
 #include "core/settings_store.h"
 #include "forms/calender.h"
 #include "graphics/bitmap.h"
-#include "host_error.h"
 #include "plugin/win32_registry.h"
 #include "render/calendar_renderer.h"
 #include "render/wallpaper_composer.h"
+#include "stored_options.h"
 
 namespace tezunhost {
 namespace {
@@ -162,19 +162,8 @@ void PlacementWindowRedraw() {
 // the "Option" values given.
 class BenchKey {
  public:
-  BenchKey(const std::string& name, const std::vector<std::pair<std::string, std::string>>& options)
-      : hostKey_(std::string(kBenchKey) + "\\" + name) {
-    HKEY key = nullptr;
-    const std::string path = hostKey_ + "\\Tezun\\Option";
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS) {
-      throw HostError("cannot write the bench's settings under HKEY_CURRENT_USER\\" + path);
-    }
-    for (const auto& [value, text] : options) {
-      RegSetValueExA(key, value.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                     static_cast<DWORD>(text.size() + 1));
-    }
-    RegCloseKey(key);
+  BenchKey(const std::string& name, const OptionValues& options) : hostKey_(std::string(kBenchKey) + "\\" + name) {
+    StoreOptions(hostKey_, options);
   }
   const char* HostKey() const { return hostKey_.c_str(); }
 
@@ -251,7 +240,7 @@ void SettingsDialogOpening(const PluginModule& plugin) {
                                   const UINT_PTR timer = SetTimer(
                                       nullptr, 0, USER_TIMER_MINIMUM, [](HWND, UINT, UINT_PTR id, DWORD) CALLBACK {
                                         KillTimer(nullptr, id);
-                                        if (HWND dialog = FindWindowA("TezunSetting", nullptr))
+                                        if (HWND dialog = FindWindowA(tezun::kSettingClass, nullptr))
                                           PostMessageA(dialog, WM_CLOSE, 0, 0);
                                       });
                                   plugin.SettingPlugIn(nullptr, key.HostKey(), nullptr);

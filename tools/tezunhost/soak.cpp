@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "host_error.h"
 #include "process_resources.h"
+#include "stored_options.h"
 
 namespace tezunhost {
 namespace {
@@ -16,22 +16,11 @@ constexpr int kWarmUpCalls = 50;
 
 // The settings of call `i`: centred and tiled both ways, each with both of today's marks.
 void StoreSettings(int i) {
-  HKEY key = nullptr;
-  const std::string path = std::string(kKey) + "\\Tezun\\Option";
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS) {
-    throw HostError("cannot write the soak's settings under HKEY_CURRENT_USER\\" + path);
-  }
-  const std::string values[][2] = {{"Style1", std::to_string((i / 2) % 3 != 0)},
-                                   {"Style2", std::to_string((i / 2) % 3 == 2)},
-                                   {"TodayStyle", std::to_string(i % 2)},
-                                   {"Width", "300"},
-                                   {"Height", "280"}};
-  for (const auto& [name, text] : values) {
-    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-  }
-  RegCloseKey(key);
+  StoreOptions(kKey, {{"Style1", std::to_string((i / 2) % 3 != 0)},
+                      {"Style2", std::to_string((i / 2) % 3 == 2)},
+                      {"TodayStyle", std::to_string(i % 2)},
+                      {"Width", "300"},
+                      {"Height", "280"}});
 }
 
 HBITMAP Wallpaper(int i) {
