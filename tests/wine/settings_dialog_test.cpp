@@ -54,18 +54,6 @@ int InkIn(const test::Pixels& pixels, RECT r, uint32_t paper) {
   return ink;
 }
 
-// Pixels of a picture in a rectangle that are clearly red: the holiday font's colour.
-int RedIn(const test::Pixels& pixels, RECT r) {
-  int red = 0;
-  for (int y = r.top; y < r.bottom; ++y) {
-    for (int x = r.left; x < r.right; ++x) {
-      const int rgb = static_cast<int>(pixels.at(x, y)), r8 = rgb >> 16, g8 = (rgb >> 8) & 0xFF, b8 = rgb & 0xFF;
-      red += r8 - g8 > 64 && r8 - b8 > 64;
-    }
-  }
-  return red;
-}
-
 class SettingsDialogTest : public ::testing::Test {
  protected:
   SettingsDialogTest() { FixTodayForTesting(DateOf(std::chrono::year{2026} / 5 / 13)); }
@@ -609,7 +597,8 @@ TEST_F(SettingsDialogTest, HolidayLawItemSwitchesTheRulesAndRedraws) {
       auto look = [&] {
         checked.push_back(GetMenuState(GetSystemMenu(dialog, FALSE), TfrmSetting::kHolidayLawCommand, MF_BYCOMMAND) &
                           MF_CHECKED);
-        red.push_back(RedIn(test::CaptureClient(GetWindow(calender_, GW_CHILD)), {3 * 28, 2 * 28, 4 * 28, 3 * 28}) > 0);
+        red.push_back(test::RedPixelsIn(test::CaptureClient(GetWindow(calender_, GW_CHILD)),
+                                        {3 * 28, 2 * 28, 4 * 28, 3 * 28}) > 0);
       };
       look();
       for (int i = 0; i < c.switches; ++i) {

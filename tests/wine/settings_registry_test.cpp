@@ -127,11 +127,7 @@ TEST_F(SettingsRegistryTest, HolidayRulesDecideWhatTheWallpaperMarks) {
     EXPECT_EQ(ExecutePlugIn(nullptr, sandbox_.HostKey().c_str(), &wallpaper), 0);
     const test::Pixels pixels = test::ReadPixels(wallpaper);
     DeleteObject(wallpaper);
-    int red = 0;
-    for (int y = 4 * 28; y < 5 * 28; ++y) {
-      for (int x = 3 * 28; x < 4 * 28; ++x)
-        red += (pixels.at(x, y) >> 16) > 0xC0 && (pixels.at(x, y) & 0xFFFF) < 0x4040;
-    }
+    const int red = test::RedPixelsIn(pixels, {3 * 28, 4 * 28, 4 * 28, 5 * 28});
     if (rules) {
       EXPECT_EQ(red, 0) << "drawn as a weekday";
     } else {

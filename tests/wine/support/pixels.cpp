@@ -132,4 +132,15 @@ HBITMAP MakeGreyBitmap(int width, int height, uint8_t grey) {
 
 bool IsBitmap(HBITMAP bitmap) { return GetObjectType(bitmap) == OBJ_BITMAP; }
 
+int RedPixelsIn(const Pixels& pixels, const RECT& r) {
+  int red = 0;
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) {
+      const int rgb = static_cast<int>(pixels.at(x, y)), r8 = rgb >> 16, g8 = (rgb >> 8) & 0xFF, b8 = rgb & 0xFF;
+      red += r8 - g8 > 64 && r8 - b8 > 64;
+    }
+  }
+  return red;
+}
+
 }  // namespace tezun::test

@@ -40,4 +40,7 @@ uint32_t PatternColorAtDepth(int x, int y, int bitsPerPixel);
 
 bool IsBitmap(HBITMAP bitmap);
 
+// How many pixels in the rectangle are clearly red, as the holiday font's default colour draws.
+int RedPixelsIn(const Pixels& pixels, const RECT& r);
+
 }  // namespace tezun::test
