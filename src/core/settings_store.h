@@ -65,6 +65,7 @@ void SaveSettings(SettingsStore& store, const TCalendarSettings& settings);
 struct ScreenPoint {
   int32_t x = 0;
   int32_t y = 0;
+  bool operator==(const ScreenPoint&) const = default;
 };
 ScreenPoint ReadDialogPosition(const SettingsStore& store);
 // Writes all four that can be written, then raises the first failure.

@@ -31,6 +31,16 @@ struct EnabledWindows {
   std::vector<HWND> windows;
 };
 
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoA(monitor, &info)) {
+    const RECT& work = info.rcWork;
+    reinterpret_cast<std::vector<Rect>*>(data)->push_back({work.left, work.top, work.right, work.bottom});
+  }
+  return TRUE;
+}
+
 BOOL CALLBACK CollectEnabled(HWND hwnd, LPARAM data) {
   auto& walk = *reinterpret_cast<EnabledWindows*>(data);
   if (hwnd != walk.except && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) walk.windows.push_back(hwnd);
@@ -152,6 +162,21 @@ void Window::SetClientSize(int width, int height) {
                      static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
   SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::vector<Rect> MonitorWorkAreas() {
+  std::vector<Rect> areas;
+  EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
+  return areas;
+}
+
+void Window::KeepWithinReach(const RECT& grip, const Reach& reach) {
+  const RECT bounds = Bounds();
+  const Rect window{bounds.left, bounds.top, bounds.right, bounds.bottom};
+  const Rect placed = WithinReach(window, {grip.left, grip.top, grip.right, grip.bottom}, reach, MonitorWorkAreas());
+  if (placed == window) return;
+  SetWindowPos(hwnd_, nullptr, static_cast<int>(placed.left), static_cast<int>(placed.top), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int Window::ShowModal() {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/window_reach.h"
+
 namespace tezun {
 
 // Modal results, as the buttons of the settings dialog give them.
@@ -49,6 +51,9 @@ class Window {
   void SetBounds(int left, int top, int width, int height);
   void SetClientSize(int width, int height);
   void Hide() { ShowWindow(hwnd_, SW_HIDE); }
+  // Moves the window, whole, into the work area of the nearest monitor when less than `reach` of
+  // its `grip` (screen coordinates) lies on any monitor's work area; elsewhere it stays.
+  void KeepWithinReach(const RECT& grip, const Reach& reach);
 
   // Shows the window and runs messages until EndModal; the thread's other windows that were
   // visible and enabled are disabled meanwhile. Returns the modal result.
@@ -78,6 +83,9 @@ class Window {
   HWND hwnd_ = nullptr;
   int modalResult_ = mrNone;
 };
+
+// The work areas of the monitors: the desktop but for task bars and docked bars.
+std::vector<Rect> MonitorWorkAreas();
 
 // Tells the user about an error of a command, in a message box owned by the window.
 void ShowError(HWND owner, const char* message);
