@@ -25,4 +25,12 @@ for preset in "${presets[@]}"; do
     "${run[@]}" "build/$preset/bin/tezunhost.exe" bench
   done
   "${run[@]}" --stop
+  # A screen at 150%: the bench adds the whole call from a DPI-unaware thread, as old hosts make it.
+  echo
+  echo "== $preset on a 1920x1080x24 screen at 144 dots per inch (150%)"
+  scaled=("${run[@]}" --state scaled)
+  "${scaled[@]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
+  "${scaled[@]}" --stop
+  TEZUN_SCREEN=1920x1080x24 "${scaled[@]}" "build/$preset/bin/tezunhost.exe" bench
+  "${scaled[@]}" --stop
 done

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <numeric>
 
 namespace tezun {
 
@@ -30,6 +31,25 @@ inline Rect Offset(const Rect& r, int64_t dx, int64_t dy) {
 inline int32_t ClampToInt32(int64_t value) {
   return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
+
+// A factor num / den applied to lengths and coordinates, rounded to the nearest integer with
+// halves away from zero, as MulDiv rounds. Kept in lowest terms, so that 1 is exactly 1.
+struct Scale {
+  int64_t num = 1;
+  int64_t den = 1;
+
+  static Scale Of(int64_t num, int64_t den) {
+    if (num <= 0 || den <= 0) return {};
+    const int64_t common = std::gcd(num, den);
+    return {num / common, den / common};
+  }
+  bool IsOne() const { return num == den; }
+  int64_t operator()(int64_t value) const {
+    const int64_t product = value * num;
+    return product >= 0 ? (product + den / 2) / den : -((-product + den / 2) / den);
+  }
+  bool operator==(const Scale&) const = default;
+};
 
 // Where a length sits centred in another: truncating toward zero, so the odd pixel of a
 // negative difference goes to the right or bottom.

@@ -125,6 +125,20 @@ void TBitmap::Assign(const TBitmap& other) {
   Replace(std::move(copy), other.width_, other.height_, other.format_);
 }
 
+void TBitmap::ShrinkToFit(SIZE box) {
+  if (!bitmap_ || box.cx <= 0 || box.cy <= 0 || (width_ <= box.cx && height_ <= box.cy)) return;
+  BitmapHandle shrunk = CreateBitmap24(box.cx, box.cy);
+  {
+    MemoryDC target;
+    if (!target) throw EOutOfResources("cannot create a device context");
+    const Selection selected(target.get(), shrunk.get());
+    SetStretchBltMode(target.get(), HALFTONE);
+    SetBrushOrgEx(target.get(), 0, 0, nullptr);  // as HALFTONE requires
+    StretchBlt(target.get(), 0, 0, box.cx, box.cy, Canvas().Handle(), 0, 0, width_, height_, SRCCOPY);
+  }
+  Replace(std::move(shrunk), box.cx, box.cy, PixelFormat::Bits24);
+}
+
 TCanvas& TBitmap::Canvas() {
   if (!dc_) {
     auto dc = std::make_unique<MemoryDC>();

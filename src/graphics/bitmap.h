@@ -45,6 +45,9 @@ class TBitmap {
   HBITMAP Detach();
   // An independent copy of the other picture in its format; an empty one empties this.
   void Assign(const TBitmap& other);
+  // A picture larger than the box either way is replaced by a 24-bit one of the box's size,
+  // stretched with halftone (averaged, not dropped, pixels); any other stays as it is.
+  void ShrinkToFit(SIZE box);
 
   TCanvas& Canvas();
 

@@ -25,7 +25,12 @@ void TFont::SetHeight(int pixels) {
 
 int TFont::Size() const { return MulDiv(height_, 72, ScreenPixelsPerInch()); }
 
-void TFont::SetSize(int points) { SetHeight(MulDiv(points, ScreenPixelsPerInch(), 72)); }
+void TFont::SetSize(int points) { SetSize(points, PointsToPixels()); }
+
+void TFont::SetSize(int points, const Scale& pointsToPixels) {
+  // Rounded as MulDiv rounds; a height beyond 32 bits comes out as MulDiv's -1, as it always has.
+  SetHeight(MulDiv(points, static_cast<int>(pointsToPixels.num), static_cast<int>(pointsToPixels.den)));
+}
 
 void TFont::SetStyle(uint8_t style) {
   if (style == style_) return;

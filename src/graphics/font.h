@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/geometry.h"
 #include "gdi_handles.h"
 
 namespace tezun {
@@ -27,6 +28,8 @@ class TFont {
   // Points: the height is size x LOGPIXELSY / 72, rounded; read back the same way.
   int Size() const;
   void SetSize(int points);
+  // The same at another density: `pointsToPixels` is the height of one point, in pixels.
+  void SetSize(int points, const Scale& pointsToPixels);
 
   int32_t Color = 0;
   uint8_t Style() const { return style_; }

@@ -71,9 +71,9 @@ void DrawTransparentMark(TCanvas& canvas, const Rect& cell, std::string_view tex
 
 }  // namespace
 
-void ApplyCalFont(TFont& font, const TCalFont& record) {
+void ApplyCalFont(TFont& font, const TCalFont& record, const Scale& pointsToPixels) {
   font.SetName(record.Name);
-  font.SetSize(record.Size);
+  font.SetSize(record.Size, pointsToPixels);
   font.Color = record.Color;
   font.SetStyle(record.Style);
 }
@@ -85,7 +85,8 @@ void CaptureCalFont(TCalFont& record, const TFont& font) {
   record.Style = font.Style();
 }
 
-void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today) {
+void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
+                    const Scale& pointsToPixels) {
   if (rectangle.width() < 0 || rectangle.height() < 0) return;
   const MonthGrid grid = BuildMonthGrid(today, HolidayRulesOf(settings));
   const CalendarLayout layout(rectangle);
@@ -98,7 +99,7 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
   TextRun texts(canvas);
 
   // The header takes the face, size and style of the DayOfWeek font and the colour of its column.
-  ApplyCalFont(canvas.Font, fonts.DayOfWeek);
+  ApplyCalFont(canvas.Font, fonts.DayOfWeek, pointsToPixels);
   const auto& names = settings.DayOfWeekStyle == 1 ? DayNamesEnglish : DayNamesJapanese;
   for (int column = 0; column < 7; ++column) {
     if (canvas.Font.Color != columnFont(column).Color) texts.Flush();
@@ -112,8 +113,8 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
       const DayCell& day = grid[week][column];
       if (day.Day == 0) continue;
       dayFont.Assign(canvas.Font);
-      ApplyCalFont(dayFont, columnFont(column));
-      if (day.HolidayFlag) ApplyCalFont(dayFont, fonts.Holiday);
+      ApplyCalFont(dayFont, columnFont(column), pointsToPixels);
+      if (day.HolidayFlag) ApplyCalFont(dayFont, fonts.Holiday, pointsToPixels);
       if (!dayFont.SameAs(canvas.Font)) texts.Flush();
       canvas.Font.Assign(dayFont);
 

@@ -6,19 +6,28 @@
 #include "core/geometry.h"
 #include "core/settings.h"
 #include "graphics/canvas.h"
+#include "graphics/screen.h"
 #include "today.h"
 
 namespace tezun {
 
-// Face name (an empty one leaves the face), size, colour and style, in this order.
-void ApplyCalFont(TFont& font, const TCalFont& record);
+// Face name (an empty one leaves the face), size, colour and style, in this order. The size is in
+// points, each `pointsToPixels` pixels high: the screen's own density unless a picture is drawn
+// larger than the screen the settings were made on.
+void ApplyCalFont(TFont& font, const TCalFont& record, const Scale& pointsToPixels);
+inline void ApplyCalFont(TFont& font, const TCalFont& record) { ApplyCalFont(font, record, PointsToPixels()); }
 // The other way: face name, size in points, colour and style set into the record.
 void CaptureCalFont(TCalFont& record, const TFont& font);
 
 // Draws straight onto the canvas; nothing outside the texts and today's mark changes, and texts
-// are not clipped to their cells. A rectangle with a negative width or height draws nothing.
-void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today);
+// are not clipped to their cells. A rectangle with a negative width or height draws nothing. The
+// fonts' sizes turn into pixels by `pointsToPixels` (ApplyCalFont).
+void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
+                    const Scale& pointsToPixels);
 
+inline void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today) {
+  RenderCalendar(canvas, rectangle, settings, today, PointsToPixels());
+}
 inline void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings) {
   RenderCalendar(canvas, rectangle, settings, Today());
 }

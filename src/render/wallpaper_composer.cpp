@@ -7,7 +7,9 @@
 
 namespace tezun {
 
-void ComposeWallpaper(HBITMAP& wallpaper, const TCalendarSettings& settings, SIZE screen, TDateTime today) {
+void ComposeWallpaper(HBITMAP& wallpaper, const TCalendarSettings& settings, const ScreenGeometry& geometry,
+                      TDateTime today) {
+  const SIZE screen = geometry.physical;
   TBitmap source;
   TBitmap target;
   target.SetPixelFormat24();
@@ -34,9 +36,10 @@ void ComposeWallpaper(HBITMAP& wallpaper, const TCalendarSettings& settings, SIZ
       canvas.CopyRect(copy.target, copy.fromPicture ? source.Canvas() : canvas, from);
     }
 
-    const Rect calendar{settings.Left, settings.Top, int64_t{settings.Left} + settings.Width,
-                        int64_t{settings.Top} + settings.Height};
-    RenderCalendar(canvas, calendar, settings, today);
+    const Scale x = geometry.ScaleX(), y = geometry.ScaleY();
+    const Rect calendar{x(settings.Left), y(settings.Top), x(int64_t{settings.Left} + settings.Width),
+                        y(int64_t{settings.Top} + settings.Height)};
+    RenderCalendar(canvas, calendar, settings, today, geometry.PointsToPixels());
   } catch (...) {
     source.Detach();  // still the caller's
     throw;

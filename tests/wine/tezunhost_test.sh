@@ -15,9 +15,11 @@ fail() {
 }
 host() { "$wine_run" --tree "$tree" "$bin/tezunhost.exe" "$@"; }
 
-# Every information text, the display name in its Shift-JIS bytes.
+# Every information text, the display name in its Shift-JIS bytes, then the screen: here nothing
+# is scaled.
 host info >"$work/info" 2>"$work/err" || fail "info exited with $?: $(cat "$work/err")"
 printf '0\tB\n1\t\x83\x41\x83\x49\x83\x5D\x83\x89\x83\x6D\x83\x7D\x83\x68\n2\t0106\n3\t10\n' >"$work/expected"
+printf 'screen\t1024 x 768 seen, 1024 x 768 physical, scale 1 x 1\n' >>"$work/expected"
 cmp -s "$work/info" "$work/expected" || fail "info printed: $(od -c "$work/info")"
 
 # A composed picture is written, screen-sized (PNG's header holds width and height).
@@ -74,6 +76,7 @@ expect_error "year 0" "not a year from 1 to 9999" holidays --year 0
 expect_error "year 10000" "not a year from 1 to 9999" holidays --year 10000
 expect_error "a year that is no number" "not a year" holidays --year 2026x
 expect_error "unknown rules" "neither table nor current" holidays --year 2026 --rules newest
+expect_error "unknown awareness" "is not unaware" info --awareness aware
 expect_error "output into a missing folder" "cannot write" compose --in "$samples/evening.png" --out "$work/no/a.png"
 [ -z "$(find "$work" -name '*.partial')" ] || fail "a partial file was left"
 

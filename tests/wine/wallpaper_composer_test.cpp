@@ -162,7 +162,7 @@ TEST(ComposeWallpaper, DeviceDependentPicture) {
   ReleaseDC(nullptr, screenDC);
 
   HBITMAP wallpaper = device;
-  ComposeWallpaper(wallpaper, WallpaperOnly(0, 0), {100, 100}, kSomeDay);
+  ComposeWallpaper(wallpaper, WallpaperOnly(0, 0), SIZE{100, 100}, kSomeDay);
   const Pixels pixels = test::ReadPixels(wallpaper);
   EXPECT_EQ(pixels.at(30, 40), 0xFF0000u);
   EXPECT_EQ(pixels.at(29, 40), Background());
@@ -172,7 +172,7 @@ TEST(ComposeWallpaper, DeviceDependentPicture) {
 
 TEST(ComposeWallpaper, ResultIsA24BitScreenSizedBitmapSelectedNowhere) {
   HBITMAP wallpaper = test::MakePatternBitmap(10, 10, 8);
-  ComposeWallpaper(wallpaper, DefaultSettings(), {640, 480}, kSomeDay);
+  ComposeWallpaper(wallpaper, DefaultSettings(), SIZE{640, 480}, kSomeDay);
   DIBSECTION section{};
   ASSERT_EQ(GetObjectW(wallpaper, sizeof section, &section), static_cast<int>(sizeof section));
   EXPECT_EQ(section.dsBm.bmWidth, 640);
@@ -210,10 +210,10 @@ TEST(ComposeWallpaper, CalendarIsDrawnOverTheWallpaperAndClippedAtTheEdge) {
 TEST(ComposeWallpaper, NoNewPictureLeavesTheCallersOwn) {
   HBITMAP given = test::MakePatternBitmap(10, 10);
   HBITMAP wallpaper = given;
-  EXPECT_ANY_THROW(ComposeWallpaper(wallpaper, DefaultSettings(), {0, 768}, kSomeDay));
+  EXPECT_ANY_THROW(ComposeWallpaper(wallpaper, DefaultSettings(), SIZE{0, 768}, kSomeDay));
   EXPECT_EQ(wallpaper, given);
   EXPECT_TRUE(test::IsBitmap(given));
-  EXPECT_ANY_THROW(ComposeWallpaper(wallpaper, DefaultSettings(), {100000, 100000}, kSomeDay));
+  EXPECT_ANY_THROW(ComposeWallpaper(wallpaper, DefaultSettings(), SIZE{100000, 100000}, kSomeDay));
   EXPECT_EQ(wallpaper, given);
   EXPECT_TRUE(test::IsBitmap(given));
   DeleteObject(given);

@@ -8,10 +8,12 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/settings_store.h"
+#include "dpi_awareness.h"
 #include "forms/calender.h"
 #include "graphics/bitmap.h"
 #include "plugin/win32_registry.h"
@@ -187,6 +189,27 @@ Trial WholeCall(std::string name, const PluginModule& plugin, const BenchKey& ke
           {}};
 }
 
+// The same from a thread that declares no DPI awareness, as old hosts are. On a scaled screen it
+// sees a smaller screen, and the call composes at the real one all the same.
+Trial UnawareWholeCall(std::string name, const PluginModule& plugin, const BenchKey& key, SIZE picture) {
+  Trial trial = WholeCall(std::move(name), plugin, key, picture);
+  trial.work = [call = trial.work] {
+    const DpiContext previous = SetThreadDpiUnaware();
+    call();
+    RestoreThreadDpi(previous);
+  };
+  return trial;
+}
+
+// What a DPI-unaware thread sees of the screen; nothing where no thread can be made unaware.
+std::optional<SIZE> ScreenSeenUnaware() {
+  const DpiContext previous = SetThreadDpiUnaware();
+  if (!previous) return std::nullopt;
+  const SIZE seen = tezun::ScreenSize();
+  RestoreThreadDpi(previous);
+  return seen;
+}
+
 void PrintRow(SIZE screen, const std::string& name, double time, double baseline) {
   std::printf("%4ldx%-4ld %-44s %10.2f %8.2f\n", screen.cx, screen.cy, name.c_str(), time * 1e3, time / baseline);
 }
@@ -277,6 +300,14 @@ int Bench(const PluginModule& plugin) {
       WholeCall("whole call: tiled about the centre, 1 x 1", plugin, tiled, {1, 1}),
       WholeCall("whole call: centred, no calendar", plugin, bare, screen),
   };
+  // On a scaled screen, the call as an old host makes it: the baseline is of the real size.
+  const std::optional<SIZE> unaware = ScreenSeenUnaware();
+  const bool scaled = unaware && (unaware->cx != screen.cx || unaware->cy != screen.cy);
+  if (scaled) {
+    trials.push_back(UnawareWholeCall("whole call from a DPI-unaware thread", plugin, centred, screen));
+    std::printf("a DPI-unaware thread sees %ld x %ld of this %ld x %ld screen\n", unaware->cx, unaware->cy, screen.cx,
+                screen.cy);
+  }
   std::printf("%-54s %10s %8s\n", "case (ratio: to the baseline)", "median ms", "ratio");
   RunSideBySide(trials, screen.cx > 2000 ? 15 : 61);
   const double baseline = trials[0].Median();

@@ -11,7 +11,9 @@
 
 #include "bench.h"
 #include "core/holiday_rules.h"
+#include "dpi_awareness.h"
 #include "graphics/gdi_handles.h"
+#include "graphics/screen.h"
 #include "host_error.h"
 #include "picture_files.h"
 #include "plugin_module.h"
@@ -20,15 +22,16 @@
 namespace tezunhost {
 
 constexpr char kUsage[] =
-    "usage: tezunhost info [--plugin PATH]\n"
-    "       tezunhost compose --in PICTURE --out PICTURE [--key KEY] [--plugin PATH]\n"
+    "usage: tezunhost info [--awareness unaware] [--plugin PATH]\n"
+    "       tezunhost compose --in PICTURE --out PICTURE [--key KEY] [--awareness unaware] [--plugin PATH]\n"
     "       tezunhost settings [--in PICTURE] [--key KEY] [--plugin PATH]\n"
     "       tezunhost screenshot --out PICTURE [--after SECONDS]\n"
     "       tezunhost soak [--calls N] [--plugin PATH]\n"
     "       tezunhost bench [--plugin PATH]\n"
     "       tezunhost holidays --year Y [--rules table|current]\n"
     "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text.\n"
-    "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n";
+    "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n"
+    "--awareness unaware: call from a thread that declares no DPI awareness, as old hosts do.\n";
 constexpr char kSeeUsage[] = " (tezunhost without arguments shows how to call it)";
 
 namespace {
@@ -81,6 +84,11 @@ int Info(const PluginModule& plugin) {
     plugin.GetPlugInInfo(kind, text);
     std::printf("%d\t%s\n", kind, text);  // the texts' own bytes: Shift-JIS
   }
+  // What a call from this thread composes at: the screen it sees, the real one, and the factor.
+  const tezun::ScreenGeometry screen = tezun::MeasureScreen();
+  std::printf("screen\t%ld x %ld seen, %ld x %ld physical, scale %.4g x %.4g\n", screen.seen.cx, screen.seen.cy,
+              screen.physical.cx, screen.physical.cy, static_cast<double>(screen.physical.cx) / screen.seen.cx,
+              static_cast<double>(screen.physical.cy) / screen.seen.cy);
   return 0;
 }
 
@@ -145,6 +153,10 @@ int Screenshot(const Arguments& arguments) {
 
 int Run(int argc, wchar_t** argv) {
   const Arguments arguments = Parse(argc, argv);
+  if (const auto awareness = arguments.Get(L"--awareness")) {
+    if (*awareness != L"unaware") throw HostError("--awareness " + Utf8(*awareness) + " is not unaware");
+    if (!MakeThreadDpiUnaware()) throw HostError("this system cannot make a thread DPI-unaware");
+  }
   if (arguments.command == L"screenshot") return Screenshot(arguments);
   if (arguments.command == L"holidays") return Holidays(arguments);
   const PluginModule plugin(arguments.Get(L"--plugin").value_or(DefaultPluginPath()));
