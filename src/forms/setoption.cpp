@@ -278,6 +278,14 @@ void TfrmSetting::btnOKClick() {
   EndModal(mrOk);
 }
 
+RECT TfrmSetting::TitleBar() const {
+  RECT bar = Bounds();
+  POINT client{0, 0};
+  ClientToScreen(Handle(), &client);
+  bar.bottom = client.y;
+  return bar;
+}
+
 void TfrmSetting::CaptureGeometry() {
   // The calendar goes where the window's outer corner is, at the size of its client area.
   const RECT bounds = calender_->Bounds();
@@ -301,6 +309,9 @@ void TfrmSetting::btnPreviewClick() {
     throw;
   }
   working.Adopt(composed);
+  // Composed at the screen's real pixels, shown in the pixels this thread sees: on a scaled
+  // screen the picture is larger than the preview, and is shown whole, smaller.
+  working.ShrinkToFit(ScreenSize());
   if (IsLowColourDisplay(ScreenBitsPerPixel())) ReduceForLowColourDisplay(working);
 
   preview_->Image1().SetPicture(working.Detach());
@@ -499,9 +510,35 @@ LRESULT TfrmSetting::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // ---- The sequence.
 
+namespace {
+
+TfrmSetting* openDialog = nullptr;
+
+ScreenPoint TopLeft(const RECT& bounds) { return {bounds.left, bounds.top}; }
+
+// The dialog is open from its making to its end, message boxes about loading and saving included.
+class OpenDialogScope {
+ public:
+  explicit OpenDialogScope(TfrmSetting& dialog) { openDialog = &dialog; }
+  OpenDialogScope(const OpenDialogScope&) = delete;
+  OpenDialogScope& operator=(const OpenDialogScope&) = delete;
+  ~OpenDialogScope() { openDialog = nullptr; }
+};
+
+}  // namespace
+
+bool SettingsDialogOpen() { return openDialog != nullptr; }
+
+void BringSettingsDialogToFront() {
+  if (!openDialog || !openDialog->Visible()) return;
+  // A colour dialog or the preview open over it is what the user should see.
+  SetForegroundWindow(GetLastActivePopup(openDialog->Handle()));
+}
+
 void RunSettingsSequence(HWND owner, SettingsStore& store, TCalendarSettings& settings, BitmapHandle hostPicture) {
   const FormClasses classes;
   TfrmSetting dialog(owner, settings);
+  const OpenDialogScope open(dialog);
   try {
     LoadSettings(store, settings);
   } catch (const ERegistryException& error) {
@@ -510,9 +547,17 @@ void RunSettingsSequence(HWND owner, SettingsStore& store, TCalendarSettings& se
     return;
   }
 
-  const ScreenPoint position = ReadDialogPosition(store);
-  SetWindowPos(dialog.Handle(), nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const ScreenPoint storedDialog = ReadDialogPosition(store);
+  const ScreenPoint storedCalendar{settings.Left, settings.Top};
+  SetWindowPos(dialog.Handle(), nullptr, storedDialog.x, storedDialog.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   dialog.Calender().Place(settings.Left, settings.Top, settings.Width, settings.Height);
+  // A place stored before a monitor went, the resolution dropped or the scaling rose may be out of
+  // reach: such a window opens on the nearest monitor instead.
+  dialog.KeepWithinReach(dialog.TitleBar(), {40, 10});
+  dialog.Calender().KeepWithinReach(dialog.Calender().Bounds(), {40, 40});
+  const ScreenPoint openedDialog = TopLeft(dialog.Bounds());
+  const ScreenPoint openedCalendar = TopLeft(dialog.Calender().Bounds());
 
   TBitmap& picture = dialog.Picture();
   picture.Adopt(hostPicture.release());
@@ -547,10 +592,16 @@ void RunSettingsSequence(HWND owner, SettingsStore& store, TCalendarSettings& se
       report(error);
     }
   }
-  const RECT dialogBounds = dialog.Bounds();
-  const RECT calenderBounds = dialog.Calender().Bounds();
+  ScreenPoint dialogAt = TopLeft(dialog.Bounds());
+  ScreenPoint calendarAt = TopLeft(dialog.Calender().Bounds());
+  // Only OK keeps a move made to bring a window within reach; a window the user left where it
+  // opened is written back as it was stored.
+  if (result != mrOk) {
+    if (dialogAt == openedDialog) dialogAt = storedDialog;
+    if (calendarAt == openedCalendar) calendarAt = storedCalendar;
+  }
   try {
-    WriteWindowPositions(store, {dialogBounds.left, dialogBounds.top}, {calenderBounds.left, calenderBounds.top});
+    WriteWindowPositions(store, dialogAt, calendarAt);
   } catch (const ERegistryException& error) {
     report(error);
   }

@@ -56,6 +56,8 @@ class TfrmSetting : public Window {
   // The wallpaper picture the preview is composed from.
   TBitmap& Picture() { return picture_; }
   TfrmCalender& Calender() { return *calender_; }
+  // The caption bar in screen coordinates: what the user drags the dialog by.
+  RECT TitleBar() const;
 
   // Shows the dialog until OK, Cancel or the close box; then the placement window is closed.
   int ShowModal();
@@ -121,6 +123,12 @@ class TfrmSetting : public Window {
   std::array<COLORREF, 16> customColours_{};
   HolidayRuleSet rulesAtShow_ = HolidayRuleSet::Table;
 };
+
+// Whether SettingPlugIn's dialog is open. A host's timer may call the plug-in again from within
+// the dialog's message loop; such a call must leave the dialog's settings alone.
+bool SettingsDialogOpen();
+// Brings the open dialog, or the window it has open over it, to the front.
+void BringSettingsDialogToFront();
 
 // The sequence of SettingPlugIn between opening and closing the store: the three windows, the
 // settings loaded, the dialog run, the settings saved on OK (with the holiday rules when the user

@@ -13,8 +13,12 @@ using namespace tezun;
 extern "C" int32_t __stdcall ExecutePlugIn(HWND hostWindow, const char* registryKey, HBITMAP* wallpaper) {
   Contained([&] {
     CallFrame frame(hostWindow, registryKey);
-    frame.LoadSettings();
-    if (wallpaper) ComposeWallpaper(*wallpaper, CalendarSettings);
+    // A host's timer may call while our settings dialog is open, from within its message loop:
+    // the module's record then holds the user's unsaved edits, and this call draws what is stored.
+    TCalendarSettings stored;
+    TCalendarSettings& settings = SettingsDialogOpen() ? stored : CalendarSettings;
+    frame.LoadSettings(settings);
+    if (wallpaper) ComposeWallpaper(*wallpaper, settings);
   });
   return 0;
 }
@@ -22,6 +26,11 @@ extern "C" int32_t __stdcall ExecutePlugIn(HWND hostWindow, const char* registry
 extern "C" int32_t __stdcall SettingPlugIn(HWND hostWindow, const char* registryKey, HBITMAP wallpaper) {
   // A bitmap handed in is ours from here on, whatever happens; anything else stays the host's.
   BitmapHandle hostPicture(GetObjectType(wallpaper) == OBJ_BITMAP ? wallpaper : nullptr);
+  if (SettingsDialogOpen()) {
+    // Called again from within the dialog's own message loop: one dialog is enough.
+    BringSettingsDialogToFront();
+    return 0;
+  }
   Contained([&] {
     CallFrame frame(hostWindow, registryKey);
     RunSettingsSequence(frame.owner(), frame.store(), CalendarSettings, std::move(hostPicture));

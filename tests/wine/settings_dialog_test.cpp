@@ -743,6 +743,104 @@ TEST_F(SettingsDialogTest, PlacementLeftOfAndAboveTheScreenKeepsItsNegativeCoord
   EXPECT_EQ(Stored("Calender", "Top"), "-60");
 }
 
+// A window stored where no monitor is any more (one unplugged, the resolution lowered) opens on
+// the screen, whole; only OK keeps where it opened, and Cancel leaves the stored places as they were.
+TEST_F(SettingsDialogTest, AWindowStoredOutOfReachOpensOnTheScreen) {
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};  // no task bar here
+  for (const Id button : {Id::btnCancel, Id::btnOK}) {
+    sandbox_.PutText("Position", "Left", "5000");
+    sandbox_.PutText("Position", "Top", "4000");
+    sandbox_.PutText("Option", "Left", "-3000");
+    sandbox_.PutText("Option", "Top", "-2000");
+    RECT dialogAt{}, calendarAt{};
+    Run(nullptr, [&](HWND dialog) {
+      GetWindowRect(dialog, &dialogAt);
+      GetWindowRect(calender_, &calendarAt);
+      ClickControl(dialog, button);
+    });
+    EXPECT_EQ(dialogAt.right, screen.right) << "the dialog, in the nearest corner";
+    EXPECT_EQ(dialogAt.bottom, screen.bottom);
+    EXPECT_EQ(calendarAt.left, 0) << "the placement window, in the nearest corner";
+    EXPECT_EQ(calendarAt.top, 0);
+    const bool ok = button == Id::btnOK;
+    EXPECT_EQ(Stored("Position", "Left"), ok ? std::to_string(dialogAt.left) : "5000");
+    EXPECT_EQ(Stored("Position", "Top"), ok ? std::to_string(dialogAt.top) : "4000");
+    EXPECT_EQ(Stored("Option", "Left"), ok ? "0" : "-3000");
+    EXPECT_EQ(Stored("Calender", "Left"), ok ? "0" : "-3000");
+    EXPECT_EQ(Stored("Calender", "Top"), ok ? "0" : "-2000");
+  }
+}
+
+// A wallpaper changer's timer fires while the dialog is open, and the host calls the plug-in from
+// within the dialog's message loop. Its picture is of what is stored; the dialog keeps the user's
+// edits and saves them; no second dialog opens; nothing is left over.
+struct NestedCalls {
+  std::string key;
+  std::atomic<bool> due = false;
+  std::atomic<bool> done = false;
+  test::Pixels composed;
+  HBITMAP secondDialogsPicture = nullptr;
+  int32_t secondDialogResult = -1;
+};
+NestedCalls* nestedCalls = nullptr;
+
+void CALLBACK HostTimer(HWND, UINT, UINT_PTR, DWORD) {
+  if (!nestedCalls || !nestedCalls->due.exchange(false)) return;
+  HBITMAP wallpaper = test::MakePatternBitmap(64, 64);
+  ExecutePlugIn(nullptr, nestedCalls->key.c_str(), &wallpaper);
+  nestedCalls->composed = test::ReadPixels(wallpaper);
+  DeleteObject(wallpaper);
+  nestedCalls->secondDialogsPicture = test::MakePatternBitmap(16, 16);
+  nestedCalls->secondDialogResult = SettingPlugIn(nullptr, nestedCalls->key.c_str(), nestedCalls->secondDialogsPicture);
+  nestedCalls->done = true;
+}
+
+TEST_F(SettingsDialogTest, AHostCallingWhileTheDialogIsOpenLosesNoEdit) {
+  sandbox_.PutText("Option", "DayOfWeekStyle", "0");
+  NestedCalls calls;
+  calls.key = sandbox_.HostKey();
+  HBITMAP wallpaper = test::MakePatternBitmap(64, 64);
+  ExecutePlugIn(nullptr, calls.key.c_str(), &wallpaper);
+  const test::Pixels stored = test::ReadPixels(wallpaper);
+  DeleteObject(wallpaper);
+
+  nestedCalls = &calls;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, HostTimer);
+  int dialogs = 0;
+  bool sameCalendar = false;
+  long gdiGrowth = 0;
+  Run(nullptr, [&](HWND dialog) {
+    ClickControl(dialog, Id::rgDayOfWeekEnglish);
+    const test::Pixels english = test::CaptureClient(GetWindow(calender_, GW_CHILD));
+    const auto before = tezunhost::MeasureProcessResources().gdiObjects;
+    calls.due = true;
+    ASSERT_TRUE(test::WaitUntil([&] { return calls.done.load(); })) << "the host's timer did not call";
+    gdiGrowth = static_cast<long>(tezunhost::MeasureProcessResources().gdiObjects) - static_cast<long>(before);
+    EnumWindows(
+        [](HWND hwnd, LPARAM count) CALLBACK -> BOOL {
+          char name[32] = {};
+          GetClassNameA(hwnd, name, sizeof name);
+          if (std::string(name) == kSettingClass && IsWindowVisible(hwnd)) ++*reinterpret_cast<int*>(count);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&dialogs));
+    test::WaitUntil([] { return false; }, 150ms);
+    sameCalendar = test::CaptureClient(GetWindow(calender_, GW_CHILD)) == english;
+    ClickControl(dialog, Id::btnOK);
+  });
+  KillTimer(nullptr, timer);
+  nestedCalls = nullptr;
+
+  EXPECT_TRUE(calls.composed == stored) << "the nested call drew the dialog's edits, not what is stored";
+  EXPECT_EQ(calls.secondDialogResult, 0);
+  EXPECT_FALSE(test::IsBitmap(calls.secondDialogsPicture)) << "the second call's picture was not taken";
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_TRUE(sameCalendar) << "the placement window changed under the dialog";
+  EXPECT_EQ(Stored("Option", "DayOfWeekStyle"), "1") << "the user's choice was lost";
+  EXPECT_LE(gdiGrowth, 0) << "GDI objects left over";
+  ExpectNoWindowLeft();
+}
+
 TEST_F(SettingsDialogTest, PreviewIsReducedExactlyOnDisplaysOfEightBitsOrFewer) {
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   auto coloursShown = [&](int depth) {
