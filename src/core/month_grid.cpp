@@ -1,57 +1,75 @@
 #include "month_grid.h"
 
+#include <optional>
+
 #include "holiday_law.h"
 
 namespace tezun {
+namespace {
 
 using namespace std::chrono;
 
-MonthGrid BuildMonthGrid(TDateTime today, const std::function<bool(TDateTime)>& isHoliday) {
-  MonthGrid grid{};
-  const auto day = CalendarDay(today);
-  if (!day) return grid;
-  const year_month_day ymd{*day};
-  const sys_days first{ymd.year() / ymd.month() / 1};
-  const unsigned length = static_cast<unsigned>((ymd.year() / ymd.month() / last).day());
-  const unsigned todayNumber = static_cast<unsigned>(ymd.day());
+// Marks by day of the month, 1 to 31.
+using DayMarks = std::array<bool, 32>;
 
-  size_t row = 0;
-  uint16_t weekday = DayOfWeekNo(first);
-  for (unsigned d = 1; d <= length; ++d) {
-    DayCell& cell = grid[row][weekday - 1];
+struct Month {
+  sys_days first;
+  unsigned length = 0;
+  unsigned today = 0;
+};
+
+std::optional<Month> MonthOf(TDateTime today) {
+  const auto day = CalendarDay(today);
+  if (!day) return std::nullopt;
+  const year_month_day ymd{*day};
+  return Month{sys_days{ymd.year() / ymd.month() / 1}, static_cast<unsigned>((ymd.year() / ymd.month() / last).day()),
+               static_cast<unsigned>(ymd.day())};
+}
+
+uint16_t WeekdayOf(const Month& month, unsigned d) { return DayOfWeekNo(month.first + days{d - 1}); }
+
+// The days in their cells, from the column of the 1st on, with their marks.
+MonthGrid Lay(const Month& month, const DayMarks& holidays, int firstWeekday) {
+  MonthGrid grid{};
+  const int start = ColumnOfWeekday(WeekdayOf(month, 1), firstWeekday);
+  for (unsigned d = 1; d <= month.length; ++d) {
+    const unsigned at = start + d - 1;
+    DayCell& cell = grid[at / 7][at % 7];
     cell.Day = static_cast<uint16_t>(d);
-    cell.DayOfWeekNo = weekday;
-    if (isHoliday(DateOf(first + days{d - 1}))) {
-      // A Sunday's holiday is shown on the Monday after it, when that Monday is in this month.
-      if (weekday != 1) {
-        cell.HolidayFlag = true;
-      } else if (d < length) {
-        grid[row][1].HolidayFlag = true;
-      }
-    }
-    cell.TodayFlag = d == todayNumber;
-    if (++weekday > 7) {
-      ++row;
-      weekday = 1;
-    }
+    cell.DayOfWeekNo = WeekdayOf(month, d);
+    cell.HolidayFlag = holidays[d];
+    cell.TodayFlag = d == month.today;
   }
   return grid;
 }
 
-MonthGrid BuildMonthGrid(TDateTime today, HolidayRuleSet rules) {
-  if (rules == HolidayRuleSet::Table) return BuildMonthGrid(today, IsHoliday);
-  MonthGrid grid = BuildMonthGrid(today, [](TDateTime) { return false; });
-  const auto day = CalendarDay(today);
-  if (!day) return grid;
-  const year_month_day ymd{*day};
-  const sys_days first{ymd.year() / ymd.month() / 1};
-  for (auto& row : grid) {
-    for (DayCell& cell : row) {
-      if (cell.Day == 0 || cell.DayOfWeekNo == 1) continue;
-      cell.HolidayFlag = LawHolidayName(DateOf(first + days{cell.Day - 1})).has_value();
+}  // namespace
+
+MonthGrid BuildMonthGrid(TDateTime today, const std::function<bool(TDateTime)>& isHoliday, int firstWeekday) {
+  const auto month = MonthOf(today);
+  if (!month) return MonthGrid{};
+  DayMarks holidays{};
+  for (unsigned d = 1; d <= month->length; ++d) {
+    if (!isHoliday(DateOf(month->first + days{d - 1}))) continue;
+    // A Sunday's holiday is shown on the Monday after it, when that Monday is in this month.
+    if (WeekdayOf(*month, d) != 1) {
+      holidays[d] = true;
+    } else if (d < month->length) {
+      holidays[d + 1] = true;
     }
   }
-  return grid;
+  return Lay(*month, holidays, firstWeekday);
+}
+
+MonthGrid BuildMonthGrid(TDateTime today, const GridRules& rules) {
+  if (rules.holidays == HolidayRuleSet::Table) return BuildMonthGrid(today, IsHoliday, rules.firstWeekday);
+  const auto month = MonthOf(today);
+  if (!month) return MonthGrid{};
+  DayMarks holidays{};
+  for (unsigned d = 1; d <= month->length; ++d) {
+    holidays[d] = WeekdayOf(*month, d) != 1 && LawHolidayName(DateOf(month->first + days{d - 1})).has_value();
+  }
+  return Lay(*month, holidays, rules.firstWeekday);
 }
 
 }  // namespace tezun

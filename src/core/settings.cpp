@@ -23,9 +23,27 @@ const std::array<FontSectionEntry, 5> kFontSections{{
     {"Font\\DayOfWeek", &TCalFonts::DayOfWeek, 0xFF0000},  // blue
 }};
 
+namespace {
+int32_t OneOrNone(int32_t stored) { return stored == 1 ? 1 : 0; }
+int32_t TitleMeaning(int32_t stored) { return stored >= 1 && stored <= 3 ? stored : 0; }
+int32_t OpacityMeaning(int32_t stored) { return stored >= 1 && stored <= 100 ? stored : 0; }
+int32_t Itself(int32_t stored) { return stored; }
+}  // namespace
+
+const std::array<ExtraOptionEntry, 7> kExtraOptions{{
+    {"HolidayRules", &TCalendarSettings::HolidayRules, 0, OneOrNone},
+    {"WeekStart", &TCalendarSettings::WeekStart, 0, OneOrNone},
+    {"Title", &TCalendarSettings::Title, 0, TitleMeaning},
+    {"PanelOpacity", &TCalendarSettings::PanelOpacity, 0, OpacityMeaning},
+    {"PanelColor", &TCalendarSettings::PanelColor, clWhite, Itself},
+    {"Outline", &TCalendarSettings::Outline, 0, OneOrNone},
+    {"OutlineColor", &TCalendarSettings::OutlineColor, clBlack, Itself},
+}};
+
 TCalendarSettings DefaultSettings() {
   TCalendarSettings settings;
   for (const auto& entry : kOptionEntries) settings.*entry.field = entry.fallback;
+  for (const auto& entry : kExtraOptions) settings.*entry.field = entry.fallback;
   for (const auto& entry : kFontSections) {
     settings.Fonts.*entry.font = TCalFont{kDefaultFontName, kDefaultFontSize, entry.defaultColor, 0};
   }

@@ -49,8 +49,15 @@ struct TCalendarSettings {
   int32_t DayOfWeekStyle = 0;  // 1 English day names, else Japanese
   int32_t TodayStyle = 0;      // 0 transparent digits, 1 digits in TodayColor
   int32_t TodayColor = 0;
-  int32_t BgColor = 0;       // background of the placement window only
+  int32_t BgColor = 0;  // background of the placement window only
+  // Options beyond the thirty, each read after them and written only when the user changed it.
   int32_t HolidayRules = 0;  // 1 the holiday law in force on each date, else the built-in table
+  int32_t WeekStart = 0;     // 1 the week starts on Monday, else on Sunday
+  int32_t Title = 0;         // a row with the month above the names: 1 Western, 2 the era's, 3 English
+  int32_t PanelOpacity = 0;  // 1 to 100: a panel of PanelColor behind the calendar, that opaque
+  int32_t PanelColor = 0;
+  int32_t Outline = 0;  // 1: every text outlined in OutlineColor
+  int32_t OutlineColor = 0;
   bool operator==(const TCalendarSettings&) const = default;
 };
 
@@ -70,14 +77,34 @@ struct FontSectionEntry {
   int32_t defaultColor;
 };
 
+// An "Option" value beyond the thirty: loaded after them with the same rules, never written by a
+// save, and written by the settings dialog only when the user changed what it means.
+struct ExtraOptionEntry {
+  const char* name;
+  int32_t TCalendarSettings::*field;
+  int32_t fallback;
+  int32_t (*meaning)(int32_t stored);  // what the drawing makes of a stored value
+};
+
 // The order in which settings are loaded and saved.
 extern const std::array<OptionEntry, 10> kOptionEntries;
 extern const std::array<FontSectionEntry, 5> kFontSections;
+extern const std::array<ExtraOptionEntry, 7> kExtraOptions;
 
 // The record as a fresh load from an empty key leaves it.
 TCalendarSettings DefaultSettings();
 
 // The holiday rules the record chooses.
 HolidayRuleSet HolidayRulesOf(const TCalendarSettings& settings);
+
+// What the options mean, whatever was stored: the day the week starts on (1 Sunday, 2 Monday, the
+// numbering of weekdays), the title's form (0 none), the panel's opacity in percent (0 none), and
+// whether texts are outlined.
+inline int FirstWeekday(const TCalendarSettings& s) { return s.WeekStart == 1 ? 2 : 1; }
+inline int TitleStyle(const TCalendarSettings& s) { return s.Title >= 1 && s.Title <= 3 ? s.Title : 0; }
+inline int PanelPercent(const TCalendarSettings& s) {
+  return s.PanelOpacity >= 1 && s.PanelOpacity <= 100 ? s.PanelOpacity : 0;
+}
+inline bool Outlined(const TCalendarSettings& s) { return s.Outline == 1; }
 
 }  // namespace tezun

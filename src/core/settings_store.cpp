@@ -103,9 +103,11 @@ void LoadSettings(const SettingsStore& store, TCalendarSettings& settings) {
     // cancelled dialog left in the record.
     font.Style = static_cast<uint8_t>(store.ReadSettingInteger(entry.section, "FontStyle", 0));
   }
-  // A save leaves it alone: the settings dialog writes it only when the user switches it. It comes
-  // after the 30 others, so that they load as they always have even when this one cannot be read.
-  settings.HolidayRules = store.ReadSettingInteger("Option", "HolidayRules", 0);
+  // A save leaves them alone: the settings dialog writes one only when the user changes it. They
+  // come after the 30 others, so that those load as they always have even when one cannot be read.
+  for (const auto& entry : kExtraOptions) {
+    settings.*entry.field = store.ReadSettingInteger("Option", entry.name, entry.fallback);
+  }
 }
 
 void SaveSettings(SettingsStore& store, const TCalendarSettings& settings) {

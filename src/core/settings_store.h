@@ -56,7 +56,7 @@ inline SettingsStore OpenSettingsStore(RegistryKey& currentUser, std::string_vie
 }
 
 // Fill the record from the store, and write it back, in the same fixed order: the 30 values of
-// the option and font sections, and on loading only, HolidayRules after them. An error stops
+// the option and font sections, and on loading only, the extra options after them. An error stops
 // either at its value: the values before it are done, the later ones are not.
 void LoadSettings(const SettingsStore& store, TCalendarSettings& settings);
 void SaveSettings(SettingsStore& store, const TCalendarSettings& settings);

@@ -59,6 +59,17 @@ const char kEnthronementDay[] = "天皇の即位の日";
 const char kSubstituteHoliday[] = "振替休日";
 const char kCitizensHoliday[] = "国民の休日";
 
+const char kYearSuffix[] = "年";
+const char kMonthSuffix[] = "月";
+const char kFirstEraYear[] = "元年";
+const char kEraMeiji[] = "明治";
+const char kEraTaisho[] = "大正";
+const char kEraShowa[] = "昭和";
+const char kEraHeisei[] = "平成";
+const char kEraReiwa[] = "令和";
+const char* const kEnglishMonthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                            "July",    "August",   "September", "October", "November", "December"};
+
 const char* const DayNamesJapanese[7] = {"日", "月", "火", "水", "木", "金", "土"};
 const char* const DayNamesEnglish[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 

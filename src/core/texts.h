@@ -49,6 +49,18 @@ extern const char kEnthronementDay[];              // 天皇の即位の日 (201
 extern const char kSubstituteHoliday[];  // 振替休日: for a holiday on a Sunday
 extern const char kCitizensHoliday[];    // 国民の休日: a day between two holidays
 
+// The title row: "年" after a year, "月" after a month, "元年" for an era's first year, the five
+// eras from Meiji to Reiwa, and the months in English.
+extern const char kYearSuffix[];
+extern const char kMonthSuffix[];
+extern const char kFirstEraYear[];
+extern const char kEraMeiji[];   // 明治
+extern const char kEraTaisho[];  // 大正
+extern const char kEraShowa[];   // 昭和
+extern const char kEraHeisei[];  // 平成
+extern const char kEraReiwa[];   // 令和
+extern const char* const kEnglishMonthNames[12];
+
 // Weekday names, Sunday first: one double-byte character each, and three ASCII letters each.
 extern const char* const DayNamesJapanese[7];
 extern const char* const DayNamesEnglish[7];

@@ -111,7 +111,7 @@ void CheckDate(TDateTime date, TDateTime sameDay, uint32_t holidayMask) {
   if (!day) {
     FUZZ_CHECK(!holiday && !lawName);
     FUZZ_CHECK(tezun::BuildMonthGrid(date) == MonthGrid{});
-    FUZZ_CHECK(tezun::BuildMonthGrid(date, tezun::HolidayRuleSet::Current) == MonthGrid{});
+    FUZZ_CHECK(tezun::BuildMonthGrid(date, tezun::GridRules{tezun::HolidayRuleSet::Current}) == MonthGrid{});
     return;
   }
   const sys_days first{year_month_day{*day}.year() / year_month_day{*day}.month() / 1};
@@ -123,7 +123,7 @@ void CheckDate(TDateTime date, TDateTime sameDay, uint32_t holidayMask) {
   FUZZ_CHECK(tezun::BuildMonthGrid(sameDay) == grid);
 
   // The law: the same days, each marked by its own date, no Sunday marked.
-  const MonthGrid law = tezun::BuildMonthGrid(date, tezun::HolidayRuleSet::Current);
+  const MonthGrid law = tezun::BuildMonthGrid(date, tezun::GridRules{tezun::HolidayRuleSet::Current});
   for (unsigned row = 0; row < 6; ++row) {
     for (unsigned column = 0; column < 7; ++column) {
       const DayCell& cell = law[row][column];

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <vector>
 
@@ -126,13 +127,17 @@ TEST(MonthGrid, RealHolidaysOfMay2026) {
 
 TEST(MonthGrid, UnderTheLawEachDayOffIsMarkedOnItsOwnDateAndSundaysAreNot) {
   const auto law = HolidayRuleSet::Current;
-  EXPECT_EQ(Marked(BuildMonthGrid(Date(2026, 5, 2), law)), (std::vector<unsigned>{4, 5, 6}));  // 3 May: a Sunday
-  EXPECT_EQ(Marked(BuildMonthGrid(Date(2020, 2, 1), law)), (std::vector<unsigned>{11, 24}));   // 23 Feb: a Sunday
+  EXPECT_EQ(Marked(BuildMonthGrid(Date(2026, 5, 2), GridRules{law})),
+            (std::vector<unsigned>{4, 5, 6}));  // 3 May: a Sunday
+  EXPECT_EQ(Marked(BuildMonthGrid(Date(2020, 2, 1), GridRules{law})),
+            (std::vector<unsigned>{11, 24}));  // 23 Feb: a Sunday
   // 23 September 2012 was a Sunday, the table's equinox day; the law's was the 22nd.
-  EXPECT_EQ(Marked(BuildMonthGrid(Date(2012, 9, 1), law)), (std::vector<unsigned>{17, 22}));
-  EXPECT_EQ(Marked(BuildMonthGrid(Date(2012, 9, 1), HolidayRuleSet::Table)), (std::vector<unsigned>{17, 24}));
-  EXPECT_EQ(BuildMonthGrid(Date(2026, 5, 2) + 0.5, HolidayRuleSet::Table), BuildMonthGrid(Date(2026, 5, 2) + 0.5));
-  EXPECT_EQ(BuildMonthGrid(std::numeric_limits<double>::quiet_NaN(), law), MonthGrid{});
+  EXPECT_EQ(Marked(BuildMonthGrid(Date(2012, 9, 1), GridRules{law})), (std::vector<unsigned>{17, 22}));
+  EXPECT_EQ(Marked(BuildMonthGrid(Date(2012, 9, 1), GridRules{HolidayRuleSet::Table})),
+            (std::vector<unsigned>{17, 24}));
+  EXPECT_EQ(BuildMonthGrid(Date(2026, 5, 2) + 0.5, GridRules{HolidayRuleSet::Table}),
+            BuildMonthGrid(Date(2026, 5, 2) + 0.5));
+  EXPECT_EQ(BuildMonthGrid(std::numeric_limits<double>::quiet_NaN(), GridRules{law}), MonthGrid{});
 }
 
 TEST(MonthGrid, TodayIsExactlyOneCellAndMayBeAHoliday) {
@@ -152,6 +157,50 @@ TEST(MonthGrid, TodayOnASundayHoliday) {
   EXPECT_FALSE(grid[0][0].HolidayFlag);
   EXPECT_TRUE(grid[0][1].HolidayFlag);
   EXPECT_FALSE(grid[0][1].TodayFlag);
+}
+
+// The week may start on Monday: only where a day lies changes. Months of 2026 that start on each
+// weekday, laid out both ways, with the holidays of each rule set.
+TEST(MonthGrid, MondayFirstMovesTheCellsAndNothingElse) {
+  // Each day's cell and where it lies, counted along the rows.
+  auto byDay = [](const MonthGrid& grid) {
+    std::map<unsigned, std::pair<DayCell, int>> days;
+    for (int r = 0; r < 6; ++r) {
+      for (int c = 0; c < 7; ++c) {
+        if (grid[r][c].Day) days[grid[r][c].Day] = {grid[r][c], r * 7 + c};
+      }
+    }
+    return days;
+  };
+  for (const unsigned month : {2u, 6u, 9u, 4u, 1u, 5u, 8u}) {  // the 1st on Sunday, Monday, ... Saturday
+    for (const auto rules : {HolidayRuleSet::Table, HolidayRuleSet::Current}) {
+      const TDateTime today = Date(2026, month, 15);
+      const auto sundayFirst = byDay(BuildMonthGrid(today, GridRules{rules, 1}));
+      const auto mondayFirst = byDay(BuildMonthGrid(today, GridRules{rules, 2}));
+      ASSERT_EQ(mondayFirst.size(), sundayFirst.size()) << "month " << month;
+      EXPECT_LT(mondayFirst.at(1).second, 7) << "the 1st in the first row";
+      for (const auto& [day, placed] : mondayFirst) {
+        const auto& [cell, at] = placed;
+        EXPECT_EQ(cell, sundayFirst.at(day).first) << "month " << month << ", day " << day;
+        EXPECT_EQ(at % 7, (cell.DayOfWeekNo + 5) % 7) << "Monday in column 0, Sunday in 6";
+        if (day > 1) {
+          EXPECT_EQ(at, mondayFirst.at(day - 1).second + 1) << "day after day";
+        }
+      }
+    }
+  }
+}
+
+TEST(MonthGrid, MondayFirstPutsASundaysSubstituteAtTheStartOfTheNextRow) {
+  // 3 May 2026, Constitution Day, is a Sunday at the end of the first row.
+  const MonthGrid grid = BuildMonthGrid(Date(2026, 5, 2), GridRules{HolidayRuleSet::Table, 2});
+  EXPECT_EQ(grid[0][6].Day, 3);
+  EXPECT_FALSE(grid[0][6].HolidayFlag);
+  EXPECT_EQ(grid[1][0].Day, 4);
+  EXPECT_TRUE(grid[1][0].HolidayFlag);
+  // A 31-day month from a Sunday fills six rows when the week starts on Monday.
+  EXPECT_EQ(RowsUsed(BuildMonthGrid(Date(2026, 3, 1), GridRules{HolidayRuleSet::Table, 2})), 6);
+  EXPECT_EQ(RowsUsed(BuildMonthGrid(Date(2026, 3, 1), GridRules{HolidayRuleSet::Table, 1})), 5);
 }
 
 TEST(MonthGrid, NoDateGivesAnEmptyGrid) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/memory_registry.h"
 #include "support/bytes.h"
 
@@ -130,6 +132,47 @@ TEST_F(SettingsStoreTest, HolidayRulesOfTheWrongTypeFailAfterTheThirtyOthers) {
             "'HolidayRules'" + Bytes("20 82 CC 83 66 81 5B 83 5E 8C 5E 82 AA 95 73 90 B3 82 C5 82 B7"));
   EXPECT_EQ(settings.Fonts.DayOfWeek.Style, 3);
   EXPECT_EQ(settings.HolidayRules, 7) << "not loaded";
+}
+
+// The options beyond the thirty load after them, in order, with the same text rules; what the
+// drawing makes of a value outside its choices is the default's meaning.
+TEST_F(SettingsStoreTest, ExtraOptionsLoadInOrderAndMeanTheirDefaultsOutsideTheirChoices) {
+  const struct {
+    const char* name;
+    const char* text;
+    int32_t loaded;
+    int32_t meaning;
+  } cases[] = {
+      {"WeekStart", "1", 1, 1},        {"WeekStart", "2", 2, 0},
+      {"Title", "$3", 3, 3},           {"Title", "4", 4, 0},
+      {"Title", "-1", -1, 0},          {"PanelOpacity", " 100", 100, 100},
+      {"PanelOpacity", "101", 101, 0}, {"PanelOpacity", "50%", 0, 0},
+      {"PanelColor", "255", 255, 255}, {"Outline", "1", 1, 1},
+      {"Outline", "0x1", 1, 1},        {"OutlineColor", "x", 0, 0},
+  };
+  for (const auto& c : cases) {
+    Put("Option", c.name, std::string(c.text) + '\0');
+    TCalendarSettings settings;
+    LoadSettings(Open(), settings);
+    const auto* const entry = std::find_if(kExtraOptions.begin(), kExtraOptions.end(),
+                                           [&](const ExtraOptionEntry& e) { return std::string(e.name) == c.name; });
+    ASSERT_NE(entry, kExtraOptions.end()) << c.name;
+    EXPECT_EQ(settings.*entry->field, c.loaded) << c.name << " \"" << c.text << '"';
+    EXPECT_EQ(entry->meaning(settings.*entry->field), c.meaning) << c.name << " \"" << c.text << '"';
+    registry_.Find(std::string(kKey) + "\\Option")->values.erase(c.name);
+  }
+  EXPECT_EQ(FirstWeekday(DefaultSettings()), 1);
+  EXPECT_EQ(DefaultSettings().PanelColor, clWhite);
+  EXPECT_EQ(DefaultSettings().OutlineColor, clBlack);
+
+  // An unreadable one stops the load there: the ones before it are loaded, the later ones not.
+  Put("Option", "WeekStart", std::string("1\0", 2));
+  Put("Option", "PanelOpacity", std::string("\x01\0\0\0", 4), kRegDword);
+  Put("Option", "Outline", std::string("1\0", 2));
+  TCalendarSettings settings;
+  EXPECT_NE(LoadError(settings).find("'PanelOpacity'"), std::string::npos);
+  EXPECT_EQ(settings.WeekStart, 1);
+  EXPECT_EQ(settings.Outline, 0) << "not loaded";
 }
 
 TEST_F(SettingsStoreTest, SaveNeverWritesHolidayRules) {
