@@ -1,5 +1,6 @@
 #include "canvas.h"
 
+#include "bitmap.h"
 #include "gdi_handles.h"
 #include "graphics_error.h"
 #include "screen.h"
@@ -29,6 +30,26 @@ void TCanvas::FillRect(const Rect& rect) {
   const BrushHandle brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
   const RECT r = ToRECT(rect);
   ::FillRect(dc_, &r, brush.get());
+}
+
+void TCanvas::BlendRect(const Rect& rect, int32_t color, int percent) {
+  const Rect area = Intersect(rect, ClipRect());
+  if (IsEmpty(area) || percent <= 0) return;
+  if (percent >= 100) {
+    const BrushHandle brush = Made(CreateSolidBrush(ColorToRGB(color)));
+    const RECT r = ToRECT(area);
+    ::FillRect(dc_, &r, brush.get());
+    return;
+  }
+  // One pixel of the colour, stretched over the area with a constant opacity.
+  const BitmapHandle dot = CreateBitmap24(1, 1);
+  const MemoryDC source;
+  if (!source) throw EOutOfResources("cannot create a device context");
+  const Selection selected(source.get(), dot.get());
+  SetPixelV(source.get(), 0, 0, ColorToRGB(color));
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(MulDiv(percent, 255, 100)), 0};
+  GdiAlphaBlend(dc_, static_cast<int>(area.left), static_cast<int>(area.top), static_cast<int>(area.width()),
+                static_cast<int>(area.height()), source.get(), 0, 0, 1, 1, blend);
 }
 
 void TCanvas::Ellipse(const Rect& rect) {
@@ -74,13 +95,28 @@ void TCanvas::PrepareText() {
   }
 }
 
+void TCanvas::DrawOutline(int x, int y, std::string_view text, const int* advances) {
+  if (!Outline.Enabled) return;
+  SetTextColor(dc_, ColorToRGB(Outline.Color));
+  const int w = Outline.Width;
+  const POINT offsets[] = {{-w, -w}, {0, -w}, {w, -w}, {-w, 0}, {w, 0}, {-w, w}, {0, w}, {w, w}};
+  for (const POINT& offset : offsets) {
+    ExtTextOutA(dc_, ClampToInt32(int64_t{x} + offset.x), ClampToInt32(int64_t{y} + offset.y), 0, nullptr, text.data(),
+                static_cast<UINT>(text.size()), advances);
+  }
+  SetTextColor(dc_, ColorToRGB(Font.Color));
+}
+
 void TCanvas::TextOut(int64_t x, int64_t y, std::string_view text) {
   PrepareText();
-  ExtTextOutA(dc_, ClampToInt32(x), ClampToInt32(y), 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+  const int left = ClampToInt32(x), top = ClampToInt32(y);
+  DrawOutline(left, top, text, nullptr);
+  ExtTextOutA(dc_, left, top, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
 }
 
 void TCanvas::TextOut(int x, int y, std::string_view text, std::span<const int> advances) {
   PrepareText();
+  DrawOutline(x, y, text, advances.data());
   ExtTextOutA(dc_, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), advances.data());
 }
 

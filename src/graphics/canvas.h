@@ -28,6 +28,14 @@ struct TBrush {
   BrushStyle Style = BrushStyle::bsSolid;
 };
 
+// A ring around every text, so that it reads on any picture: the text drawn in Color at the eight
+// neighbouring offsets, Width pixels away, before it is drawn itself.
+struct TOutline {
+  bool Enabled = false;
+  int32_t Color = clBlack;
+  int Width = 1;
+};
+
 // Raster operations of CopyRect.
 inline constexpr DWORD cmSrcCopy = SRCCOPY;        // D = S
 inline constexpr DWORD cmMergePaint = MERGEPAINT;  // D = D OR NOT S
@@ -47,10 +55,14 @@ class TCanvas {
   TFont Font;
   TPen Pen;
   TBrush Brush;
+  TOutline Outline;
   DWORD CopyMode = cmSrcCopy;
 
   // With the brush's colour; the right and bottom edges are not filled.
   void FillRect(const Rect& rect);
+  // The colour laid over the rectangle at `percent` opacity (100: solid), right and bottom edges
+  // excluded.
+  void BlendRect(const Rect& rect, int32_t color, int percent);
   // Inscribed in the rectangle, outlined with the pen and filled with the brush.
   void Ellipse(const Rect& rect);
   SIZE TextExtent(std::string_view text);
@@ -71,6 +83,8 @@ class TCanvas {
   void SelectFont();
   // The font, colour and background mode of a text.
   void PrepareText();
+  // The outline's ring of a text that is about to be drawn, with these advances (or none).
+  void DrawOutline(int x, int y, std::string_view text, const int* advances);
 
   HDC dc_;
   HGDIOBJ dcFont_;  // the font the DC was made with

@@ -1,12 +1,17 @@
 #include "calendar_renderer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/calendar_layout.h"
 #include "core/month_grid.h"
+#include "core/month_title.h"
 #include "core/texts.h"
 #include "graphics/bitmap.h"
+#include "system_eras.h"
 #include "text_run.h"
 
 namespace tezun {
@@ -86,25 +91,45 @@ void CaptureCalFont(TCalFont& record, const TFont& font) {
 }
 
 void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
-                    const Scale& pointsToPixels) {
+                    const CalendarScale& scale) {
   if (rectangle.width() < 0 || rectangle.height() < 0) return;
-  const MonthGrid grid = BuildMonthGrid(today, HolidayRulesOf(settings));
-  const CalendarLayout layout(rectangle);
+  const int firstWeekday = FirstWeekday(settings);
+  const MonthGrid grid = BuildMonthGrid(today, GridRules{HolidayRulesOf(settings), firstWeekday});
+  const int title = TitleStyle(settings);
+  const CalendarLayout layout(rectangle, title != 0);
   const TCalFonts& fonts = settings.Fonts;
-  auto columnFont = [&](int column) -> const TCalFont& {
-    return column == 0 ? fonts.Sunday : column == 6 ? fonts.Saturday : fonts.Weekday;
+  const Scale& pointsToPixels = scale.pointsToPixels;
+  // Fonts go by weekday (1 = Sunday), wherever the week starts.
+  auto weekdayFont = [&](int weekday) -> const TCalFont& {
+    return weekday == 1 ? fonts.Sunday : weekday == 7 ? fonts.Saturday : fonts.Weekday;
   };
+
+  // The panel lies under everything else, so that the texts read on any picture.
+  if (const int percent = PanelPercent(settings)) canvas.BlendRect(rectangle, settings.PanelColor, percent);
+  canvas.Outline = {Outlined(settings), settings.OutlineColor, static_cast<int>(std::max<int64_t>(1, scale.pixels(1)))};
+
   // Texts that share a font and colour on a line go out together; whatever else is drawn, and
   // any change of font or colour, first lets the waiting texts out.
   TextRun texts(canvas);
 
-  // The header takes the face, size and style of the DayOfWeek font and the colour of its column.
+  // The title and the header take the face, size and style of the DayOfWeek font; the title the
+  // Weekday colour, each name the colour of its weekday.
   ApplyCalFont(canvas.Font, fonts.DayOfWeek, pointsToPixels);
+  if (title != 0) {
+    const auto day = CalendarDay(today);
+    canvas.Font.Color = fonts.Weekday.Color;
+    if (day) {
+      const auto form = static_cast<TitleForm>(title);
+      const std::vector<Era> eras = form == TitleForm::Era ? SystemEras() : std::vector<Era>{};
+      texts.DrawCentred(layout.TitleCell(), MonthTitle(std::chrono::year_month_day{*day}, form, eras));
+    }
+  }
   const auto& names = settings.DayOfWeekStyle == 1 ? DayNamesEnglish : DayNamesJapanese;
   for (int column = 0; column < 7; ++column) {
-    if (canvas.Font.Color != columnFont(column).Color) texts.Flush();
-    canvas.Font.Color = columnFont(column).Color;
-    texts.DrawCentred(layout.HeaderCell(column), names[column]);
+    const int weekday = WeekdayOfColumn(column, firstWeekday);
+    if (canvas.Font.Color != weekdayFont(weekday).Color) texts.Flush();
+    canvas.Font.Color = weekdayFont(weekday).Color;
+    texts.DrawCentred(layout.HeaderCell(column), names[weekday - 1]);
   }
 
   TFont dayFont;  // the next day's font, worked out before it replaces the canvas's
@@ -113,7 +138,7 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
       const DayCell& day = grid[week][column];
       if (day.Day == 0) continue;
       dayFont.Assign(canvas.Font);
-      ApplyCalFont(dayFont, columnFont(column), pointsToPixels);
+      ApplyCalFont(dayFont, weekdayFont(day.DayOfWeekNo), pointsToPixels);
       if (day.HolidayFlag) ApplyCalFont(dayFont, fonts.Holiday, pointsToPixels);
       if (!dayFont.SameAs(canvas.Font)) texts.Flush();
       canvas.Font.Assign(dayFont);
@@ -124,11 +149,13 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
       const bool markable = cell.width() <= kLargestMark && cell.height() <= kLargestMark;
       if (day.TodayFlag && markable && (settings.TodayStyle == 0 || settings.TodayStyle == 1)) {
         texts.Flush();
+        const bool outlined = std::exchange(canvas.Outline.Enabled, false);  // the mark has no outline
         if (settings.TodayStyle == 0) {
           DrawTransparentMark(canvas, cell, text);
         } else {
           DrawColouredMark(canvas, cell, text, settings.TodayColor);
         }
+        canvas.Outline.Enabled = outlined;
       } else {
         // Any other TodayStyle shows today's number plainly, so that today never vanishes.
         texts.DrawCentred(cell, text);

@@ -19,14 +19,20 @@ inline void ApplyCalFont(TFont& font, const TCalFont& record) { ApplyCalFont(fon
 // The other way: face name, size in points, colour and style set into the record.
 void CaptureCalFont(TCalFont& record, const TFont& font);
 
-// Draws straight onto the canvas; nothing outside the texts and today's mark changes, and texts
-// are not clipped to their cells. A rectangle with a negative width or height draws nothing. The
-// fonts' sizes turn into pixels by `pointsToPixels` (ApplyCalFont).
+// How much larger than the screen the settings were made on a calendar is drawn.
+struct CalendarScale {
+  Scale pointsToPixels;  // character height per point of font size (ApplyCalFont)
+  Scale pixels;          // picture pixels per pixel of that screen: the outline's width
+};
+
+// Draws straight onto the canvas; nothing outside the panel, the texts and today's mark changes,
+// and texts are not clipped to their cells. A rectangle with a negative width or height draws
+// nothing.
 void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
-                    const Scale& pointsToPixels);
+                    const CalendarScale& scale);
 
 inline void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today) {
-  RenderCalendar(canvas, rectangle, settings, today, PointsToPixels());
+  RenderCalendar(canvas, rectangle, settings, today, {PointsToPixels(), {}});
 }
 inline void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings) {
   RenderCalendar(canvas, rectangle, settings, Today());

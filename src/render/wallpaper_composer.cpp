@@ -39,7 +39,7 @@ void ComposeWallpaper(HBITMAP& wallpaper, const TCalendarSettings& settings, con
     const Scale x = geometry.ScaleX(), y = geometry.ScaleY();
     const Rect calendar{x(settings.Left), y(settings.Top), x(int64_t{settings.Left} + settings.Width),
                         y(int64_t{settings.Top} + settings.Height)};
-    RenderCalendar(canvas, calendar, settings, today, geometry.PointsToPixels());
+    RenderCalendar(canvas, calendar, settings, today, {geometry.PointsToPixels(), y});
   } catch (...) {
     source.Detach();  // still the caller's
     throw;

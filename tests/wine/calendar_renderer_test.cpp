@@ -8,6 +8,7 @@
 #include <set>
 
 #include "graphics/bitmap.h"
+#include "render/system_eras.h"
 #include "render/text_run.h"
 #include "support/bytes.h"
 #include "support/pixels.h"
@@ -307,6 +308,131 @@ TEST(RenderCalendar, TextsDrawnTogetherGiveThePictureOfTextsDrawnOneByOne) {
     DrawTextsOneByOneForTesting(false);
     EXPECT_TRUE(together == oneByOne);
   }
+}
+
+// Monday first: the columns run Monday to Sunday, and the fonts still go by weekday.
+TEST(RenderCalendar, MondayFirstPutsSundayLastInItsOwnColours) {
+  TCalendarSettings settings = Coloured();
+  settings.WeekStart = 1;
+  settings.TodayStyle = 2;
+  const Pixels pixels = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  EXPECT_EQ(InkIn(pixels, Cell(0, 0)).colours, std::set{Seen(settings.Fonts.Weekday.Color)}) << "Monday";
+  EXPECT_EQ(InkIn(pixels, Cell(0, 5)).colours, std::set{Seen(settings.Fonts.Saturday.Color)});
+  EXPECT_EQ(InkIn(pixels, Cell(0, 6)).colours, std::set{Seen(settings.Fonts.Sunday.Color)});
+  // The 1st, a Friday, in column 4; Sunday the 3rd, a holiday, in column 6 as a Sunday; its
+  // substitute Monday the 4th at the start of the next row, in the holiday font.
+  EXPECT_EQ(InkIn(pixels, Cell(1, 3)).count, 0);
+  EXPECT_EQ(InkIn(pixels, Cell(1, 4)).colours, std::set{Seen(settings.Fonts.Weekday.Color)});
+  EXPECT_EQ(InkIn(pixels, Cell(1, 6)).colours, std::set{Seen(settings.Fonts.Sunday.Color)});
+  EXPECT_EQ(InkIn(pixels, Cell(2, 0)).colours, std::set{Seen(settings.Fonts.Holiday.Color)});
+}
+
+// The title row: the rectangle's height in eight rows, the month across its whole width in the
+// header's face and the Weekday colour, the names and weeks a row lower.
+TEST(RenderCalendar, TitleRowAboveTheNamesInEightRows) {
+  TCalendarSettings settings = Coloured();
+  settings.TodayStyle = 2;
+  const Pixels plain = Render(settings, {0, 0, 238, 240}, kWednesday13May);
+  settings.Title = 3;  // "May 2026"
+  const Pixels titled = Render(settings, {0, 0, 238, 240}, kWednesday13May);
+  const Ink title = InkIn(titled, {0, 0, 238, 30});
+  EXPECT_EQ(title.colours, std::set{Seen(settings.Fonts.Weekday.Color)});
+  EXPECT_NEAR((title.box.left + title.box.right) / 2.0, 119, 2.0) << "centred across the whole width";
+  EXPECT_GT(title.box.right - title.box.left, 34) << "wider than a cell: the whole text";
+  // 34 x 30 cells: the header's Sunday from y 30, the 1st (a Friday) in the next row.
+  EXPECT_EQ(InkIn(titled, {0, 30, 34, 60}).colours, std::set{Seen(settings.Fonts.Sunday.Color)});
+  EXPECT_GT(InkIn(titled, {170, 60, 204, 90}).count, 0);
+  EXPECT_EQ(InkIn(titled, {0, 0, 238, 240}).count - title.count, InkIn(plain, {0, 0, 238, 240}).count)
+      << "the same texts besides the title";
+  settings.Title = 7;  // no form of title
+  EXPECT_EQ(Render(settings, {0, 0, 238, 240}, kWednesday13May), plain);
+}
+
+// The panel lies over the whole rectangle, under the texts, at its opacity: not at all at 0, half
+// the picture's colour at 50, none of it at 100.
+TEST(RenderCalendar, PanelOverTheRectangleAtItsOpacity) {
+  TCalendarSettings settings = Coloured();
+  settings.PanelColor = 0x00FFFF;  // yellow
+  const Rect outside{200, 0, 240, 240};
+  const Rect panelOnly{196, 0, 200, 196};  // the columns that belong to no cell
+  const struct {
+    int32_t opacity;
+    uint32_t expected;
+  } cases[] = {{0, kPaper}, {101, kPaper}, {50, 0xF7F778}, {100, 0xFFFF00}};
+  for (const auto& c : cases) {
+    settings.PanelOpacity = c.opacity;
+    const Pixels pixels = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+    const Ink panel = InkIn(pixels, panelOnly, 0);
+    ASSERT_EQ(panel.colours.size(), 1u) << c.opacity << "%: one colour";
+    for (int shift : {0, 8, 16}) {
+      EXPECT_NEAR((*panel.colours.begin() >> shift) & 0xFF, (c.expected >> shift) & 0xFF, 1) << c.opacity << "%";
+    }
+    EXPECT_EQ(InkIn(pixels, outside).count, 0) << c.opacity << "%: nothing beside the rectangle";
+    EXPECT_TRUE(InkIn(pixels, Cell(0, 0), *panel.colours.begin()).colours.contains(Seen(settings.Fonts.Sunday.Color)))
+        << "the texts lie on the panel";
+  }
+}
+
+// The outline: every text gets a ring in its colour one pixel around it, drawn under the text;
+// today's mark gets none.
+TEST(RenderCalendar, OutlineRingsEveryTextButTodaysMark) {
+  TCalendarSettings settings = Coloured();
+  settings.TodayStyle = 1;
+  const Pixels plain = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  settings.Outline = 1;
+  settings.OutlineColor = 0x808000;  // teal
+  const Pixels outlined = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  const uint32_t ring = Seen(settings.OutlineColor);
+  auto nearPlainInk = [&](int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        if (x + dx >= 0 && y + dy >= 0 && x + dx < 240 && y + dy < 240 && plain.at(x + dx, y + dy) != kPaper)
+          return true;
+      }
+    }
+    return false;
+  };
+  int ringPixels = 0, stray = 0;
+  for (int y = 0; y < 240; ++y) {
+    for (int x = 0; x < 240; ++x) {
+      if (outlined.at(x, y) == kPaper) continue;
+      ringPixels += outlined.at(x, y) == ring;
+      stray += !nearPlainInk(x, y);
+    }
+  }
+  EXPECT_EQ(stray, 0) << "ink further than a pixel from a text";
+  for (int column = 0; column < 7; ++column) {
+    EXPECT_TRUE(InkIn(outlined, Cell(0, column)).colours.contains(ring)) << "the name in column " << column;
+  }
+  EXPECT_TRUE(InkIn(outlined, Cell(1, 5)).colours.contains(ring)) << "the 1st";
+  EXPECT_FALSE(InkIn(outlined, Cell(3, 3)).colours.contains(ring)) << "today, the 13th";
+  EXPECT_EQ(PixelsOf(outlined, Cell(3, 3)), PixelsOf(plain, Cell(3, 3)));
+  EXPECT_GT(ringPixels, 500);
+}
+
+// The eras come from the list Windows keeps, where it keeps one: an era it adds needs no new
+// Tezun. Wine keeps none, so the test lays one down (and takes it away again).
+TEST(SystemEras, TheSystemsListWhereItKeepsOneElseMeijiToReiwa) {
+  constexpr char kEras[] = "SYSTEM\\CurrentControlSet\\Control\\Nls\\Calendars\\Japanese\\Eras";
+  const auto builtIn = BuiltInEras();
+  ASSERT_EQ(SystemEras(), std::vector<Era>(builtIn.begin(), builtIn.end())) << "this prefix keeps no list";
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kEras, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  const std::pair<const char*, std::string> values[] = {
+      {"1989 01 08", test::Bytes("95 BD 90 AC") + "_" + test::Bytes("95 BD") + "_Heisei_H"},
+      {"2019 05 01", test::Bytes("97 DF 98 61") + "_" + test::Bytes("97 DF") + "_Reiwa_R"},
+      {"2031 04 01", "Mirai_M_Mirai_M"},
+  };
+  for (const auto& [name, data] : values) {
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                   static_cast<DWORD>(data.size() + 1));
+  }
+  const std::vector<Era> eras = SystemEras();
+  RegCloseKey(key);
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kEras);
+  ASSERT_EQ(eras.size(), 3u);
+  EXPECT_EQ(MonthTitle(year{2031} / 5 / 1, TitleForm::Era, eras), "Mirai" + test::Bytes("8C B3 94 4E 35 8C 8E"));
 }
 
 TEST(ApplyCalFont, SizeNameColourAndStyle) {

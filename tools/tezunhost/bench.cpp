@@ -288,7 +288,14 @@ int Bench(const PluginModule& plugin) {
   const tezun::MemoryDC sourceDC;
   const tezun::Selection sourceSelected(sourceDC.get(), source.get());
   const BenchKey centred("centred", {}), tiled("tiled", {{"Style1", "1"}, {"Style2", "1"}}),
-      bare("bare", {{"Width", "-1"}});
+      bare("bare", {{"Width", "-1"}}),
+      options("options", {{"WeekStart", "1"},
+                          {"Title", "2"},
+                          {"PanelOpacity", "60"},
+                          {"PanelColor", "16777215"},
+                          {"Outline", "1"},
+                          {"OutlineColor", "0"},
+                          {"HolidayRules", "1"}});
   std::vector<Trial> trials = {
       Baseline(screen, sourceDC.get()),
       Composition("composer: centred, screen-sized picture", screen, screen, Settings(0, 0, true)),
@@ -299,6 +306,7 @@ int Bench(const PluginModule& plugin) {
       WholeCall("whole call: tiled about the centre, 256 x 256", plugin, tiled, {256, 256}),
       WholeCall("whole call: tiled about the centre, 1 x 1", plugin, tiled, {1, 1}),
       WholeCall("whole call: centred, no calendar", plugin, bare, screen),
+      WholeCall("whole call: centred, every calendar option on", plugin, options, screen),
   };
   // On a scaled screen, the call as an old host makes it: the baseline is of the real size.
   const std::optional<SIZE> unaware = ScreenSeenUnaware();
