@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "calendar_options.h"
 #include "graphics/graphics_error.h"
 #include "graphics/screen.h"
 #include "render/calendar_renderer.h"
@@ -12,17 +13,12 @@
 namespace tezun {
 namespace {
 
-// The layout is given at 96 dots per inch, as the form was drawn. At another density every
-// position and size, the client area's and the fonts' too, scales by the screen's dots per inch
-// over 96, rounded as MulDiv rounds, as the form scales itself. (The placement window and the
-// preview are in wallpaper pixels and do not.)
-int Scaled(int at96) { return MulDiv(at96, ScreenPixelsPerInch(), 96); }
-
+// The layout is given at 96 dots per inch, as the form was drawn, and scales with the screen's
+// density as the form scales itself. (The placement window and the preview are in wallpaper
+// pixels and do not.)
 constexpr int kClientWidth = 362;
 constexpr int kClientHeight = 339;
-constexpr int kFontHeight = 12;                                     // every control's
-constexpr int kMemoFontHeight = 11;                                 // the memo's
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // single fixed border, system menu only
+constexpr int kMemoFontHeight = 11;  // the memo's; every other control's is the dialog's
 
 // The radio groups' items share the group's client height below its caption, as the group box
 // of a radio group lays them out: (height - caption - 5) / items each, the rest as top margin.
@@ -45,23 +41,11 @@ int TextHeight(HFONT font) {
   return metrics.tmHeight;
 }
 
-FontHandle DialogFont(int height) {
-  FontHandle font(CreateFontA(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, kDialogFontName));
-  if (!font) throw EOutOfResources("cannot create the dialog's font");
-  return font;
-}
-
-bool IsChecked(HWND control) { return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
 }  // namespace
 
 TfrmSetting::TfrmSetting(HWND owner, TCalendarSettings& settings)
-    : settings_(settings), font_(DialogFont(Scaled(kFontHeight))), memoFont_(DialogFont(Scaled(kMemoFontHeight))) {
-  RECT frame{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
-  AdjustWindowRectEx(&frame, kDialogStyle, FALSE, 0);
-  Create(kSettingClass, 0, kDialogStyle, kSettingCaption,
-         RECT{0, 0, frame.right - frame.left, frame.bottom - frame.top}, owner);
+    : settings_(settings), memoFont_(MakeDialogFont(Scaled(kMemoFontHeight))) {
+  CreateDialogWindow(kSettingClass, kSettingCaption, kClientWidth, kClientHeight, owner);
   CreateControls();
   HMENU menu = GetSystemMenu(Handle(), FALSE);
   AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
@@ -76,53 +60,41 @@ TfrmSetting::~TfrmSetting() {
   Destroy();  // the controls go before the fonts they use
 }
 
-void TfrmSetting::AddControl(const char* className, const char* text, DWORD style, int left, int top, int width,
-                             int height, Control id, HFONT font) {
-  AddScaledControl(className, text, style, Scaled(left), Scaled(top), Scaled(width), Scaled(height), id, font);
-}
-
-void TfrmSetting::AddScaledControl(const char* className, const char* text, DWORD style, int left, int top, int width,
-                                   int height, Control id, HFONT font) {
-  HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, left, top, width, height, Handle(),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
-  if (!control) throw EOutOfResources("cannot create a control");
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-}
-
 void TfrmSetting::AddRadioGroup(Control group, const char* caption, int left, int top, const char* first,
                                 const char* second) {
   constexpr int kWidth = 121, kHeight = 49;
-  AddControl("BUTTON", caption, BS_GROUPBOX | WS_GROUP, left, top, kWidth, kHeight, group, font_.get());
-  const int captionHeight = TextHeight(font_.get());
+  AddControl("BUTTON", caption, BS_GROUPBOX | WS_GROUP, left, top, kWidth, kHeight, group);
+  const int captionHeight = TextHeight(DialogFont());
   const char* items[] = {first, second};
   for (int i = 0; i < 2; ++i) {
     const ItemLayout item = RadioItem(Scaled(kHeight), i, captionHeight);
     AddScaledControl("BUTTON", items[i], BS_RADIOBUTTON | WS_CLIPSIBLINGS | (i == 0 ? WS_GROUP : 0),
                      Scaled(left) + Scaled(8), Scaled(top) + item.top, Scaled(kWidth) - Scaled(10), item.height,
-                     static_cast<Control>(group + 1 + i), font_.get());
+                     group + 1 + i);
   }
-  tabOrder_.push_back(group);
+  AddStop({group + 1, group + 2});
 }
 
 void TfrmSetting::CreateControls() {
   // Positions at 96 dots per inch, each control's relative to its parent in the layout: the
   // wallpaper group at (8, 8), the calendar group at (8, 88) and in it the font group at (136, 16).
   // Their sums, the positions in the client area, are what scales with the density.
-  const HFONT font = font_.get();
-  AddControl("BUTTON", kWallpaperGroup, BS_GROUPBOX | WS_GROUP, 8, 8, 265, 73, gbWallpaper, font);
-  AddControl("BUTTON", kCenter, BS_RADIOBUTTON | WS_GROUP, 8 + 16, 8 + 16, 89, 17, optCenter, font);
-  AddControl("BUTTON", kTile, BS_RADIOBUTTON, 8 + 16, 8 + 32, 89, 17, optTile, font);
-  AddControl("BUTTON", kCenterAnchor, BS_CHECKBOX | WS_GROUP, 8 + 48, 8 + 48, 121, 17, chkCenter, font);
-  tabOrder_ = {optCenter, chkCenter};
+  AddControl("BUTTON", kWallpaperGroup, BS_GROUPBOX | WS_GROUP, 8, 8, 265, 73, gbWallpaper);
+  AddControl("BUTTON", kCenter, BS_RADIOBUTTON | WS_GROUP, 8 + 16, 8 + 16, 89, 17, optCenter);
+  AddControl("BUTTON", kTile, BS_RADIOBUTTON, 8 + 16, 8 + 32, 89, 17, optTile);
+  AddControl("BUTTON", kCenterAnchor, BS_CHECKBOX | WS_GROUP, 8 + 48, 8 + 48, 121, 17, chkCenter);
+  AddStop({optCenter, optTile});
+  AddStop({chkCenter});
 
-  AddControl("BUTTON", kCalendarGroup, BS_GROUPBOX | WS_GROUP, 8, 88, 265, 241, gbCarender, font);
+  AddControl("BUTTON", kCalendarGroup, BS_GROUPBOX | WS_GROUP, 8, 88, 265, 241, gbCarender);
   AddRadioGroup(rgDayOfWeek, kDayOfWeekGroup, 8 + 8, 88 + 16, kJapaneseNames, kEnglishNames);
   AddRadioGroup(rgTodayColor, kTodayGroup, 8 + 8, 88 + 72, kTransparent, kColoured);
-  AddControl("BUTTON", kChoose, BS_PUSHBUTTON | WS_GROUP, 8 + 80, 88 + 100, 41, 17, btnTodayColor, font);
+  AddControl("BUTTON", kChoose, BS_PUSHBUTTON | WS_GROUP, 8 + 80, 88 + 100, 41, 17, btnTodayColor);
+  AddStop({btnTodayColor});
   // It sits over the right end of the second item: above it, so that it is seen and clicked,
   // and the item is clipped where they overlap.
   SetWindowPos(Item(btnTodayColor), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  AddControl("BUTTON", kFontGroup, BS_GROUPBOX | WS_GROUP, 8 + 136, 88 + 16, 121, 185, gbFont, font);
+  AddControl("BUTTON", kFontGroup, BS_GROUPBOX | WS_GROUP, 8 + 136, 88 + 16, 121, 185, gbFont);
   const std::pair<Control, const char*> fontButtons[] = {{btnDayOfWeek, kDayOfWeekFont},
                                                          {btnWeekDay, kWeekdayFont},
                                                          {btnSaturday, kSaturdayFont},
@@ -130,18 +102,23 @@ void TfrmSetting::CreateControls() {
                                                          {btnHoliday, kHolidayFont}};
   int top = 88 + 16 + 24;
   for (const auto& [id, caption] : fontButtons) {
-    AddControl("BUTTON", caption, BS_PUSHBUTTON | WS_GROUP, 8 + 136 + 8, top, 105, 25, id, font);
+    AddControl("BUTTON", caption, BS_PUSHBUTTON | WS_GROUP, 8 + 136 + 8, top, 105, 25, id);
+    AddStop({id});
     top += 32;
   }
   AddControl("EDIT", kMemoText, ES_MULTILINE | ES_READONLY | WS_GROUP, 8 + 8, 88 + 128, 121, 105, Memo1,
              memoFont_.get());
-  tabOrder_.insert(tabOrder_.end(), {btnTodayColor, btnDayOfWeek, btnWeekDay, btnSaturday, btnSunday, btnHoliday});
 
-  AddControl("BUTTON", "OK", BS_PUSHBUTTON | WS_GROUP, 280, 8, 75, 25, btnOK, font);
-  AddControl("BUTTON", "Cancel", BS_PUSHBUTTON | WS_GROUP, 280, 40, 75, 25, btnCancel, font);
-  AddControl("BUTTON", kBgColor, BS_PUSHBUTTON | WS_GROUP, 280, 272, 75, 25, btnBGColor, font);
-  AddControl("BUTTON", kPreview, BS_PUSHBUTTON | WS_GROUP, 280, 304, 75, 25, btnPreview, font);
-  tabOrder_.insert(tabOrder_.end(), {btnOK, btnCancel, btnBGColor, btnPreview});
+  const std::pair<Control, const char*> buttons[] = {{btnOK, "OK"},
+                                                     {btnCancel, "Cancel"},
+                                                     {btnOptions, kOptionsButton},
+                                                     {btnBGColor, kBgColor},
+                                                     {btnPreview, kPreview}};
+  const int tops[] = {8, 40, 240, 272, 304};
+  for (size_t i = 0; i < std::size(buttons); ++i) {
+    AddControl("BUTTON", buttons[i].second, BS_PUSHBUTTON | WS_GROUP, 280, tops[i], 75, 25, buttons[i].first);
+    AddStop({buttons[i].first});
+  }
 
   // The group boxes lie under everything they frame.
   for (Control group : {gbWallpaper, gbCarender, rgDayOfWeek, rgTodayColor, gbFont}) {
@@ -186,11 +163,11 @@ void TfrmSetting::SetItemIndex(Control group, int index) {
   if (group == rgTodayColor) rgTodayColorClick();
 }
 
-void TfrmSetting::Click(Control id) {
+void TfrmSetting::Click(int id) {
   switch (id) {
     case optCenter:
     case optTile:
-      SetChecked(id, true);
+      SetChecked(static_cast<Control>(id), true);
       break;
     case chkCenter:
       SetChecked(chkCenter, !IsChecked(Item(chkCenter)));
@@ -232,6 +209,9 @@ void TfrmSetting::Click(Control id) {
       break;
     case btnPreview:
       btnPreviewClick();
+      break;
+    case btnOptions:
+      btnOptionsClick();
       break;
     default:
       break;
@@ -321,6 +301,12 @@ void TfrmSetting::btnPreviewClick() {
   preview_->Image1().SetPicture(nullptr);  // a screen-sized picture is not kept for nothing
 }
 
+void TfrmSetting::btnOptionsClick() {
+  TfrmCalendarOptions options(Handle(), settings_, *calender_);
+  options.ShowModal();
+  CheckHolidayLawItem();  // the window has the same choice as the system menu
+}
+
 void TfrmSetting::HolidayLawClick() {
   settings_.HolidayRules = HolidayRulesOf(settings_) == HolidayRuleSet::Current ? 0 : 1;
   CheckHolidayLawItem();
@@ -356,18 +342,6 @@ void TfrmSetting::EditCalFont(TCalFont& record) {
   calender_->RefreshCalendarWindow();
 }
 
-bool TfrmSetting::ChooseColour(int32_t& colour) {
-  CHOOSECOLORA choose{};
-  choose.lStructSize = sizeof choose;
-  choose.hwndOwner = Handle();
-  choose.rgbResult = ColorToRGB(colour);
-  choose.lpCustColors = customColours_.data();
-  choose.Flags = CC_RGBINIT;
-  if (!ChooseColorA(&choose)) return false;
-  colour = static_cast<int32_t>(choose.rgbResult);
-  return true;
-}
-
 // ---- Showing and messages.
 
 void TfrmSetting::FormShow() {
@@ -377,7 +351,7 @@ void TfrmSetting::FormShow() {
   SetChecked(chkCenter, settings_.Style2 != 0);
   SetItemIndex(rgDayOfWeek, settings_.DayOfWeekStyle != 0 ? 1 : 0);
   SetItemIndex(rgTodayColor, settings_.TodayStyle != 0 ? 1 : 0);
-  rulesAtShow_ = HolidayRulesOf(settings_);
+  atShow_ = settings_;
   CheckHolidayLawItem();
 }
 
@@ -396,116 +370,20 @@ int TfrmSetting::ShowModal() {
   return result;
 }
 
-namespace {
-
-// The items of a Tab stop: a set of radio buttons is one stop, any other control is one alone.
-std::pair<TfrmSetting::Control, TfrmSetting::Control> StopMembers(TfrmSetting::Control stop) {
-  using C = TfrmSetting::Control;
-  if (stop == C::optCenter) return {C::optCenter, C::optTile};
-  if (stop == C::rgDayOfWeek || stop == C::rgTodayColor) return {static_cast<C>(stop + 1), static_cast<C>(stop + 2)};
-  return {stop, stop};
-}
-
-}  // namespace
-
-// A set of radio buttons is entered at its checked item.
-HWND TfrmSetting::StopTarget(Control stop) const {
-  const auto [first, second] = StopMembers(stop);
-  return Item(IsChecked(Item(second)) ? second : first);
-}
-
-void TfrmSetting::MoveFocus(int from, bool backwards) {
-  // Tab follows the dialog's own order, which the overlapping choose button keeps out of the
-  // controls' stacking order. From no stop (or no control), Tab goes to the first stop and
-  // Shift+Tab to the last.
-  const size_t count = tabOrder_.size();
-  size_t at = backwards ? 0 : count - 1;
-  for (size_t i = 0; i < count; ++i) {
-    const auto [first, second] = StopMembers(tabOrder_[i]);
-    if (from == first || from == second) at = i;
-  }
-  for (size_t step = 1; step <= count; ++step) {
-    const size_t next = (at + (backwards ? count - step : step)) % count;
-    const HWND candidate = StopTarget(tabOrder_[next]);
-    if (IsWindowEnabled(candidate) && IsWindowVisible(candidate)) {
-      SetFocus(candidate);
-      return;
-    }
-  }
-}
-
-bool TfrmSetting::ChooseInRadioSet(int focused) {
-  // Each set has two items: every arrow key goes to the other one and checks it, as a click does.
-  for (Control stop : {optCenter, rgDayOfWeek, rgTodayColor}) {
-    const auto [first, second] = StopMembers(stop);
-    if (focused != first && focused != second) continue;
-    const Control other = focused == first ? second : first;
-    SetFocus(Item(other));
-    Click(other);
-    return true;
-  }
-  return false;
-}
-
-bool TfrmSetting::PreTranslateMessage(const MSG& msg) {
-  if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd)) return false;
-  // Whatever comes next may disable the dialog (a common dialog, the preview), which takes the
-  // focus away before the dialog hears that it is no longer active.
-  const HWND focused = GetFocus();
-  if (IsChild(Handle(), focused)) lastFocus_ = focused;
-  const int focusedId = IsChild(Handle(), focused) ? GetDlgCtrlID(focused) : 0;  // 0: none of the controls
-
-  // The dialog's keys. The window is no system dialog box, so nothing else gives it them.
-  if (msg.message != WM_KEYDOWN) return false;
-  switch (msg.wParam) {
-    case VK_TAB:
-      MoveFocus(focusedId, GetKeyState(VK_SHIFT) < 0);
-      return true;
-    case VK_ESCAPE:
-      Click(btnCancel);
-      return true;
-    case VK_RETURN:
-      // No default button: only a push button has something to press. On a radio button, the
-      // check box or the memo, Enter does nothing at all.
-      if (focusedId && (SendMessageA(focused, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
-        Click(static_cast<Control>(focusedId));
-      }
-      return true;
-    case VK_LEFT:
-    case VK_UP:
-    case VK_RIGHT:
-    case VK_DOWN:
-      return ChooseInRadioSet(focusedId);  // elsewhere the control has them (the memo scrolls)
-    default:
-      return false;  // Space too: a button presses itself on it
-  }
-}
-
 LRESULT TfrmSetting::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED) Click(static_cast<Control>(LOWORD(wParam)));
-      return 0;
-    case WM_CLOSE:
-      EndModal(mrCancel);
-      return 0;
-    case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) != kHolidayLawCommand) return Default(message, wParam, lParam);
-      HolidayLawClick();
-      return 0;
-    case WM_ACTIVATE:
-      // As a dialog box: active again (after the preview, a common dialog, another program), the
-      // focus goes back to the control that had it.
-      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && lastFocus_ && IsWindowEnabled(lastFocus_)) {
-        SetFocus(lastFocus_);
-      }
-      return 0;
-    case WM_CTLCOLORSTATIC:  // the read-only memo takes the dialog's colour
-      SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    default:
-      return Default(message, wParam, lParam);
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kHolidayLawCommand) {
+    HolidayLawClick();
+    return 0;
   }
+  return DialogForm::HandleMessage(message, wParam, lParam);
+}
+
+std::vector<const ExtraOptionEntry*> TfrmSetting::ChangedOptions() const {
+  std::vector<const ExtraOptionEntry*> changed;
+  for (const ExtraOptionEntry& entry : kExtraOptions) {
+    if (entry.meaning(settings_.*entry.field) != entry.meaning(atShow_.*entry.field)) changed.push_back(&entry);
+  }
+  return changed;
 }
 
 // ---- The sequence.
@@ -586,8 +464,10 @@ void RunSettingsSequence(HWND owner, SettingsStore& store, TCalendarSettings& se
   if (result == mrOk) {
     try {
       SaveSettings(store, settings);
-      // Only a switch the user made is written: a dialog left alone writes what it always has.
-      if (dialog.HolidayRulesChanged()) store.WriteSettingInteger("Option", "HolidayRules", settings.HolidayRules);
+      // Only what the user changed is written: a dialog left alone writes what it always has.
+      for (const ExtraOptionEntry* option : dialog.ChangedOptions()) {
+        store.WriteSettingInteger("Option", option->name, settings.*option->field);
+      }
     } catch (const ERegistryException& error) {
       report(error);
     }

@@ -2,20 +2,19 @@
 // and shown in the placement window; a full-screen preview; OK to keep them.
 #pragma once
 
-#include <array>
 #include <memory>
 #include <vector>
 
 #include "calender.h"
 #include "core/settings.h"
 #include "core/settings_store.h"
+#include "dialog_form.h"
 #include "graphics/bitmap.h"
 #include "preview.h"
-#include "window.h"
 
 namespace tezun {
 
-class TfrmSetting : public Window {
+class TfrmSetting : public DialogForm {
  public:
   // The controls' identifiers. Escape is Cancel; there is no default button, so Enter presses
   // the push button that has the focus, as Space does, and on any other control does nothing.
@@ -43,6 +42,7 @@ class TfrmSetting : public Window {
     Memo1,
     btnBGColor,
     btnPreview,
+    btnOptions,
   };
 
   // Creates the dialog, then the placement window, then the preview, all hidden and owned by the
@@ -66,22 +66,16 @@ class TfrmSetting : public Window {
   // in force on each date. It is not one of the dialog's controls, so their layout and Tab order
   // stay as they are.
   static constexpr UINT kHolidayLawCommand = 0x0010;  // below 0xF000, low four bits clear
-  // Whether the user switched the holiday rules in this dialog.
-  bool HolidayRulesChanged() const { return HolidayRulesOf(settings_) != rulesAtShow_; }
+  // The options beyond the thirty whose meaning the user changed in this dialog.
+  std::vector<const ExtraOptionEntry*> ChangedOptions() const;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  bool PreTranslateMessage(const MSG& msg) override;
   void FormShow() override;
   void FormShown() override;
+  void Click(int id) override;
 
  private:
-  HWND Item(Control id) const { return GetDlgItem(Handle(), id); }
-  // At 96 dots per inch, scaled to the screen's density; or in the screen's pixels already.
-  void AddControl(const char* className, const char* text, DWORD style, int left, int top, int width, int height,
-                  Control id, HFONT font);
-  void AddScaledControl(const char* className, const char* text, DWORD style, int left, int top, int width, int height,
-                        Control id, HFONT font);
   void AddRadioGroup(Control group, const char* caption, int left, int top, const char* first, const char* second);
   void CreateControls();
 
@@ -89,13 +83,6 @@ class TfrmSetting : public Window {
   void SetChecked(Control id, bool checked);
   void SetItemIndex(Control group, int index);
   int ItemIndex(Control group) const;
-  void Click(Control id);
-
-  // The keyboard: Tab's order, the radio sets' arrows.
-  HWND StopTarget(Control stop) const;
-  // `from` and `focused` are the focused control's identifier, 0 when none of them has the focus.
-  void MoveFocus(int from, bool backwards);
-  bool ChooseInRadioSet(int focused);
 
   void optCenterClick();
   void optTileClick();
@@ -106,22 +93,18 @@ class TfrmSetting : public Window {
   void btnBGColorClick();
   void btnOKClick();
   void btnPreviewClick();
+  void btnOptionsClick();
   void HolidayLawClick();
   void CheckHolidayLawItem();
   void EditCalFont(TCalFont& record);
-  bool ChooseColour(int32_t& colour);
   void CaptureGeometry();
 
   TCalendarSettings& settings_;
   TBitmap picture_;
   std::unique_ptr<TfrmCalender> calender_;
   std::unique_ptr<TfrmPreview> preview_;
-  FontHandle font_;      // every control's
-  FontHandle memoFont_;  // the memo's, a pixel smaller
-  std::vector<Control> tabOrder_;
-  HWND lastFocus_ = nullptr;  // the control the focus goes back to when the dialog is active again
-  std::array<COLORREF, 16> customColours_{};
-  HolidayRuleSet rulesAtShow_ = HolidayRuleSet::Table;
+  FontHandle memoFont_;       // the memo's, a pixel smaller than the dialog's
+  TCalendarSettings atShow_;  // the options as the dialog opened with them
 };
 
 // Whether SettingPlugIn's dialog is open. A host's timer may call the plug-in again from within

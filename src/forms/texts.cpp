@@ -38,5 +38,21 @@ const char kMemoText[] =
     "レビューで確認してくださ\r\n"
     "い。";
 const char kHolidayLawItem[] = "現行の祝日法で表示する";
+const char kOptionsButton[] = "詳細設定...";
+
+const char kOptionsCaption[] = "カレンダーの詳細設定";
+const char kWeekStartGroup[] = "週の始まり";
+const char kWeekStartsSunday[] = "日曜日";
+const char kWeekStartsMonday[] = "月曜日";
+const char kTitleGroup[] = "年月の表示";
+const char kTitleNone[] = "表示しない";
+const char kTitleWestern[] = "西暦";
+const char kTitleEra[] = "和暦";
+const char kTitleEnglish[] = "英語";
+const char kPanelGroup[] = "背景のパネル";
+const char kOpacity[] = "不透明度";
+const char kColourButton[] = "色...";
+const char kOutlineGroup[] = "文字の縁取り";
+const char kOutlineCheck[] = "縁取りする";
 
 }  // namespace tezun

@@ -30,5 +30,22 @@ extern const char kBgColor[];         // background colour
 extern const char kPreview[];         // preview
 extern const char kMemoText[];        // the nine lines of advice, CR LF between them
 extern const char kHolidayLawItem[];  // system menu: show the holidays of the law in force
+extern const char kOptionsButton[];   // "詳細設定...": more settings
+
+// The calendar's options.
+extern const char kOptionsCaption[];    // "カレンダーの詳細設定": the calendar's detailed settings
+extern const char kWeekStartGroup[];    // the first day of the week
+extern const char kWeekStartsSunday[];  // Sunday
+extern const char kWeekStartsMonday[];  // Monday
+extern const char kTitleGroup[];        // the month's title
+extern const char kTitleNone[];         // not shown
+extern const char kTitleWestern[];      // the Western year
+extern const char kTitleEra[];          // the Japanese era
+extern const char kTitleEnglish[];      // in English
+extern const char kPanelGroup[];        // a panel behind the calendar
+extern const char kOpacity[];           // opacity
+extern const char kColourButton[];      // colour...
+extern const char kOutlineGroup[];      // the texts' outline
+extern const char kOutlineCheck[];      // outline the texts
 
 }  // namespace tezun

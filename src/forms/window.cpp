@@ -17,13 +17,14 @@ struct ClassEntry {
   int background;  // system colour + 1, or 0 for none
 };
 
-// The settings dialog and the preview paint their background from the class; the placement
+// The dialogs and the preview paint their background from the class; the placement
 // window and the image paint every pixel themselves.
 constexpr ClassEntry kClasses[] = {
     {kImageClass, CS_DBLCLKS, 0},
     {kCalenderClass, 0, 0},
     {kPreviewClass, 0, COLOR_BACKGROUND + 1},
     {kSettingClass, 0, COLOR_BTNFACE + 1},
+    {kOptionsClass, 0, COLOR_BTNFACE + 1},
 };
 
 struct EnabledWindows {

@@ -31,6 +31,7 @@ inline constexpr char kImageClass[] = "TezunImage";
 inline constexpr char kCalenderClass[] = "TezunCalender";
 inline constexpr char kPreviewClass[] = "TezunPreview";
 inline constexpr char kSettingClass[] = "TezunSetting";
+inline constexpr char kOptionsClass[] = "TezunOptions";
 
 HINSTANCE ModuleInstance();
 

@@ -10,6 +10,7 @@
 #include <set>
 #include <thread>
 
+#include "forms/calendar_options.h"
 #include "forms/setoption.h"
 #include "forms/window.h"
 #include "graphics/bitmap.h"
@@ -276,8 +277,8 @@ TEST_F(SettingsDialogTest, LayoutFollowsTheScreenDensity) {
       {Id::btnWeekDay, {152, 160, 105, 25}},  {Id::btnSaturday, {152, 192, 105, 25}},
       {Id::btnSunday, {152, 224, 105, 25}},   {Id::btnHoliday, {152, 256, 105, 25}},
       {Id::Memo1, {16, 216, 121, 105}},       {Id::btnOK, {280, 8, 75, 25}},
-      {Id::btnCancel, {280, 40, 75, 25}},     {Id::btnBGColor, {280, 272, 75, 25}},
-      {Id::btnPreview, {280, 304, 75, 25}},
+      {Id::btnCancel, {280, 40, 75, 25}},     {Id::btnOptions, {280, 240, 75, 25}},
+      {Id::btnBGColor, {280, 272, 75, 25}},   {Id::btnPreview, {280, 304, 75, 25}},
   };
   sandbox_.PutText("Option", "Left", "500");
   sandbox_.PutText("Option", "Top", "300");
@@ -337,6 +338,19 @@ TEST_F(SettingsDialogTest, LayoutFollowsTheScreenDensity) {
     GetClientRect(calender_, &calendar);
     EXPECT_EQ(calendar.right, 210) << "wallpaper pixels at any density";
     EXPECT_EQ(calendar.bottom, 180);
+    // The options window follows the density as the dialog does.
+    ClickControl(dialog, Id::btnOptions);
+    HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
+    ASSERT_NE(options, nullptr);
+    GetClientRect(options, &client);
+    EXPECT_EQ(client.right, scaled(339));
+    EXPECT_EQ(client.bottom, scaled(299));
+    const RECT ok = placed(options, IDOK);
+    const RECT expectedOk{scaled(256), scaled(8), scaled(75), scaled(25)};
+    EXPECT_TRUE(EqualRect(&ok, &expectedOk)) << "OK at " << same(ok, expectedOk);
+    EXPECT_EQ(fontHeight(GetDlgItem(options, IDOK)), -scaled(12));
+    PostMessageA(options, WM_CLOSE, 0, 0);
+    test::WaitUntil([&] { return !IsWindow(options); });
     ClickControl(dialog, Id::btnCancel);
   });
 }
@@ -372,7 +386,7 @@ TEST_F(SettingsDialogTest, TabFollowsTheDialogsOrderAndSkipsWhatIsDisabled) {
       return GetDlgCtrlID(info.hwndFocus);
     };
     ClickControl(dialog, Id::rgDayOfWeekEnglish);  // focused, and its set is entered there from now on
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < 14; ++i) {
       PostMessageA(GetDlgItem(dialog, focused()), WM_KEYDOWN, VK_TAB, 0);
       test::WaitUntil([] { return false; }, 60ms);
       visited.push_back(focused());
@@ -380,9 +394,10 @@ TEST_F(SettingsDialogTest, TabFollowsTheDialogsOrderAndSkipsWhatIsDisabled) {
     ClickControl(dialog, Id::btnCancel);
   });
   // Centred: chkCenter is disabled and passed over.
-  EXPECT_EQ(visited, (std::vector<int>{Id::rgTodayColorColoured, Id::btnTodayColor, Id::btnDayOfWeek, Id::btnWeekDay,
-                                       Id::btnSaturday, Id::btnSunday, Id::btnHoliday, Id::btnOK, Id::btnCancel,
-                                       Id::btnBGColor, Id::btnPreview, Id::optCenter, Id::rgDayOfWeekEnglish}));
+  EXPECT_EQ(visited,
+            (std::vector<int>{Id::rgTodayColorColoured, Id::btnTodayColor, Id::btnDayOfWeek, Id::btnWeekDay,
+                              Id::btnSaturday, Id::btnSunday, Id::btnHoliday, Id::btnOK, Id::btnCancel, Id::btnOptions,
+                              Id::btnBGColor, Id::btnPreview, Id::optCenter, Id::rgDayOfWeekEnglish}));
 }
 
 // Keys on a focused control, as the keyboard gives them. The dialog has no default button: Enter
@@ -487,9 +502,9 @@ TEST_F(SettingsDialogTest, TabAndShiftTabFollowTheOrderFromTheOpenedDialog) {
     const std::vector<int> expected = startBackwards ? std::vector<int>{0,
                                                                         Id::btnPreview,
                                                                         Id::btnBGColor,
+                                                                        Id::btnOptions,
                                                                         Id::btnCancel,
-                                                                        Id::btnOK,
-                                                                        Id::btnCancel,
+                                                                        Id::btnOptions,
                                                                         Id::btnBGColor,
                                                                         Id::btnPreview,
                                                                         Id::optCenter}
@@ -741,6 +756,93 @@ TEST_F(SettingsDialogTest, PlacementLeftOfAndAboveTheScreenKeepsItsNegativeCoord
   EXPECT_EQ(Stored("Option", "Top"), "-60");
   EXPECT_EQ(Stored("Calender", "Left"), "-120");
   EXPECT_EQ(Stored("Calender", "Top"), "-60");
+}
+
+// "詳細設定..." opens the calendar's options, driven here by mouse and keys. Each change shows in
+// the placement window at once; the options window's Cancel puts back what it had, the settings
+// dialog's Cancel discards all of it, and its OK writes exactly the options the user changed.
+TEST_F(SettingsDialogTest, OptionsWindowEditsTheCalendarAndOnlyOkKeepsTheChanges) {
+  using Opt = TfrmCalendarOptions::Control;
+  const struct {
+    const char* what;
+    WORD closeOptions;  // VK_RETURN on its OK, or VK_ESCAPE
+    Id closeDialog;
+    bool kept;
+  } cases[] = {{"both OK", VK_RETURN, Id::btnOK, true},
+               {"the dialog cancelled", VK_RETURN, Id::btnCancel, false},
+               {"the options cancelled", VK_ESCAPE, Id::btnOK, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::DeleteKeyTree(sandbox_.SettingsPath());
+    sandbox_.PutText("Option", "Left", "600");
+    bool changedAtOnce = false, restoredOnCancel = false, lawItemChecked = false;
+    Run(nullptr, [&](HWND dialog) {
+      HWND image = GetWindow(calender_, GW_CHILD);
+      const test::Pixels before = test::CaptureClient(image);
+      ClickControl(dialog, Id::btnOptions);
+      HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
+      ASSERT_NE(options, nullptr) << "no options window";
+      ClickControl(options, Opt::optMonday);
+      test::FocusControl(options, Opt::optTitleNone);
+      test::PressKey(VK_DOWN);  // Western
+      test::PressKey(VK_DOWN);  // the era's
+      test::FocusControl(options, Opt::edtOpacity);
+      for (WORD key : {WORD{VK_END}, WORD{VK_BACK}, WORD{'4'}, WORD{'0'}, WORD{VK_UP}}) test::PressKey(key);  // 41
+      test::PressKey(VK_TAB);  // to the panel's colour
+      EXPECT_EQ(test::FocusedControl(options), Opt::btnPanelColor);
+      test::PressKey(VK_SPACE);
+      EXPECT_TRUE(test::AnswerColourDialog(options, RGB(0, 0, 255)));
+      ClickControl(options, Opt::chkOutline);
+      ClickControl(options, Opt::chkHolidayLaw);
+      test::WaitUntil([] { return false; }, 100ms);
+      changedAtOnce = test::CaptureClient(image) != before;
+      if (c.closeOptions == VK_RETURN) test::FocusControl(options, Opt::btnOK);
+      test::PressKey(c.closeOptions);
+      test::WaitUntil([&] { return !IsWindow(options); });
+      test::WaitUntil([] { return false; }, 100ms);
+      restoredOnCancel = test::CaptureClient(image) == before;
+      lawItemChecked =
+          (GetMenuState(GetSystemMenu(dialog, FALSE), TfrmSetting::kHolidayLawCommand, MF_BYCOMMAND) & MF_CHECKED) != 0;
+      ClickControl(dialog, c.closeDialog);
+    });
+    EXPECT_TRUE(changedAtOnce) << "the placement window did not follow";
+    EXPECT_EQ(restoredOnCancel, c.closeOptions == VK_ESCAPE);
+    EXPECT_EQ(lawItemChecked, c.closeOptions == VK_RETURN) << "the system menu's item in step";
+    const auto expect = [&](const char* name, const char* value) {
+      EXPECT_EQ(Stored("Option", name), c.kept ? value : "(none)") << name;
+    };
+    expect("WeekStart", "1");
+    expect("Title", "2");
+    expect("PanelOpacity", "41");
+    expect("PanelColor", "16711680");
+    expect("Outline", "1");
+    expect("HolidayRules", "1");
+    EXPECT_EQ(Stored("Option", "OutlineColor"), "(none)") << "not changed, not written";
+  }
+}
+
+// The options window's keys and stops, as the settings dialog's: from the opened window Tab goes to
+// the first stop (a radio set, at its checked item) and on through each stop once.
+TEST_F(SettingsDialogTest, OptionsWindowTabOrder) {
+  using Opt = TfrmCalendarOptions::Control;
+  sandbox_.PutText("Option", "Title", "3");
+  std::vector<int> visited;
+  Run(nullptr, [&](HWND dialog) {
+    ClickControl(dialog, Id::btnOptions);
+    HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
+    ASSERT_NE(options, nullptr);
+    for (int i = 0; i < 11; ++i) {
+      test::PressKey(VK_TAB);
+      test::WaitUntil([] { return false; }, 60ms);
+      visited.push_back(test::FocusedControl(options));
+    }
+    test::PressKey(VK_ESCAPE);
+    test::WaitUntil([&] { return !IsWindow(options); });
+    ClickControl(dialog, Id::btnCancel);
+  });
+  EXPECT_EQ(visited, (std::vector<int>{Opt::optSunday, Opt::optTitleEnglish, Opt::edtOpacity, Opt::btnPanelColor,
+                                       Opt::chkOutline, Opt::btnOutlineColor, Opt::chkHolidayLaw, Opt::btnOK,
+                                       Opt::btnCancel, Opt::optSunday, Opt::optTitleEnglish}));
 }
 
 // A window stored where no monitor is any more (one unplugged, the resolution lowered) opens on
