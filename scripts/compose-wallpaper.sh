@@ -7,7 +7,8 @@
 #   scripts/compose-wallpaper.sh [IN [OUT]]    default: samples/evening.png -> wallpaper.png
 #
 # The screen is Xvfb's, TEZUN_SCREEN (default 1280x720x24); the settings are those stored under
-# the host key TEZUN_KEY (default: the plug-in's default key).
+# the host key TEZUN_KEY (default: the plug-in's default key), after the registry file TEZUN_REG,
+# when one is given, has been imported.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 in=${1:-samples/evening.png}
@@ -24,5 +25,8 @@ export TEZUN_SCREEN=${TEZUN_SCREEN:-1280x720x24}
 run=(scripts/wine-run --tree build/$preset)
 "${run[@]}" --stop  # a display of another size may be up
 trap '"${run[@]}" --stop' EXIT
+if [ -n "${TEZUN_REG:-}" ]; then
+  "${run[@]}" reg import "Z:$(realpath "$TEZUN_REG")" >/dev/null 2>&1 || { echo "compose-wallpaper: cannot import $TEZUN_REG" >&2; exit 1; }
+fi
 "${run[@]}" build/$preset/bin/tezunhost.exe compose --in "$in" --out "$out" ${TEZUN_KEY:+--key "$TEZUN_KEY"}
 echo "wrote $out"
