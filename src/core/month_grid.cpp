@@ -28,6 +28,38 @@ std::optional<Month> MonthOf(TDateTime today) {
 
 uint16_t WeekdayOf(const Month& month, unsigned d) { return DayOfWeekNo(month.first + days{d - 1}); }
 
+// The table's marks: each holiday on its day, a Sunday's on the Monday after it when that Monday
+// is in this month. isHoliday is asked about every day, in order.
+DayMarks TableMarks(const Month& month, const std::function<bool(TDateTime)>& isHoliday) {
+  DayMarks holidays{};
+  for (unsigned d = 1; d <= month.length; ++d) {
+    if (!isHoliday(DateOf(month.first + days{d - 1}))) continue;
+    if (WeekdayOf(month, d) != 1) {
+      holidays[d] = true;
+    } else if (d < month.length) {
+      holidays[d + 1] = true;
+    }
+  }
+  return holidays;
+}
+
+// The user's own days over the marks of the holiday rules.
+void ApplyOwnDays(const Month& month, const OwnDayList* ownDays, DayMarks& holidays) {
+  if (!ownDays || ownDays->Entries().empty()) return;
+  for (unsigned d = 1; d <= month.length; ++d) {
+    switch (ownDays->KindOf(month.first + days{d - 1})) {
+      case OwnDayKind::WorkingDay:
+        holidays[d] = false;
+        break;
+      case OwnDayKind::DayOff:
+        holidays[d] = holidays[d] || WeekdayOf(month, d) != 1;
+        break;
+      case OwnDayKind::None:
+        break;
+    }
+  }
+}
+
 // The days in their cells, from the column of the 1st on, with their marks.
 MonthGrid Lay(const Month& month, const DayMarks& holidays, int firstWeekday) {
   MonthGrid grid{};
@@ -48,27 +80,19 @@ MonthGrid Lay(const Month& month, const DayMarks& holidays, int firstWeekday) {
 MonthGrid BuildMonthGrid(TDateTime today, const std::function<bool(TDateTime)>& isHoliday, int firstWeekday) {
   const auto month = MonthOf(today);
   if (!month) return MonthGrid{};
-  DayMarks holidays{};
-  for (unsigned d = 1; d <= month->length; ++d) {
-    if (!isHoliday(DateOf(month->first + days{d - 1}))) continue;
-    // A Sunday's holiday is shown on the Monday after it, when that Monday is in this month.
-    if (WeekdayOf(*month, d) != 1) {
-      holidays[d] = true;
-    } else if (d < month->length) {
-      holidays[d + 1] = true;
-    }
-  }
-  return Lay(*month, holidays, firstWeekday);
+  return Lay(*month, TableMarks(*month, isHoliday), firstWeekday);
 }
 
 MonthGrid BuildMonthGrid(TDateTime today, const GridRules& rules) {
-  if (rules.holidays == HolidayRuleSet::Table) return BuildMonthGrid(today, IsHoliday, rules.firstWeekday);
   const auto month = MonthOf(today);
   if (!month) return MonthGrid{};
-  DayMarks holidays{};
-  for (unsigned d = 1; d <= month->length; ++d) {
-    holidays[d] = WeekdayOf(*month, d) != 1 && LawHolidayName(DateOf(month->first + days{d - 1})).has_value();
+  DayMarks holidays = rules.holidays == HolidayRuleSet::Table ? TableMarks(*month, IsHoliday) : DayMarks{};
+  if (rules.holidays == HolidayRuleSet::Current) {
+    for (unsigned d = 1; d <= month->length; ++d) {
+      holidays[d] = WeekdayOf(*month, d) != 1 && LawHolidayName(DateOf(month->first + days{d - 1})).has_value();
+    }
   }
+  ApplyOwnDays(*month, rules.ownDays, holidays);
   return Lay(*month, holidays, rules.firstWeekday);
 }
 

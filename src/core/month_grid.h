@@ -10,6 +10,7 @@
 #include "calendar_date.h"
 #include "holiday_rules.h"
 #include "holidays.h"
+#include "own_days.h"
 
 namespace tezun {
 
@@ -38,12 +39,15 @@ MonthGrid BuildMonthGrid(TDateTime today, const std::function<bool(TDateTime)>& 
 // What decides the grid besides the date.
 struct GridRules {
   HolidayRuleSet holidays = HolidayRuleSet::Table;
-  int firstWeekday = 1;  // 1 Sunday first, 2 Monday first
+  int firstWeekday = 1;                 // 1 Sunday first, 2 Monday first
+  const OwnDayList* ownDays = nullptr;  // the user's own days, or none
 };
 
 // The grid under a set of rules: under the table as above, with IsHoliday. Under the law every day
 // that is a holiday or a day off is marked by its own date, Sundays excepted, which are drawn as
-// Sundays: the law gives their days off itself, so no mark moves to a Monday.
+// Sundays: the law gives their days off itself, so no mark moves to a Monday. Over either, the
+// user's own days: a working day is never marked, whatever the rules say; an own day off is,
+// unless it is a Sunday; own days have no substitutes.
 MonthGrid BuildMonthGrid(TDateTime today, const GridRules& rules);
 
 }  // namespace tezun

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "holiday_rules.h"
+#include "own_days.h"
 #include "texts.h"
 
 namespace tezun {
@@ -58,6 +59,8 @@ struct TCalendarSettings {
   int32_t PanelColor = 0;
   int32_t Outline = 0;  // 1: every text outlined in OutlineColor
   int32_t OutlineColor = 0;
+  OwnDayList OwnDays;           // the user's own days off and working days
+  bool OwnDaysTooLong = false;  // the stored list was too long to read, and reads as empty
   bool operator==(const TCalendarSettings&) const = default;
 };
 

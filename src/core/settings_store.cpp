@@ -37,8 +37,9 @@ std::string SettingsKeyPath(std::string_view hostKey) {
   return path;
 }
 
-SettingsStore::SettingsStore(RegistryKey& currentUser, std::string_view hostKey)
-    : key_(currentUser.CreateKey(SettingsKeyPath(hostKey))) {}
+SettingsStore::SettingsStore(RegistryKey& currentUser, std::string_view hostKey, Opening opening)
+    : key_(opening == Opening::CreateKey ? currentUser.CreateKey(SettingsKeyPath(hostKey))
+                                         : currentUser.OpenKey(SettingsKeyPath(hostKey), RegistryAccess::Read)) {}
 
 RegistryKey* SettingsStore::Section(const std::string& section) const {
   if (!section_ || section_->name != section) {
@@ -49,7 +50,8 @@ RegistryKey* SettingsStore::Section(const std::string& section) const {
   return section_->key.get();
 }
 
-std::optional<std::string> SettingsStore::ReadValueText(const std::string& section, const std::string& name) const {
+std::optional<SettingsStore::LongText> SettingsStore::ReadValueText(const std::string& section, const std::string& name,
+                                                                    size_t maxBytes) const {
   RegistryKey* sectionKey = Section(section);
   if (!sectionKey) return std::nullopt;
   // Ordinary values fit this buffer and come in one query; a longer one is fetched again into a
@@ -57,25 +59,33 @@ std::optional<std::string> SettingsStore::ReadValueText(const std::string& secti
   std::array<char, 256> ordinary{};
   const std::optional<RegistryValue> value = sectionKey->QueryValue(name, ordinary);
   if (!value) return std::nullopt;
-  if (value->size == 0) return std::string();
-  if (value->fits) return TextOf(*value, ordinary, name);
+  if (value->size == 0) return LongText{};
+  if (value->fits) return LongText{TextOf(*value, ordinary, name)};
+  if (value->type != kRegSz && value->type != kRegExpandSz) Fail(kBadValueType, name);
+  if (value->size > maxBytes) return LongText{{}, true};
   // The data may have changed since its size was reported: a value that has grown is a fetch
   // error, one that has shrunk is read as far as it goes.
   std::vector<char> longer(value->size);
   const std::optional<RegistryValue> fetched = sectionKey->QueryValue(name, longer);
   if (!fetched || !fetched->fits) Fail(kFetchValueFailed, name);
-  return TextOf(*fetched, longer, name);
+  return LongText{TextOf(*fetched, longer, name)};
 }
 
 int32_t SettingsStore::ReadSettingInteger(const std::string& section, const std::string& name, int32_t fallback) const {
-  const auto text = ReadValueText(section, name);
-  if (!text) return fallback;
-  return ParseSettingInteger(*text).value_or(fallback);
+  const auto value = ReadValueText(section, name);
+  if (!value) return fallback;
+  return ParseSettingInteger(value->text).value_or(fallback);
 }
 
 std::string SettingsStore::ReadSettingText(const std::string& section, const std::string& name,
                                            const std::string& fallback) const {
-  return ReadValueText(section, name).value_or(fallback);
+  const auto value = ReadValueText(section, name);
+  return value ? value->text : fallback;
+}
+
+SettingsStore::LongText SettingsStore::ReadLongSettingText(const std::string& section, const std::string& name,
+                                                           size_t maxBytes) const {
+  return ReadValueText(section, name, maxBytes).value_or(LongText{});
 }
 
 void SettingsStore::WriteSettingInteger(const std::string& section, const std::string& name, int32_t value) {
@@ -108,6 +118,10 @@ void LoadSettings(const SettingsStore& store, TCalendarSettings& settings) {
   for (const auto& entry : kExtraOptions) {
     settings.*entry.field = store.ReadSettingInteger("Option", entry.name, entry.fallback);
   }
+  // However long the list, it is one value; one beyond any sane size is not even fetched.
+  SettingsStore::LongText ownDays = store.ReadLongSettingText("Option", "OwnDays", kMaxOwnDaysBytes);
+  settings.OwnDays = OwnDayList(std::move(ownDays.text));
+  settings.OwnDaysTooLong = ownDays.tooLong;
 }
 
 void SaveSettings(SettingsStore& store, const TCalendarSettings& settings) {

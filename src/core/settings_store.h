@@ -1,6 +1,7 @@
 // The settings' home in the registry: one key per host, a subkey per section, every value text.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -26,19 +27,29 @@ inline constexpr char kDefaultSettingsKey[] = "Software\\Tokiwanoshi\\Zelo32\\Pl
 std::string SettingsKeyPath(std::string_view hostKey);
 
 // The open store of one entry call. The key is created when missing; when even that fails, reads
-// give their defaults and writes fail with an error.
+// give their defaults and writes fail with an error. A store opened only to read (a tool listing
+// what is stored) creates nothing: a missing key reads as the defaults.
 class SettingsStore {
  public:
-  SettingsStore(RegistryKey& currentUser, std::string_view hostKey);
+  enum class Opening { CreateKey, ReadOnly };
+  SettingsStore(RegistryKey& currentUser, std::string_view hostKey, Opening opening = Opening::CreateKey);
 
   int32_t ReadSettingInteger(const std::string& section, const std::string& name, int32_t fallback) const;
   std::string ReadSettingText(const std::string& section, const std::string& name, const std::string& fallback) const;
+  // A text that may be long: empty when missing, and empty and `tooLong` when its data holds
+  // more than maxBytes bytes, which are then not fetched at all.
+  struct LongText {
+    std::string text;
+    bool tooLong = false;
+  };
+  LongText ReadLongSettingText(const std::string& section, const std::string& name, size_t maxBytes) const;
   void WriteSettingInteger(const std::string& section, const std::string& name, int32_t value);
   void WriteSettingText(const std::string& section, const std::string& name, std::string_view value);
 
  private:
   // The value's text, or nothing when the section or the value is missing.
-  std::optional<std::string> ReadValueText(const std::string& section, const std::string& name) const;
+  std::optional<LongText> ReadValueText(const std::string& section, const std::string& name,
+                                        size_t maxBytes = SIZE_MAX) const;
   // The section, opened for reading; null when it cannot be opened. It stays open while the reads
   // that follow are of the same section: each opening is a round trip to the registry.
   RegistryKey* Section(const std::string& section) const;
@@ -56,7 +67,7 @@ inline SettingsStore OpenSettingsStore(RegistryKey& currentUser, std::string_vie
 }
 
 // Fill the record from the store, and write it back, in the same fixed order: the 30 values of
-// the option and font sections, and on loading only, the extra options after them. An error stops
+// the option and font sections, and on loading only, the extra options and the own days after them. An error stops
 // either at its value: the values before it are done, the later ones are not.
 void LoadSettings(const SettingsStore& store, TCalendarSettings& settings);
 void SaveSettings(SettingsStore& store, const TCalendarSettings& settings);

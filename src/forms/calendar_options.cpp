@@ -7,6 +7,7 @@
 
 #include "core/month_title.h"
 #include "graphics/graphics_error.h"
+#include "own_days_editor.h"
 #include "render/system_eras.h"
 #include "render/today.h"
 #include "texts.h"
@@ -75,8 +76,10 @@ void TfrmCalendarOptions::CreateControls() {
 
   AddControl("BUTTON", "OK", push, 256, 8, 75, 25, btnOK);
   AddControl("BUTTON", "Cancel", push, 256, 40, 75, 25, btnCancel);
+  AddControl("BUTTON", kOwnDaysButton, push, 256, 88, 75, 25, btnOwnDays);
   AddStop({btnOK});
   AddStop({btnCancel});
+  AddStop({btnOwnDays});
 
   // The group boxes lie under everything they frame.
   for (int box : {gbWeekStart, gbTitle, gbPanel, gbOutline}) {
@@ -132,6 +135,12 @@ void TfrmCalendarOptions::Click(int id) {
     case btnOutlineColor:
       if (!ChooseColour(settings_.OutlineColor)) return;
       break;
+    case btnOwnDays: {
+      TfrmOwnDays editor(Handle(), settings_.OwnDays);
+      if (editor.ShowModal() != mrOk) return;
+      settings_.OwnDays = editor.List();
+      break;
+    }
     case chkHolidayLaw:
       settings_.HolidayRules = IsChecked(Item(chkHolidayLaw)) ? 0 : 1;
       SendMessageA(Item(chkHolidayLaw), BM_SETCHECK, settings_.HolidayRules ? BST_CHECKED : 0, 0);
@@ -143,6 +152,7 @@ void TfrmCalendarOptions::Click(int id) {
       // Everything as it was when this window opened; the settings dialog's own Cancel discards
       // the rest.
       for (const ExtraOptionEntry& entry : kExtraOptions) settings_.*entry.field = atOpen_.*entry.field;
+      settings_.OwnDays = atOpen_.OwnDays;
       Changed();
       EndModal(mrCancel);
       return;

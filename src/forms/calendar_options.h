@@ -32,6 +32,7 @@ class TfrmCalendarOptions : public DialogForm {
     chkOutline,
     btnOutlineColor,
     chkHolidayLaw,
+    btnOwnDays,
   };
 
   // Created hidden, owned by the settings dialog; it edits `settings` and redraws `calender`.

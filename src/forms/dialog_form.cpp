@@ -111,13 +111,15 @@ bool DialogForm::PreTranslateMessage(const MSG& msg) {
     case VK_ESCAPE:
       Click(IDCANCEL);
       return true;
-    case VK_RETURN:
-      // No default button: only a push button has something to press. On a radio button, a
-      // check box, an edit or the memo, Enter does nothing at all.
-      if (focusedId && (SendMessageA(focused, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
-        Click(focusedId);
-      }
+    case VK_RETURN: {
+      // No default button: only a push button has something to press. An edit of many lines
+      // takes it for a new line; on a radio button, a check box, another edit or the memo,
+      // Enter does nothing at all.
+      const LRESULT code = focusedId ? SendMessageA(focused, WM_GETDLGCODE, 0, 0) : 0;
+      if ((code & DLGC_WANTALLKEYS) && (GetWindowLongA(focused, GWL_STYLE) & ES_WANTRETURN)) return false;
+      if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) Click(focusedId);
       return true;
+    }
     case VK_LEFT:
     case VK_UP:
     case VK_RIGHT:

@@ -452,6 +452,8 @@ void RunSettingsSequence(HWND owner, SettingsStore& store, TCalendarSettings& se
   }
   picture.SetPixelFormat24();
 
+  // The list is not lost: it stays stored as it is unless the user writes a new one.
+  if (settings.OwnDaysTooLong) MessageBoxA(owner, kStoredOwnDaysTooLong, "Tezun", MB_OK | MB_ICONWARNING);
   const int result = dialog.ShowModal();
 
   // What cannot be written is said, and the rest is still written: the user must know when the
@@ -468,6 +470,7 @@ void RunSettingsSequence(HWND owner, SettingsStore& store, TCalendarSettings& se
       for (const ExtraOptionEntry* option : dialog.ChangedOptions()) {
         store.WriteSettingInteger("Option", option->name, settings.*option->field);
       }
+      if (dialog.OwnDaysChanged()) store.WriteSettingText("Option", "OwnDays", settings.OwnDays.Text());
     } catch (const ERegistryException& error) {
       report(error);
     }

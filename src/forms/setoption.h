@@ -68,6 +68,7 @@ class TfrmSetting : public DialogForm {
   static constexpr UINT kHolidayLawCommand = 0x0010;  // below 0xF000, low four bits clear
   // The options beyond the thirty whose meaning the user changed in this dialog.
   std::vector<const ExtraOptionEntry*> ChangedOptions() const;
+  bool OwnDaysChanged() const { return settings_.OwnDays != atShow_.OwnDays; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

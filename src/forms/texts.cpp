@@ -54,5 +54,22 @@ const char kOpacity[] = "不透明度";
 const char kColourButton[] = "色...";
 const char kOutlineGroup[] = "文字の縁取り";
 const char kOutlineCheck[] = "縁取りする";
+const char kOwnDaysButton[] = "自分の休日...";
+
+const char kOwnDaysCaption[] = "自分の休日";
+const char kOwnDaysHint[] =
+    "1行に1件。例: 2026-08-13..2026-08-16 夏休み、毎年なら 12-29..01-03 年末年始。"
+    "先頭に - を付けると出勤日（休日でも平日の色）。";
+const char kImportButton[] = "読み込み...";
+const char kImportFilter[] = "祝日・休日の一覧 (*.csv;*.txt)\0*.csv;*.txt\0すべてのファイル (*.*)\0*.*\0";
+const char kBadLines[] = "次の行を読み取れません。直してから OK を押してください。";
+const char kBadLine[] = "%u 行目: %s";
+const char kMoreBadLines[] = "ほか %u 行";
+const char kUnreadableLine[] = "このファイルの %u 行目を読み取れません。何も追加しませんでした。\r\n%s";
+const char kCannotReadFile[] = "このファイルを読み込めません。";
+const char kOwnDaysTooLong[] = "自分の休日が長すぎます。64 KiB までにしてください。";
+const char kStoredOwnDaysTooLong[] =
+    "保存されている自分の休日が長すぎる（64 KiB を超える）ため、読み込んでいません。"
+    "カレンダーにも表示されません。";
 
 }  // namespace tezun

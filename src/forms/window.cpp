@@ -25,6 +25,7 @@ constexpr ClassEntry kClasses[] = {
     {kPreviewClass, 0, COLOR_BACKGROUND + 1},
     {kSettingClass, 0, COLOR_BTNFACE + 1},
     {kOptionsClass, 0, COLOR_BTNFACE + 1},
+    {kOwnDaysClass, 0, COLOR_BTNFACE + 1},
 };
 
 struct EnabledWindows {

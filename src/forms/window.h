@@ -32,6 +32,7 @@ inline constexpr char kCalenderClass[] = "TezunCalender";
 inline constexpr char kPreviewClass[] = "TezunPreview";
 inline constexpr char kSettingClass[] = "TezunSetting";
 inline constexpr char kOptionsClass[] = "TezunOptions";
+inline constexpr char kOwnDaysClass[] = "TezunOwnDays";
 
 HINSTANCE ModuleInstance();
 

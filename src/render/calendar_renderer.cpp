@@ -94,7 +94,7 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
                     const CalendarScale& scale) {
   if (rectangle.width() < 0 || rectangle.height() < 0) return;
   const int firstWeekday = FirstWeekday(settings);
-  const MonthGrid grid = BuildMonthGrid(today, GridRules{HolidayRulesOf(settings), firstWeekday});
+  const MonthGrid grid = BuildMonthGrid(today, GridRules{HolidayRulesOf(settings), firstWeekday, &settings.OwnDays});
   const int title = TitleStyle(settings);
   const CalendarLayout layout(rectangle, title != 0);
   const TCalFonts& fonts = settings.Fonts;

@@ -175,6 +175,31 @@ TEST_F(SettingsStoreTest, ExtraOptionsLoadInOrderAndMeanTheirDefaultsOutsideThei
   EXPECT_EQ(settings.Outline, 0) << "not loaded";
 }
 
+// The own days are one text value, read last; one beyond 64 KiB is read as empty, and said to be.
+TEST_F(SettingsStoreTest, OwnDaysLoadLastAndAListTooLongReadsAsEmpty) {
+  const std::string list = "12-29..01-03 year end\r\n-2026-05-06\r\nnot a line";
+  Put("Option", "OwnDays", list + '\0');
+  TCalendarSettings settings;
+  LoadSettings(Open(), settings);
+  EXPECT_EQ(settings.OwnDays.Text(), list);
+  EXPECT_EQ(settings.OwnDays.Entries().size(), 2u);
+  EXPECT_FALSE(settings.OwnDaysTooLong);
+
+  for (const size_t bytes : {kMaxOwnDaysBytes, kMaxOwnDaysBytes + 1}) {
+    Put("Option", "OwnDays", std::string(bytes - 1, 'x') + '\0');
+    LoadSettings(Open(), settings);
+    const bool tooLong = bytes > kMaxOwnDaysBytes;
+    EXPECT_EQ(settings.OwnDaysTooLong, tooLong) << bytes;
+    EXPECT_EQ(settings.OwnDays.Text().size(), tooLong ? 0 : bytes - 1) << bytes;
+  }
+
+  Put("Option", "OwnDays", std::string(70000, 'x'), kRegBinary);
+  Put("Option", "OutlineColor", "255" + std::string(1, '\0'));
+  settings = TCalendarSettings{};
+  EXPECT_NE(LoadError(settings).find("'OwnDays'"), std::string::npos) << "not text: an error, however long";
+  EXPECT_EQ(settings.OutlineColor, 255) << "loaded before it";
+}
+
 TEST_F(SettingsStoreTest, SaveNeverWritesHolidayRules) {
   TCalendarSettings settings = DefaultSettings();
   settings.HolidayRules = 1;

@@ -7,10 +7,12 @@
 #include <dlgs.h>
 
 #include <atomic>
+#include <fstream>
 #include <set>
 #include <thread>
 
 #include "forms/calendar_options.h"
+#include "forms/own_days_editor.h"
 #include "forms/setoption.h"
 #include "forms/window.h"
 #include "graphics/bitmap.h"
@@ -842,7 +844,85 @@ TEST_F(SettingsDialogTest, OptionsWindowTabOrder) {
   });
   EXPECT_EQ(visited, (std::vector<int>{Opt::optSunday, Opt::optTitleEnglish, Opt::edtOpacity, Opt::btnPanelColor,
                                        Opt::chkOutline, Opt::btnOutlineColor, Opt::chkHolidayLaw, Opt::btnOK,
-                                       Opt::btnCancel, Opt::optSunday, Opt::optTitleEnglish}));
+                                       Opt::btnCancel, Opt::btnOwnDays, Opt::optSunday}));
+}
+
+// "自分の休日...": the list typed into, imported from the Cabinet Office's file through the Open
+// dialog, refused while a line does not parse, and kept only by OK all the way out.
+TEST_F(SettingsDialogTest, OwnDaysTypedImportedAndRefusedWhileALineIsBad) {
+  using Opt = TfrmCalendarOptions::Control;
+  using Days = TfrmOwnDays::Control;
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string csv = std::string(folder) + "tezun-syukujitsu-" + std::to_string(GetCurrentProcessId()) + ".csv";
+  {
+    std::ofstream file(csv, std::ios::binary);
+    // 国民の祝日・休日月日,国民の祝日・休日名称, then two days (元日, 文化の日)
+    file << test::Bytes(
+                "8D 91 96 AF 82 CC 8F 6A 93 FA 81 45 8B 78 93 FA 8C 8E 93 FA 2C 8D 91 96 AF 82 CC 8F 6A 93 FA 81 45 "
+                "8B 78 93 FA 96 BC 8F CC")
+         << "\r\n2026/1/1," << test::Bytes("8C B3 93 FA") << "\r\n2026/11/3," << test::Bytes("95 B6 89 BB 82 CC 93 FA")
+         << "\r\n";
+  }
+  auto type = [](HWND control, const std::string& text) {
+    for (const char c : text) PostMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 0);
+    test::WaitUntil([] { return false; }, 100ms);
+  };
+  const std::string stored = "12-29..01-03 year end";
+  for (const bool keep : {true, false}) {
+    SCOPED_TRACE(keep ? "kept" : "bad line, then Cancel");
+    sandbox_.PutText("Option", "OwnDays", stored);
+    sandbox_.PutText("Option", "Left", "600");
+    std::optional<std::string> refusal;
+    bool stillOpen = false, shownAtOnce = false;
+    Run(nullptr, [&](HWND dialog) {
+      HWND image = GetWindow(calender_, GW_CHILD);
+      const test::Pixels before = test::CaptureClient(image);
+      ClickControl(dialog, Id::btnOptions);
+      HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
+      ASSERT_NE(options, nullptr);
+      ClickControl(options, Opt::btnOwnDays);
+      HWND editor = test::WaitForTopWindow(kOwnDaysClass, options);
+      ASSERT_NE(editor, nullptr) << "no editor";
+      HWND edit = GetDlgItem(editor, Days::edtDays);
+      test::FocusControl(editor, Days::edtDays);
+      PostMessageA(edit, WM_KEYDOWN, VK_END, 0);
+      PostMessageA(edit, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
+      test::PressKey(VK_RETURN);  // a new line, not OK
+      type(edit, keep ? "2026-05-20 office closed" : "12-32 no such day");
+      ClickControl(editor, Days::btnImport);
+      HWND open = test::WaitForTopWindow("#32770", editor);
+      ASSERT_NE(open, nullptr) << "no Open dialog";
+      SetDlgItemTextA(open, cmb13, csv.c_str());
+      SetDlgItemTextA(open, edt1, csv.c_str());
+      PostMessageA(open, WM_COMMAND, IDOK, 0);
+      test::WaitUntil([&] { return !IsWindow(open); });
+      ClickControl(editor, Days::btnOK);
+      if (!keep) {
+        refusal = test::DismissMessageBox(editor);
+        stillOpen = IsWindowVisible(editor) != FALSE;
+        ClickControl(editor, Days::btnCancel);
+      }
+      test::WaitUntil([&] { return !IsWindow(editor); });
+      test::WaitUntil([] { return false; }, 100ms);
+      shownAtOnce = test::CaptureClient(image) != before;
+      ClickControl(options, Opt::btnOK);
+      test::WaitUntil([&] { return !IsWindow(options); });
+      ClickControl(dialog, Id::btnOK);
+    });
+    if (keep) {
+      EXPECT_TRUE(shownAtOnce) << "the placement window did not show the list";
+      EXPECT_EQ(Stored("Option", "OwnDays"), stored + "\r\n2026-05-20 office closed\r\n2026-01-01 " +
+                                                 test::Bytes("8C B3 93 FA") + "\r\n2026-11-03 " +
+                                                 test::Bytes("95 B6 89 BB 82 CC 93 FA") + "\r\n");
+    } else {
+      ASSERT_TRUE(refusal.has_value()) << "OK took a line that does not parse";
+      EXPECT_NE(refusal->find("12-32 no such day"), std::string::npos) << *refusal;
+      EXPECT_TRUE(stillOpen);
+      EXPECT_EQ(Stored("Option", "OwnDays"), stored) << "nothing of a cancelled list is written";
+    }
+  }
+  DeleteFileA(csv.c_str());
 }
 
 // A window stored where no monitor is any more (one unplugged, the resolution lowered) opens on

@@ -137,5 +137,30 @@ TEST_F(SettingsRegistryTest, HolidayRulesDecideWhatTheWallpaperMarks) {
   FixTodayForTesting(std::nullopt);
 }
 
+// The user's own days, stored as one text value: December 2026 with the 14th (a Monday) off, the
+// year-end break from the 29th, and the 23rd, the table's holiday, worked. A line that does not
+// parse is ignored, and the rest still counts.
+TEST_F(SettingsRegistryTest, OwnDaysDecideWhatTheWallpaperMarksOverEitherRules) {
+  FixTodayForTesting(DateOf(std::chrono::year{2026} / 12 / 9));
+  sandbox_.PutText("Option", "OwnDays",
+                   "2026-12-14 office closed\r\n12-32 no such day\n-12-23\r\n12-29..01-03 year end");
+  auto cell = [](int week, int column) {
+    return RECT{column * 28, (week + 1) * 28, (column + 1) * 28, (week + 2) * 28};
+  };
+  for (const char* rules : {"0", "1"}) {
+    SCOPED_TRACE(rules);
+    sandbox_.PutText("Option", "HolidayRules", rules);
+    HBITMAP wallpaper = nullptr;  // the calendar on the desktop colour
+    EXPECT_EQ(ExecutePlugIn(nullptr, sandbox_.HostKey().c_str(), &wallpaper), 0);
+    const test::Pixels pixels = test::ReadPixels(wallpaper);
+    DeleteObject(wallpaper);
+    EXPECT_GT(test::RedPixelsIn(pixels, cell(2, 1)), 5) << "the 14th, off";
+    EXPECT_EQ(test::RedPixelsIn(pixels, cell(2, 2)), 0) << "the 15th, a weekday";
+    EXPECT_EQ(test::RedPixelsIn(pixels, cell(3, 3)), 0) << "the 23rd, worked";
+    for (int column : {2, 3, 4}) EXPECT_GT(test::RedPixelsIn(pixels, cell(4, column)), 5) << "the year end";
+  }
+  FixTodayForTesting(std::nullopt);
+}
+
 }  // namespace
 }  // namespace tezun

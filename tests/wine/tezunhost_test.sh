@@ -80,6 +80,23 @@ expect_error "unknown awareness" "is not unaware" info --awareness aware
 expect_error "output into a missing folder" "cannot write" compose --in "$samples/evening.png" --out "$work/no/a.png"
 [ -z "$(find "$work" -name '*.partial')" ] || fail "a partial file was left"
 
+# Own days: the Cabinet Office's file and a list of the list's own form imported into a key, then
+# listed with the year's holidays, each as a day off or a working day with its name.
+days_key='Software\TezunTests\days'
+printf '\x8d\x91\x96\xaf\x82\xcc\x8f\x6a\x93\xfa,\x96\xbc\x8f\xcc\r\n2026/12/28,closed\r\n2026/12/29,year end\r\n' >"$work/days.csv"
+printf -- '-2026-12-23 on duty\n' >"$work/work.txt"
+host days --import "$work/days.csv" --key "$days_key" >"$work/out" 2>"$work/err" || fail "days --import: $(cat "$work/err")"
+grep -q '^2 days added' "$work/out" || fail "days --import printed: $(cat "$work/out")"
+host days --import "$work/work.txt" --key "$days_key" >/dev/null 2>"$work/err" || fail "days --import: $(cat "$work/err")"
+host holidays --year 2026 --key "$days_key" >"$work/listed" 2>"$work/err" || fail "holidays --key: $(cat "$work/err")"
+[ "$(wc -l <"$work/listed")" -eq 18 ] || fail "15 holidays and 3 own days expected: $(cat "$work/listed")"
+grep -q $'^2026-12-28\tday off\tclosed$' "$work/listed" || fail "the listing lacks 2026-12-28 off"
+grep -q $'^2026-12-23\tworking day\ton duty$' "$work/listed" || fail "the listing lacks 2026-12-23 worked"
+printf 'a title\r\nnot a day\r\n' >"$work/bad.csv"
+expect_error "an unreadable list" "line 2 cannot be read: not a day" days --import "$work/bad.csv" --key "$days_key"
+host holidays --year 2026 --key "$days_key" | cmp -s - "$work/listed" || fail "a file that cannot be read changed the list"
+"$wine_run" --tree "$tree" reg delete 'HKCU\Software\TezunTests\days' /f >/dev/null 2>&1
+
 "$wine_run" --tree "$tree" reg delete 'HKCU\Software\TezunTests\tezunhost' /f >/dev/null 2>&1
 [ $status -eq 0 ] && echo "tezunhost: info, compose and its errors behave"
 exit $status

@@ -175,6 +175,24 @@ class BenchKey {
   std::string hostKey_;
 };
 
+// A list of a thousand own days, of every form: single days over thirty years, yearly days and
+// ranges, working days.
+std::string ThousandOwnDays() {
+  std::string list;
+  for (int i = 0; i < 1000; ++i) {
+    char line[64];
+    if (i % 4 == 3) {
+      std::snprintf(line, sizeof line, "%02d-%02d..%02d-%02d yearly %d\r\n", i % 12 + 1, i % 28 + 1, i % 12 + 1,
+                    i % 28 + 1, i);
+    } else {
+      std::snprintf(line, sizeof line, "%s%04d-%02d-%02d own day %d\r\n", i % 10 == 0 ? "-" : "", 2000 + i % 30,
+                    i % 12 + 1, i % 28 + 1, i);
+    }
+    list += line;
+  }
+  return list;
+}
+
 // ExecutePlugIn through the loaded plug-in, on a fresh picture each time, as the host calls it.
 Trial WholeCall(std::string name, const PluginModule& plugin, const BenchKey& key, SIZE picture) {
   auto wallpaper = std::make_shared<BitmapHandle>();
@@ -295,7 +313,8 @@ int Bench(const PluginModule& plugin) {
                           {"PanelColor", "16777215"},
                           {"Outline", "1"},
                           {"OutlineColor", "0"},
-                          {"HolidayRules", "1"}});
+                          {"HolidayRules", "1"}}),
+      ownDays("own days", {{"OwnDays", ThousandOwnDays()}});
   std::vector<Trial> trials = {
       Baseline(screen, sourceDC.get()),
       Composition("composer: centred, screen-sized picture", screen, screen, Settings(0, 0, true)),
@@ -307,6 +326,7 @@ int Bench(const PluginModule& plugin) {
       WholeCall("whole call: tiled about the centre, 1 x 1", plugin, tiled, {1, 1}),
       WholeCall("whole call: centred, no calendar", plugin, bare, screen),
       WholeCall("whole call: centred, every calendar option on", plugin, options, screen),
+      WholeCall("whole call: centred, 1,000 own days", plugin, ownDays, screen),
   };
   // On a scaled screen, the call as an old host makes it: the baseline is of the real size.
   const std::optional<SIZE> unaware = ScreenSeenUnaware();

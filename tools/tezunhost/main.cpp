@@ -3,19 +3,29 @@
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "bench.h"
 #include "core/holiday_rules.h"
+#include "core/own_days.h"
+#include "core/settings_store.h"
 #include "dpi_awareness.h"
+#include "forms/own_days_editor.h"
 #include "graphics/gdi_handles.h"
 #include "graphics/screen.h"
 #include "host_error.h"
 #include "picture_files.h"
+#include "plugin/win32_registry.h"
 #include "plugin_module.h"
 #include "soak.h"
 
@@ -28,8 +38,10 @@ constexpr char kUsage[] =
     "       tezunhost screenshot --out PICTURE [--after SECONDS]\n"
     "       tezunhost soak [--calls N] [--plugin PATH]\n"
     "       tezunhost bench [--plugin PATH]\n"
-    "       tezunhost holidays --year Y [--rules table|current]\n"
-    "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text.\n"
+    "       tezunhost holidays --year Y [--rules table|current] [--key KEY]\n"
+    "       tezunhost days --import FILE [--key KEY]\n"
+    "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text (empty: the\n"
+    "default one). FILE: the Cabinet Office's holiday CSV, or a list of own days.\n"
     "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n"
     "--awareness unaware: call from a thread that declares no DPI awareness, as old hosts do.\n";
 constexpr char kSeeUsage[] = " (tezunhost without arguments shows how to call it)";
@@ -113,8 +125,25 @@ int Settings(const PluginModule& plugin, const Arguments& arguments) {
   return 0;
 }
 
+std::string DateText(const std::chrono::year_month_day& day) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()), static_cast<unsigned>(day.month()),
+                static_cast<unsigned>(day.day()));
+  return text;
+}
+
+// The own days stored at the host key, read without creating anything.
+tezun::OwnDayList StoredOwnDays(const std::string& key) {
+  const auto currentUser = tezun::CurrentUserKey();
+  const tezun::SettingsStore store(*currentUser, key, tezun::SettingsStore::Opening::ReadOnly);
+  const auto list = store.ReadLongSettingText("Option", "OwnDays", tezun::kMaxOwnDaysBytes);
+  if (list.tooLong) throw HostError("the stored own days are longer than 64 KiB");
+  return tezun::OwnDayList(list.text);
+}
+
 // The holidays and days off of a year, a line each: the date and the name in Shift-JIS. The
-// rules are the built-in table (the default) or the holiday law in force on each date.
+// rules are the built-in table (the default) or the holiday law in force on each date. With a
+// key, the own days stored there too, each as a day off or a working day with its name.
 int Holidays(const Arguments& arguments) {
   const std::string yearText = Utf8(arguments.Require(L"--year"));
   int year = 0;
@@ -127,10 +156,47 @@ int Holidays(const Arguments& arguments) {
     throw HostError("--rules " + Utf8(rules) + " is neither table nor current");
   }
   const auto ruleSet = rules == L"current" ? tezun::HolidayRuleSet::Current : tezun::HolidayRuleSet::Table;
-  for (const tezun::NamedDay& day : tezun::HolidaysOfYear(year, ruleSet)) {
-    std::printf("%04d-%02u-%02u\t%s\n", static_cast<int>(day.date.year()), static_cast<unsigned>(day.date.month()),
-                static_cast<unsigned>(day.date.day()), day.name.c_str());
+  std::vector<std::pair<std::string, std::string>> lines;  // by date, then as they come
+  for (const tezun::NamedDay& day : tezun::HolidaysOfYear(year, ruleSet))
+    lines.emplace_back(DateText(day.date), day.name);
+  if (const auto key = arguments.Get(L"--key")) {
+    using namespace std::chrono;
+    const tezun::OwnDayList own = StoredOwnDays(AnsiText(*key));
+    const sys_days last{std::chrono::year{year} / December / 31};
+    for (sys_days day{std::chrono::year{year} / January / 1}; day <= last; day += days{1}) {
+      if (const tezun::OwnDayEntry* entry = own.EntryOn(day)) {
+        lines.emplace_back(DateText(year_month_day{day}),
+                           std::string(entry->workingDay ? "working day\t" : "day off\t") + entry->name);
+      }
+    }
   }
+  std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [date, text] : lines) std::printf("%s\t%s\n", date.c_str(), text.c_str());
+  return 0;
+}
+
+// Adds the days of a file (the Cabinet Office's CSV, or a list of the same form) to the own days
+// stored at the key, as the own days' editor's import does, for an administrator who hands out a
+// company calendar. A file that cannot be read adds nothing.
+int Days(const Arguments& arguments) {
+  const std::wstring path = arguments.Require(L"--import");
+  const std::string key = AnsiText(arguments.Get(L"--key").value_or(L""));
+  std::ifstream file(path.c_str(), std::ios::binary);
+  if (!file) throw HostError("cannot read " + Utf8(path));
+  const std::string bytes(std::istreambuf_iterator<char>(file), {});
+  const tezun::OwnDayImport imported = tezun::ImportOwnDayFile(bytes);
+  if (imported.unreadable) {
+    throw HostError(Utf8(path) + ": line " + std::to_string(imported.unreadable->number) +
+                    " cannot be read: " + imported.unreadable->text);
+  }
+  std::string list = StoredOwnDays(key).Text();
+  if (!list.empty() && !list.ends_with('\n')) list += "\r\n";
+  list += imported.lines;
+  if (list.size() >= tezun::kMaxOwnDaysBytes) throw HostError("the own days would be longer than 64 KiB");
+  const auto currentUser = tezun::CurrentUserKey();
+  tezun::SettingsStore store(*currentUser, key);
+  store.WriteSettingText("Option", "OwnDays", list);
+  std::printf("%zu days added to %s\n", tezun::SplitLines(imported.lines).size(), tezun::SettingsKeyPath(key).c_str());
   return 0;
 }
 
@@ -159,6 +225,7 @@ int Run(int argc, wchar_t** argv) {
   }
   if (arguments.command == L"screenshot") return Screenshot(arguments);
   if (arguments.command == L"holidays") return Holidays(arguments);
+  if (arguments.command == L"days") return Days(arguments);
   const PluginModule plugin(arguments.Get(L"--plugin").value_or(DefaultPluginPath()));
   if (arguments.command == L"info") return Info(plugin);
   if (arguments.command == L"bench") return Bench(plugin);
