@@ -34,6 +34,13 @@ std::string Number(Integer value) {
   return std::to_string(value);
 }
 
+// Made when the module loads, not on first use behind a guard (see the note on ThreadDpiSwitch).
+const Era kBuiltInEras[] = {
+    {sys_days{year{1868} / 1 / 1}, kEraMeiji},   {sys_days{year{1912} / 7 / 30}, kEraTaisho},
+    {sys_days{year{1926} / 12 / 25}, kEraShowa}, {sys_days{year{1989} / 1 / 8}, kEraHeisei},
+    {sys_days{year{2019} / 5 / 1}, kEraReiwa},
+};
+
 }  // namespace
 
 std::vector<Era> ParseEraList(std::span<const std::pair<std::string, std::string>> values) {
@@ -47,14 +54,7 @@ std::vector<Era> ParseEraList(std::span<const std::pair<std::string, std::string
   return eras;
 }
 
-std::span<const Era> BuiltInEras() {
-  static const Era eras[] = {
-      {sys_days{year{1868} / 1 / 1}, kEraMeiji},   {sys_days{year{1912} / 7 / 30}, kEraTaisho},
-      {sys_days{year{1926} / 12 / 25}, kEraShowa}, {sys_days{year{1989} / 1 / 8}, kEraHeisei},
-      {sys_days{year{2019} / 5 / 1}, kEraReiwa},
-  };
-  return eras;
-}
+std::span<const Era> BuiltInEras() { return kBuiltInEras; }
 
 std::string MonthTitle(year_month_day today, TitleForm form, std::span<const Era> eras) {
   const int y = static_cast<int>(today.year());

@@ -43,6 +43,8 @@ class SettingsStore {
     bool tooLong = false;
   };
   LongText ReadLongSettingText(const std::string& section, const std::string& name, size_t maxBytes) const;
+  // Whether the store has its key: a store that could not open it reads the defaults.
+  bool IsOpen() const { return key_ != nullptr; }
   void WriteSettingInteger(const std::string& section, const std::string& name, int32_t value);
   void WriteSettingText(const std::string& section, const std::string& name, std::string_view value);
 

@@ -14,20 +14,63 @@ using DpiContext = HANDLE;
 using SetThreadDpiContext = DpiContext(WINAPI*)(DpiContext);
 const DpiContext kPerMonitorAware = reinterpret_cast<DpiContext>(static_cast<INT_PTR>(-3));
 
-SetThreadDpiContext ThreadDpiSwitch() {
-  if (threadAwarenessHidden) return nullptr;
-  static const auto function = reinterpret_cast<SetThreadDpiContext>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetThreadDpiAwarenessContext")));
-  return function;
+template <class Function>
+Function User32(const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
 }
 
-std::optional<SIZE> PhysicalScreenSize() {
+// Looked up when the module loads (Windows 10 1607 and later have them). A static inside a
+// function would be made on its first call behind a guard, and the guard's once-only lock leaves
+// per-thread data behind in the calling thread that a module unloaded before the thread ends can
+// never free.
+const auto setThreadDpiContext = User32<SetThreadDpiContext>("SetThreadDpiAwarenessContext");
+const auto dpiForSystem = User32<UINT(WINAPI*)()>("GetDpiForSystem");  // as the calling thread sees it
+
+SetThreadDpiContext ThreadDpiSwitch() { return threadAwarenessHidden ? nullptr : setThreadDpiContext; }
+
+// The primary monitor as the calling thread sees it. Every lookup of the monitors, the screen's
+// metrics included, costs Wine a round trip to its server: the monitor is looked up again only
+// when the one found before is gone or no longer the primary.
+HMONITOR primaryMonitor = nullptr;
+
+std::optional<SIZE> PrimaryMonitorSize() {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!primaryMonitor || !GetMonitorInfoA(primaryMonitor, &info) || !(info.dwFlags & MONITORINFOF_PRIMARY)) {
+    primaryMonitor = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);  // the primary's corner is 0, 0
+    if (!GetMonitorInfoA(primaryMonitor, &info)) return std::nullopt;
+  }
+  const SIZE size{info.rcMonitor.right - info.rcMonitor.left, info.rcMonitor.bottom - info.rcMonitor.top};
+  if (size.cx <= 0 || size.cy <= 0) return std::nullopt;
+  return size;
+}
+
+SIZE SeenScreenSize() { return PrimaryMonitorSize().value_or(ScreenSize()); }
+
+// The real size found last, with what it was found for: the size the thread saw and the
+// densities of the thread and of the system. The real size changes only with one of them.
+struct PhysicalSize {
+  SIZE seen{};
+  int seenDpi = 0;
+  int systemDpi = 0;
+  SIZE physical{};
+} lastPhysical;
+
+std::optional<SIZE> PhysicalScreenSize(SIZE seen, int seenDpi) {
   if (const SetThreadDpiContext setContext = ThreadDpiSwitch()) {
-    // Only the two metrics are read while switched: no window is made, nothing else changes.
+    // Only the density and the monitor are read while switched: no window is made, nothing else
+    // changes.
     if (const DpiContext previous = setContext(kPerMonitorAware)) {
-      const SIZE size = ScreenSize();
+      const int systemDpi = dpiForSystem ? static_cast<int>(dpiForSystem()) : 0;
+      const PhysicalSize& last = lastPhysical;
+      const bool known = systemDpi != 0 && last.seen.cx == seen.cx && last.seen.cy == seen.cy &&
+                         last.seenDpi == seenDpi && last.systemDpi == systemDpi;
+      const SIZE size = known ? last.physical : SeenScreenSize();
       setContext(previous);
-      if (size.cx > 0 && size.cy > 0) return size;
+      if (size.cx > 0 && size.cy > 0) {
+        lastPhysical = {seen, seenDpi, systemDpi, size};
+        return size;
+      }
     }
   }
   if (!displayModeHidden) {
@@ -59,15 +102,16 @@ int ScreenBitsPerPixel() {
 
 int ScreenPixelsPerInch() {
   // Read each time: it depends on the calling thread's DPI awareness, which may change.
+  if (dpiForSystem) return static_cast<int>(dpiForSystem());
   ScreenDC screen;
   const int value = GetDeviceCaps(screen.get(), LOGPIXELSY);
   return value > 0 ? value : 96;
 }
 
 ScreenGeometry MeasureScreen() {
-  ScreenGeometry screen = UnscaledScreen(ScreenSize());
-  if (const auto physical = PhysicalScreenSize(); physical && screen.seen.cx > 0 && screen.seen.cy > 0) {
-    screen.physical = *physical;
+  ScreenGeometry screen = UnscaledScreen(SeenScreenSize());
+  if (screen.seen.cx > 0 && screen.seen.cy > 0) {
+    if (const auto physical = PhysicalScreenSize(screen.seen, screen.pixelsPerInch)) screen.physical = *physical;
   }
   return screen;
 }

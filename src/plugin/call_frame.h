@@ -24,7 +24,6 @@ class CallFrame {
   // Closes the settings key, then the user's key.
   ~CallFrame() = default;
 
-  void LoadSettings(TCalendarSettings& settings) { tezun::LoadSettings(store_, settings); }
   SettingsStore& store() { return store_; }
   HWND owner() const { return owner_; }
 

@@ -6,18 +6,26 @@
 #include "forms/setoption.h"
 #include "graphics/gdi_handles.h"
 #include "render/wallpaper_composer.h"
+#include "stored_settings.h"
 #include "texts.h"
+#include "win32_registry.h"
 
 using namespace tezun;
 
-extern "C" int32_t __stdcall ExecutePlugIn(HWND hostWindow, const char* registryKey, HBITMAP* wallpaper) {
+namespace {
+
+// What ExecutePlugIn composes from: the settings stored at the host's key, read again only when
+// something under the key changed. It lives as long as the module, its watch with it.
+StoredSettings storedSettings;
+
+}  // namespace
+
+extern "C" int32_t __stdcall ExecutePlugIn(HWND, const char* registryKey, HBITMAP* wallpaper) {
   Contained([&] {
-    CallFrame frame(hostWindow, registryKey);
-    // A host's timer may call while our settings dialog is open, from within its message loop:
-    // the module's record then holds the user's unsaved edits, and this call draws what is stored.
-    TCalendarSettings stored;
-    TCalendarSettings& settings = SettingsDialogOpen() ? stored : CalendarSettings;
-    frame.LoadSettings(settings);
+    // Never the module's record: a host's timer may call while our settings dialog is open, from
+    // within its message loop, and the record then holds the user's unsaved edits.
+    const auto currentUser = CurrentUserKey();
+    const TCalendarSettings& settings = storedSettings.Load(*currentUser, registryKey ? registryKey : "");
     if (wallpaper) ComposeWallpaper(*wallpaper, settings);
   });
   return 0;

@@ -925,6 +925,27 @@ TEST_F(SettingsDialogTest, OwnDaysTypedImportedAndRefusedWhileALineIsBad) {
   DeleteFileA(csv.c_str());
 }
 
+// What the dialog's OK stores, the next ExecutePlugIn draws, though the call before kept what it
+// had read.
+TEST_F(SettingsDialogTest, TheNextCallDrawsWhatOkStored) {
+  sandbox_.PutText("Option", "Left", "600");
+  auto drawnAt = [&] {
+    HBITMAP wallpaper = nullptr;
+    ExecutePlugIn(nullptr, sandbox_.HostKey().c_str(), &wallpaper);
+    const int left = test::CalendarLeftOf(wallpaper);
+    DeleteObject(wallpaper);
+    return left;
+  };
+  EXPECT_GE(drawnAt(), 600);
+  Run(nullptr, [&](HWND dialog) {
+    SetWindowPos(calender_, nullptr, 300, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ClickControl(dialog, Id::btnOK);
+  });
+  const int left = drawnAt();
+  EXPECT_GE(left, 300);
+  EXPECT_LT(left, 328);
+}
+
 // A window stored where no monitor is any more (one unplugged, the resolution lowered) opens on
 // the screen, whole; only OK keeps where it opened, and Cancel leaves the stored places as they were.
 TEST_F(SettingsDialogTest, AWindowStoredOutOfReachOpensOnTheScreen) {

@@ -1,6 +1,9 @@
 // The settings store against the real registry.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+
 #include "core/settings_store.h"
 #include "plugin/exports.h"
 #include "plugin/win32_registry.h"
@@ -160,6 +163,98 @@ TEST_F(SettingsRegistryTest, OwnDaysDecideWhatTheWallpaperMarksOverEitherRules) 
     for (int column : {2, 3, 4}) EXPECT_GT(test::RedPixelsIn(pixels, cell(4, column)), 5) << "the year end";
   }
   FixTodayForTesting(std::nullopt);
+}
+
+int64_t CalendarLeft(const char* hostKey) {
+  HBITMAP wallpaper = nullptr;  // the calendar on the desktop colour
+  ExecutePlugIn(nullptr, hostKey, &wallpaper);
+  const int left = test::CalendarLeftOf(wallpaper);
+  DeleteObject(wallpaper);
+  return left;
+}
+
+// Runs reg.exe as another process would, and waits for it.
+void Reg(const std::string& arguments) {
+  std::string command = "reg.exe " + arguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                             &startup, &process))
+      << command;
+  WaitForSingleObject(process.hProcess, 30000);
+  DWORD code = 1;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  EXPECT_EQ(code, 0u) << command;
+}
+
+// The settings a call read are kept while nothing under the key changes; whoever changes
+// anything, the next call draws what is stored: this process, another one, a registry file
+// imported, the key deleted and made anew, another host's key and back.
+TEST_F(SettingsRegistryTest, EveryChangeOfTheStoredSettingsIsSeenByTheNextCall) {
+  const std::string key = sandbox_.HostKey();
+  const std::string option = "HKCU\\" + sandbox_.SettingsPath("Option");
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string regFile = std::string(folder) + "tezun-cache-" + std::to_string(GetCurrentProcessId()) + ".reg";
+  const struct {
+    const char* writer;
+    std::function<void(int left)> write;
+  } writers[] = {
+      {"this process", [&](int left) { sandbox_.PutText("Option", "Left", std::to_string(left)); }},
+      {"another process", [&](int left) { Reg("add \"" + option + "\" /v Left /d " + std::to_string(left) + " /f"); }},
+      {"a registry file",
+       [&](int left) {
+         std::ofstream(regFile, std::ios::binary)
+             << "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" << sandbox_.SettingsPath("Option") << "]\r\n\"Left\"=\"" << left
+             << "\"\r\n";
+         Reg("import \"" + regFile + "\"");
+       }},
+      {"the key made anew",
+       [&](int left) {
+         test::DeleteKeyTree(sandbox_.SettingsPath());
+         sandbox_.PutText("Option", "Left", std::to_string(left));
+       }},
+  };
+  int64_t drawn = CalendarLeft(key.c_str());
+  EXPECT_LT(drawn, 28);
+  int left = 100;
+  for (const auto& w : writers) {
+    SCOPED_TRACE(w.writer);
+    EXPECT_EQ(CalendarLeft(key.c_str()), drawn) << "the same once more";
+    left += 100;
+    w.write(left);
+    drawn = CalendarLeft(key.c_str());
+    EXPECT_GE(drawn, left);
+    EXPECT_LT(drawn, left + 28);
+  }
+  DeleteFileA(regFile.c_str());
+
+  // The key itself deleted: the next call creates it again, as every call does. No watch tells
+  // of a key's own deletion: an empty key deleted and made anew with a value must be seen too.
+  test::DeleteKeyTree(sandbox_.SettingsPath());
+  EXPECT_LT(CalendarLeft(key.c_str()), 28);
+  EXPECT_TRUE(test::KeyExists(sandbox_.SettingsPath()));
+  test::DeleteKeyTree(sandbox_.SettingsPath());
+  sandbox_.PutText("Option", "Left", "900");
+  drawn = CalendarLeft(key.c_str());
+  EXPECT_GE(drawn, 900) << "an empty key deleted and made anew";
+  EXPECT_LT(drawn, 928);
+  sandbox_.PutText("Option", "Left", "0");
+
+  // Another host's key, in the sandbox's own.
+  const std::string otherKey = key + "\\other";
+  HKEY otherOption = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, (otherKey + "\\Tezun\\Option").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                  &otherOption, nullptr);
+  RegSetValueExA(otherOption, "Left", 0, REG_SZ, reinterpret_cast<const BYTE*>("700"), 4);
+  RegCloseKey(otherOption);
+  const int64_t otherLeft = CalendarLeft(otherKey.c_str());
+  EXPECT_GE(otherLeft, 700) << "another host's key";
+  EXPECT_LT(otherLeft, 728);
+  EXPECT_LT(CalendarLeft(key.c_str()), 28) << "and back";
 }
 
 }  // namespace

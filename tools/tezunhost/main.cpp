@@ -36,7 +36,7 @@ constexpr char kUsage[] =
     "       tezunhost compose --in PICTURE --out PICTURE [--key KEY] [--awareness unaware] [--plugin PATH]\n"
     "       tezunhost settings [--in PICTURE] [--key KEY] [--plugin PATH]\n"
     "       tezunhost screenshot --out PICTURE [--after SECONDS]\n"
-    "       tezunhost soak [--calls N] [--plugin PATH]\n"
+    "       tezunhost soak [--calls N | --reloads N] [--plugin PATH]\n"
     "       tezunhost bench [--plugin PATH]\n"
     "       tezunhost holidays --year Y [--rules table|current] [--key KEY]\n"
     "       tezunhost days --import FILE [--key KEY]\n"
@@ -226,12 +226,18 @@ int Run(int argc, wchar_t** argv) {
   if (arguments.command == L"screenshot") return Screenshot(arguments);
   if (arguments.command == L"holidays") return Holidays(arguments);
   if (arguments.command == L"days") return Days(arguments);
-  const PluginModule plugin(arguments.Get(L"--plugin").value_or(DefaultPluginPath()));
+  const std::wstring pluginPath = arguments.Get(L"--plugin").value_or(DefaultPluginPath());
+  if (arguments.command == L"soak") {
+    // The soak loads the plug-in itself: reloading, nothing else may hold it loaded.
+    const auto reloads = arguments.Get(L"--reloads");
+    return Soak(pluginPath, std::stoi(reloads.value_or(arguments.Get(L"--calls").value_or(L"10000"))),
+                reloads.has_value());
+  }
+  const PluginModule plugin(pluginPath);
   if (arguments.command == L"info") return Info(plugin);
   if (arguments.command == L"bench") return Bench(plugin);
   if (arguments.command == L"compose") return Compose(plugin, arguments);
   if (arguments.command == L"settings") return Settings(plugin, arguments);
-  if (arguments.command == L"soak") return Soak(plugin, std::stoi(arguments.Get(L"--calls").value_or(L"10000")));
   throw HostError("unknown command " + Utf8(arguments.command) + kSeeUsage);
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "process_resources.h"
@@ -38,16 +39,21 @@ double MiB(double bytes) { return bytes / (1024.0 * 1024.0); }
 
 }  // namespace
 
-int Soak(const PluginModule& plugin, int calls) {
+int Soak(const std::wstring& pluginPath, int calls, bool reload) {
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   int stillValid = 0, wrongResults = 0;
   ProcessResources before;
+  std::optional<PluginModule> loaded;
   for (int i = 0; i < kWarmUpCalls + calls; ++i) {
     if (i == kWarmUpCalls) before = MeasureProcessResources();  // after fonts and caches are in place
-    StoreSettings(i);
+    // Reloading, every other call keeps the settings of the call before, as a host that changes
+    // nothing between its calls does.
+    if (!reload || i % 2 == 0) StoreSettings(i);
+    if (!loaded) loaded.emplace(pluginPath);
     HBITMAP given = Wallpaper(i);
     HBITMAP wallpaper = given;
-    plugin.ExecutePlugIn(nullptr, kKey, &wallpaper);
+    loaded->ExecutePlugIn(nullptr, kKey, &wallpaper);
+    if (reload) loaded.reset();
     if (GetObjectType(given) != 0) ++stillValid;
     BITMAP shape{};
     if (wallpaper == given || !GetObjectW(wallpaper, sizeof shape, &shape) || shape.bmWidth != width ||
@@ -65,8 +71,8 @@ int Soak(const PluginModule& plugin, int calls) {
   // Noise allowances: the heap grows in steps, and a handle or two may come and go with the system.
   const bool flat = privateGrowth <= 2.0 * 1024 * 1024 && handleGrowth <= 4 && gdiGrowth <= 16;
 
-  std::printf("%d calls of ExecutePlugIn on a %d x %d screen (centred and tiled, both marks for today)\n", calls, width,
-              height);
+  std::printf("%d calls of ExecutePlugIn on a %d x %d screen (centred and tiled, both marks for today)%s\n", calls,
+              width, height, reload ? ", the plug-in loaded for each and unloaded after it" : "");
   std::printf("%-34s %12s %12s %10s\n", "", "before", "after", "growth");
   std::printf("%-34s %9.2f MiB %9.2f MiB %+7.2f MiB\n", "private bytes", MiB(static_cast<double>(before.privateBytes)),
               MiB(static_cast<double>(after.privateBytes)), MiB(privateGrowth));

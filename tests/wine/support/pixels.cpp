@@ -143,4 +143,15 @@ int RedPixelsIn(const Pixels& pixels, const RECT& r) {
   return red;
 }
 
+int CalendarLeftOf(HBITMAP composed) {
+  const Pixels pixels = ReadPixels(composed);
+  const uint32_t desktop = FromColorRef(GetSysColor(COLOR_BACKGROUND));
+  for (int x = 0; x < pixels.width; ++x) {
+    for (int y = 0; y < pixels.height; ++y) {
+      if (pixels.at(x, y) != desktop) return x;
+    }
+  }
+  return -1;
+}
+
 }  // namespace tezun::test

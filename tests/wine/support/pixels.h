@@ -43,4 +43,8 @@ bool IsBitmap(HBITMAP bitmap);
 // How many pixels in the rectangle are clearly red, as the holiday font's default colour draws.
 int RedPixelsIn(const Pixels& pixels, const RECT& r);
 
+// Where ExecutePlugIn drew the calendar on no picture: the leftmost column with anything but the
+// desktop colour in it, -1 for none.
+int CalendarLeftOf(HBITMAP composed);
+
 }  // namespace tezun::test
