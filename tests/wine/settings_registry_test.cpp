@@ -173,23 +173,6 @@ int64_t CalendarLeft(const char* hostKey) {
   return left;
 }
 
-// Runs reg.exe as another process would, and waits for it.
-void Reg(const std::string& arguments) {
-  std::string command = "reg.exe " + arguments;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                             &startup, &process))
-      << command;
-  WaitForSingleObject(process.hProcess, 30000);
-  DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  EXPECT_EQ(code, 0u) << command;
-}
-
 // The settings a call read are kept while nothing under the key changes; whoever changes
 // anything, the next call draws what is stored: this process, another one, a registry file
 // imported, the key deleted and made anew, another host's key and back.
@@ -204,13 +187,14 @@ TEST_F(SettingsRegistryTest, EveryChangeOfTheStoredSettingsIsSeenByTheNextCall) 
     std::function<void(int left)> write;
   } writers[] = {
       {"this process", [&](int left) { sandbox_.PutText("Option", "Left", std::to_string(left)); }},
-      {"another process", [&](int left) { Reg("add \"" + option + "\" /v Left /d " + std::to_string(left) + " /f"); }},
+      {"another process",
+       [&](int left) { test::RunReg("add \"" + option + "\" /v Left /d " + std::to_string(left) + " /f"); }},
       {"a registry file",
        [&](int left) {
          std::ofstream(regFile, std::ios::binary)
              << "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" << sandbox_.SettingsPath("Option") << "]\r\n\"Left\"=\"" << left
              << "\"\r\n";
-         Reg("import \"" + regFile + "\"");
+         test::RunReg("import \"" + regFile + "\"");
        }},
       {"the key made anew",
        [&](int left) {

@@ -44,4 +44,8 @@ std::vector<std::string> ValueNames(const std::string& path);
 // Removes a key with everything below it.
 void DeleteKeyTree(const std::string& path);
 
+// Runs reg.exe with the arguments as another program would, and waits for it; a failure is a
+// test failure.
+void RunReg(const std::string& arguments);
+
 }  // namespace tezun::test

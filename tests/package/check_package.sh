@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The release as a user receives it: scripts/package.sh run on the plug-in the tests ran, then the
+# zip taken apart and checked. Its registry files are imported by ReleaseFiles.* under Wine.
+# usage: check_package.sh WINE_RUN TREE TESTS_EXE
+set -uo pipefail
+wine_run=$1
+tree=$2
+tests=$3
+root=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+status=0
+fail() {
+  echo "FAIL: $*"
+  status=1
+}
+
+version=$(tr -d '[:space:]' <"$root/VERSION")
+plugin=$tree/bin/Tezun.bpi
+for run in 1 2; do
+  TEZUN_PLUGIN=$plugin "$root/scripts/package.sh" "$work/dist$run" >"$work/out$run" || fail "package.sh failed"
+done
+zip=$work/dist1/Tezun-$version.zip
+[ -f "$zip" ] || { echo "FAIL: no $zip"; exit 1; }
+cmp -s "$zip" "$work/dist2/Tezun-$version.zip" || fail "the same plug-in and sources gave another zip"
+grep -q "^[0-9a-f]\{64\}  .*Tezun-$version.zip$" "$work/out1" || fail "no SHA-256 printed: $(cat "$work/out1")"
+
+# Exactly these files at the top, with ASCII names.
+names=$(unzip -Z1 "$zip" | tr '\n' ' ')
+[ "$names" = "Tezun.bpi readme.txt holiday-law.reg uninstall.reg LICENSE.txt " ] || fail "the zip holds: $names"
+unzip -q "$zip" -d "$work/release"
+cmp -s "$work/release/Tezun.bpi" "$plugin" || fail "Tezun.bpi is not the plug-in the tests ran"
+
+# The guide: Shift-JIS that decodes without loss, CR LF throughout, 80 columns at most.
+readme=$work/release/readme.txt
+iconv -f CP932 -t UTF-8 "$readme" >"$work/readme.utf8" || fail "readme.txt is not code page 932"
+iconv -f UTF-8 -t CP932 "$work/readme.utf8" | cmp -s - "$readme" || fail "readme.txt does not survive code page 932"
+for file in readme.txt holiday-law.reg uninstall.reg LICENSE.txt; do
+  LC_ALL=C grep -q $'[^\r]$' "$work/release/$file" && fail "$file has a line end without CR"
+  [ "$(tail -c 2 "$work/release/$file" | od -An -c | tr -d ' ')" = '\r\n' ] || fail "$file does not end its last line"
+done
+long=$(LC_ALL=C awk '{ sub(/\r$/, ""); if (length($0) > 80) print NR": "length($0) }' "$readme")
+[ -z "$long" ] || fail "readme.txt lines over 80 columns: $long"
+for heading in インストール 詳細設定 自分の休日 現行の祝日法 拡大表示 設定の保存場所 アンインストール 変更履歴 ライセンス; do
+  grep -q "$heading" "$work/readme.utf8" || fail "readme.txt says nothing of $heading"
+done
+head -n 1 "$readme" | grep -q "^Tezun $version " || fail "readme.txt's title is not of version $version"
+
+# One version: the file, the zip's name, the version resource and the README.
+strings -el "$plugin" | grep -qx "$version" || fail "the version resource does not say $version"
+grep -q "Tezun-$version.zip" "$root/README.md" || fail "README.md does not name Tezun-$version.zip"
+
+# The registry files, imported as a user imports them.
+release_dir=$(cd "$work/release" && pwd)
+output=$(TEZUN_RELEASE_DIR="Z:${release_dir//\//\\}" "$wine_run" --tree "$tree" "$tests" \
+  --gtest_filter='ReleaseFiles.*' 2>&1)
+grep -q '^\[  PASSED  \] 1 test\.' <<<"$output" || fail "ReleaseFiles: $output"
+
+[ $status -eq 0 ] && echo "Tezun-$version.zip: $(cut -d' ' -f1 "$work/out1")"
+exit $status
