@@ -108,8 +108,8 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
   if (const int percent = PanelPercent(settings)) canvas.BlendRect(rectangle, settings.PanelColor, percent);
   canvas.Outline = {Outlined(settings), settings.OutlineColor, static_cast<int>(std::max<int64_t>(1, scale.pixels(1)))};
 
-  // Texts that share a font and colour on a line go out together; whatever else is drawn, and
-  // any change of font or colour, first lets the waiting texts out.
+  // Texts that share a font on a line go out together; whatever else is drawn, and any change of
+  // font, first lets the waiting texts out.
   TextRun texts(canvas);
 
   // The title and the header take the face, size and style of the DayOfWeek font; the title the
@@ -120,14 +120,12 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
     canvas.Font.Color = fonts.Weekday.Color;
     if (day) {
       const auto form = static_cast<TitleForm>(title);
-      const std::vector<Era> eras = form == TitleForm::Era ? SystemEras() : std::vector<Era>{};
-      texts.DrawCentred(layout.TitleCell(), MonthTitle(std::chrono::year_month_day{*day}, form, eras));
+      texts.DrawCentred(layout.TitleCell(), MonthTitle(std::chrono::year_month_day{*day}, form, SystemEras()));
     }
   }
   const auto& names = settings.DayOfWeekStyle == 1 ? DayNamesEnglish : DayNamesJapanese;
   for (int column = 0; column < 7; ++column) {
     const int weekday = WeekdayOfColumn(column, firstWeekday);
-    if (canvas.Font.Color != weekdayFont(weekday).Color) texts.Flush();
     canvas.Font.Color = weekdayFont(weekday).Color;
     texts.DrawCentred(layout.HeaderCell(column), names[weekday - 1]);
   }
@@ -140,7 +138,7 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
       dayFont.Assign(canvas.Font);
       ApplyCalFont(dayFont, weekdayFont(day.DayOfWeekNo), pointsToPixels);
       if (day.HolidayFlag) ApplyCalFont(dayFont, fonts.Holiday, pointsToPixels);
-      if (!dayFont.SameAs(canvas.Font)) texts.Flush();
+      if (!dayFont.SameShapes(canvas.Font)) texts.Flush();
       canvas.Font.Assign(dayFont);
 
       char digits[8];

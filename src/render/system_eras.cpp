@@ -2,12 +2,24 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
 namespace tezun {
 
-std::vector<Era> SystemEras() {
+namespace {
+// Made on first use; not a static inside the function, whose guard would leave per-thread data
+// behind in a module that is unloaded.
+std::optional<std::vector<Era>> systemEras;
+}  // namespace
+
+const std::vector<Era>& SystemEras() {
+  if (!systemEras) systemEras = ReadSystemEras();
+  return *systemEras;
+}
+
+std::vector<Era> ReadSystemEras() {
   constexpr char kEras[] = "SYSTEM\\CurrentControlSet\\Control\\Nls\\Calendars\\Japanese\\Eras";
   std::vector<std::pair<std::string, std::string>> values;
   HKEY key = nullptr;

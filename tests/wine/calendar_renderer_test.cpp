@@ -412,10 +412,10 @@ TEST(RenderCalendar, OutlineRingsEveryTextButTodaysMark) {
 
 // The eras come from the list Windows keeps, where it keeps one: an era it adds needs no new
 // Tezun. Wine keeps none, so the test lays one down (and takes it away again).
-TEST(SystemEras, TheSystemsListWhereItKeepsOneElseMeijiToReiwa) {
+TEST(ReadSystemEras, TheSystemsListWhereItKeepsOneElseMeijiToReiwa) {
   constexpr char kEras[] = "SYSTEM\\CurrentControlSet\\Control\\Nls\\Calendars\\Japanese\\Eras";
   const auto builtIn = BuiltInEras();
-  ASSERT_EQ(SystemEras(), std::vector<Era>(builtIn.begin(), builtIn.end())) << "this prefix keeps no list";
+  ASSERT_EQ(ReadSystemEras(), std::vector<Era>(builtIn.begin(), builtIn.end())) << "this prefix keeps no list";
   HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kEras, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
             ERROR_SUCCESS);
@@ -428,7 +428,7 @@ TEST(SystemEras, TheSystemsListWhereItKeepsOneElseMeijiToReiwa) {
     RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                    static_cast<DWORD>(data.size() + 1));
   }
-  const std::vector<Era> eras = SystemEras();
+  const std::vector<Era> eras = ReadSystemEras();
   RegCloseKey(key);
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, kEras);
   ASSERT_EQ(eras.size(), 3u);
