@@ -75,6 +75,8 @@ class TCanvas {
   // The same with each byte's advance given (a double-byte character's in its first byte, 0 in
   // its second), so that texts far apart on one line are drawn in one call.
   void TextOut(int x, int y, std::string_view text, std::span<const int> advances);
+  // The outline's ring alone of such a text, whether the outline is on or not.
+  void TextOutline(int x, int y, std::string_view text, std::span<const int> advances);
   // A rectangle of another canvas onto one of this, by CopyMode; equal sizes copy 1:1.
   void CopyRect(const Rect& target, const TCanvas& source, const Rect& from);
 
@@ -84,7 +86,7 @@ class TCanvas {
   // The font, colour and background mode of a text.
   void PrepareText();
   // The outline's ring of a text that is about to be drawn, with these advances (or none).
-  void DrawOutline(int x, int y, std::string_view text, const int* advances);
+  void DrawRing(int x, int y, std::string_view text, const int* advances);
 
   HDC dc_;
   HGDIOBJ dcFont_;  // the font the DC was made with

@@ -41,9 +41,9 @@ class TFont {
   bool Stale() const { return stale_ || !handle_; }
   // Face, size, style, colour.
   void Assign(const TFont& other);
-  // Whether the other draws alike: the same face, height, style and colour.
-  bool SameAs(const TFont& other) const {
-    return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ && Color == other.Color;
+  // Whether the other draws the same shapes: the same face, height and style.
+  bool SameShapes(const TFont& other) const {
+    return name_ == other.name_ && height_ == other.height_ && style_ == other.style_;
   }
   LOGFONTA Log() const;
 

@@ -1,5 +1,7 @@
 #include "text_run.h"
 
+#include <utility>
+
 #include "core/settings.h"
 
 namespace tezun {
@@ -39,6 +41,8 @@ void TextRun::DrawCentred(const Rect& cell, std::string_view text) {
     advances_.push_back(end - previous);  // 0 for the second byte of a double-byte character
     previous = end;
   }
+  if (colours_.empty() || colours_.back().color != canvas_.Font.Color)
+    colours_.push_back({text_.size(), canvas_.Font.Color});
   text_ += text;
   end_ = static_cast<int>(x) + previous;
 }
@@ -46,9 +50,22 @@ void TextRun::DrawCentred(const Rect& cell, std::string_view text) {
 void TextRun::Flush() {
   if (text_.empty()) return;
   canvas_.Brush.Style = BrushStyle::bsClear;
-  canvas_.TextOut(x_, y_, text_, advances_);
+  const int32_t color = canvas_.Font.Color;
+  const bool outlined = std::exchange(canvas_.Outline.Enabled, false);
+  if (outlined) canvas_.TextOutline(x_, y_, text_, advances_);
+  int x = x_;
+  for (size_t i = 0; i < colours_.size(); ++i) {
+    const size_t from = colours_[i].from, to = i + 1 < colours_.size() ? colours_[i + 1].from : text_.size();
+    canvas_.Font.Color = colours_[i].color;
+    canvas_.TextOut(x, y_, std::string_view{text_}.substr(from, to - from),
+                    std::span<const int>{advances_}.subspan(from, to - from));
+    for (size_t byte = from; byte < to; ++byte) x += advances_[byte];
+  }
+  canvas_.Outline.Enabled = outlined;
+  canvas_.Font.Color = color;
   text_.clear();
   advances_.clear();
+  colours_.clear();
 }
 
 }  // namespace tezun
