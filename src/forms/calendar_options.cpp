@@ -92,13 +92,7 @@ void TfrmCalendarOptions::CheckRadio(int first, int last, int checked) {
 }
 
 void TfrmCalendarOptions::FormShow() {
-  // Over the settings dialog's middle, wholly on a monitor.
-  RECT owner{}, self = Bounds();
-  GetWindowRect(GetWindow(Handle(), GW_OWNER), &owner);
-  const int width = self.right - self.left, height = self.bottom - self.top;
-  SetWindowPos(Handle(), nullptr, (owner.left + owner.right - width) / 2, (owner.top + owner.bottom - height) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  KeepWithinReach(Bounds(), {width, height});
+  CentreOverOwner();
 
   atOpen_ = settings_;
   showing_ = true;

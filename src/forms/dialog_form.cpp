@@ -46,6 +46,16 @@ HWND DialogForm::AddScaledControl(const char* className, const char* text, DWORD
   return control;
 }
 
+void DialogForm::CentreOverOwner() {
+  RECT owner{};
+  GetWindowRect(GetWindow(Handle(), GW_OWNER), &owner);
+  const RECT self = Bounds();
+  const int width = self.right - self.left, height = self.bottom - self.top;
+  SetWindowPos(Handle(), nullptr, (owner.left + owner.right - width) / 2, (owner.top + owner.bottom - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  KeepWithinReach(Bounds(), {width, height});
+}
+
 bool DialogForm::ChooseColour(int32_t& colour) {
   CHOOSECOLORA choose{};
   choose.lStructSize = sizeof choose;

@@ -42,6 +42,9 @@ class DialogForm : public Window {
   // A click on a control, by the user or the keys; IDCANCEL also for Escape and the close box.
   virtual void Click(int id) = 0;
 
+  // Places the window over the middle of its owner, wholly on a monitor.
+  void CentreOverOwner();
+
   // The colour dialog, starting at `colour`; whether the user chose one.
   bool ChooseColour(int32_t& colour);
 

@@ -68,15 +68,7 @@ TfrmOwnDays::TfrmOwnDays(HWND owner, const OwnDayList& list) : list_(list), show
   for (int stop : {edtDays, btnImport, btnOK, btnCancel}) AddStop({stop});
 }
 
-void TfrmOwnDays::FormShow() {
-  // Over the middle of the window that opened it.
-  RECT owner{}, self = Bounds();
-  GetWindowRect(GetWindow(Handle(), GW_OWNER), &owner);
-  const int width = self.right - self.left, height = self.bottom - self.top;
-  SetWindowPos(Handle(), nullptr, (owner.left + owner.right - width) / 2, (owner.top + owner.bottom - height) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  KeepWithinReach(Bounds(), {width, height});
-}
+void TfrmOwnDays::FormShow() { CentreOverOwner(); }
 
 std::string TfrmOwnDays::EditText() const {
   const int length = GetWindowTextLengthA(Item(edtDays));
