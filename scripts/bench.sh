@@ -12,17 +12,28 @@ build/bench/bin/reducebench
 echo
 presets=(win64)
 if scripts/probe-32bit >/dev/null; then presets=(win32 win64); fi
+# A Wine that has just started is busy for some seconds (its desktop process sets up the displays
+# in its registry), and every round trip to its server costs ten times as much meanwhile: the
+# figures are taken once it has settled, as in a host that has been running for a while.
+settle() {
+  "$@" --start
+  sleep 10
+}
 # The whole call composes at the screen's size, so each build runs on a display of each size.
 for preset in "${presets[@]}"; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" --target tezunhost Tezun >/dev/null
   run=(scripts/wine-run --tree "build/$preset")
+  # Another checkout's plug-in, timed in the same rounds (TEZUN_COMPARE: that checkout, built).
+  compare=()
+  [ -z "${TEZUN_COMPARE:-}" ] || compare=(--compare "Z:$(cd "$TEZUN_COMPARE" && pwd)/build/$preset/bin/Tezun.bpi")
   for screen in 1920x1080x24 3840x2160x24; do
     echo
     echo "== $preset on a $screen screen"
     export TEZUN_SCREEN=$screen
     "${run[@]}" --stop
-    "${run[@]}" "build/$preset/bin/tezunhost.exe" bench
+    settle "${run[@]}"
+    "${run[@]}" "build/$preset/bin/tezunhost.exe" bench "${compare[@]}"
   done
   "${run[@]}" --stop
   # A screen at 150%: the bench adds the whole call from a DPI-unaware thread, as old hosts make it.
@@ -31,6 +42,7 @@ for preset in "${presets[@]}"; do
   scaled=("${run[@]}" --state scaled)
   "${scaled[@]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
   "${scaled[@]}" --stop
-  TEZUN_SCREEN=1920x1080x24 "${scaled[@]}" "build/$preset/bin/tezunhost.exe" bench
+  TEZUN_SCREEN=1920x1080x24 settle "${scaled[@]}"
+  TEZUN_SCREEN=1920x1080x24 "${scaled[@]}" "build/$preset/bin/tezunhost.exe" bench "${compare[@]}"
   "${scaled[@]}" --stop
 done

@@ -237,7 +237,11 @@ void PrintRow(SIZE screen, const std::string& name, double time, double baseline
 // closed; the composition without the calendar; the calendar drawn on a screen-sized picture.
 // Whatever the whole call takes beyond them is the rest.
 void BreakdownOfOneCall(const PluginModule& plugin, SIZE screen) {
-  const BenchKey key("breakdown", {});
+  const BenchKey key("breakdown", {}), changing("changing", {});
+  TCalendarSettings everyOption = tezun::DefaultSettings();
+  everyOption.WeekStart = everyOption.Outline = 1;
+  everyOption.Title = 2;
+  everyOption.PanelOpacity = 60;
   tezun::StoredSettings kept;
   int changes = 0;
   tezun::TBitmap canvasPicture;
@@ -266,11 +270,11 @@ void BreakdownOfOneCall(const PluginModule& plugin, SIZE screen) {
        {}},
       {"kept settings, key changed",
        [&] {
-         StoreOptions(key.HostKey(), {{"BgColor", std::to_string(++changes)}});
+         StoreOptions(changing.HostKey(), {{"BgColor", std::to_string(++changes)}});
        },
        [&] {
          const auto currentUser = tezun::CurrentUserKey();
-         kept.Load(*currentUser, key.HostKey());
+         kept.Load(*currentUser, changing.HostKey());
        },
        nullptr,
        {}},
@@ -280,6 +284,13 @@ void BreakdownOfOneCall(const PluginModule& plugin, SIZE screen) {
        nullptr,
        [&] {
          tezun::RenderCalendar(canvasPicture.Canvas(), {0, 0, 200, 200}, tezun::DefaultSettings(), kSomeDay);
+       },
+       nullptr,
+       {}},
+      {"calendar, every option on",
+       nullptr,
+       [&] {
+         tezun::RenderCalendar(canvasPicture.Canvas(), {0, 0, 200, 200}, everyOption, kSomeDay);
        },
        nullptr,
        {}},
@@ -293,6 +304,8 @@ void BreakdownOfOneCall(const PluginModule& plugin, SIZE screen) {
       "calendar %.2f + the rest %.2f\n",
       screen.cx, screen.cy, whole * 1e3, unchanged * 1e3, measuring * 1e3, composing * 1e3, calendar * 1e3,
       (whole - unchanged - measuring - composing - calendar) * 1e3);
+  std::printf("%4ldx%-4ld the calendar alone: %.3f ms, with every option on %.3f ms\n", screen.cx, screen.cy,
+              calendar * 1e3, trials[7].Median() * 1e3);
   std::printf(
       "%4ldx%-4ld the store's part of a call: key unchanged %.3f ms, key changed %.3f ms (reading it all %.3f ms)\n",
       screen.cx, screen.cy, unchanged * 1e3, changed * 1e3, read * 1e3);
@@ -323,7 +336,7 @@ void SettingsDialogOpening(const PluginModule& plugin) {
 
 }  // namespace
 
-int Bench(const PluginModule& plugin) {
+int Bench(const PluginModule& plugin, const PluginModule* before) {
   std::vector<Trial> warmUp = {Composition("", {640, 480}, {640, 480}, Settings(0, 0, true))};
   RunSideBySide(warmUp, 2);  // code, fonts and font files in memory first
   MemoryOfOneComposition({3840, 2160});
@@ -363,6 +376,14 @@ int Bench(const PluginModule& plugin) {
     trials.push_back(UnawareWholeCall("whole call from a DPI-unaware thread", plugin, centred, screen));
     std::printf("a DPI-unaware thread sees %ld x %ld of this %ld x %ld screen\n", unaware->cx, unaware->cy, screen.cx,
                 screen.cy);
+  }
+  // Another build of the plug-in, in the same rounds: before and after a change, side by side.
+  if (before) {
+    trials.push_back(WholeCall("before: whole call: centred, screen-sized picture", *before, centred, screen));
+    trials.push_back(WholeCall("before: whole call: tiled about the centre, 256 x 256", *before, tiled, {256, 256}));
+    trials.push_back(WholeCall("before: whole call: tiled about the centre, 1 x 1", *before, tiled, {1, 1}));
+    if (scaled)
+      trials.push_back(UnawareWholeCall("before: whole call from a DPI-unaware thread", *before, centred, screen));
   }
   std::printf("%-54s %10s %8s\n", "case (ratio: to the baseline)", "median ms", "ratio");
   RunSideBySide(trials, screen.cx > 2000 ? 15 : 61);

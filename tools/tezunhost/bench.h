@@ -6,6 +6,8 @@
 
 namespace tezunhost {
 
-int Bench(const PluginModule& plugin);
+// With `before`, another build of the plug-in is timed in the same rounds, for a change's figures
+// before and after.
+int Bench(const PluginModule& plugin, const PluginModule* before = nullptr);
 
 }  // namespace tezunhost

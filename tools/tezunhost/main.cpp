@@ -37,7 +37,7 @@ constexpr char kUsage[] =
     "       tezunhost settings [--in PICTURE] [--key KEY] [--plugin PATH]\n"
     "       tezunhost screenshot --out PICTURE [--after SECONDS]\n"
     "       tezunhost soak [--calls N | --reloads N] [--plugin PATH]\n"
-    "       tezunhost bench [--plugin PATH]\n"
+    "       tezunhost bench [--compare PATH] [--plugin PATH]\n"
     "       tezunhost holidays --year Y [--rules table|current] [--key KEY]\n"
     "       tezunhost days --import FILE [--key KEY]\n"
     "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text (empty: the\n"
@@ -235,7 +235,12 @@ int Run(int argc, wchar_t** argv) {
   }
   const PluginModule plugin(pluginPath);
   if (arguments.command == L"info") return Info(plugin);
-  if (arguments.command == L"bench") return Bench(plugin);
+  if (arguments.command == L"bench") {
+    const auto compare = arguments.Get(L"--compare");
+    const std::optional<PluginModule> before =
+        compare ? std::optional<PluginModule>(std::in_place, *compare) : std::nullopt;
+    return Bench(plugin, before ? &*before : nullptr);
+  }
   if (arguments.command == L"compose") return Compose(plugin, arguments);
   if (arguments.command == L"settings") return Settings(plugin, arguments);
   throw HostError("unknown command " + Utf8(arguments.command) + kSeeUsage);
