@@ -88,7 +88,7 @@ void TfrmCalendarOptions::CreateControls() {
 }
 
 void TfrmCalendarOptions::CheckRadio(int first, int last, int checked) {
-  for (int id = first; id <= last; ++id) SendMessageA(Item(id), BM_SETCHECK, id == checked ? BST_CHECKED : 0, 0);
+  for (int id = first; id <= last; ++id) SetCheck(Item(id), id == checked);
 }
 
 void TfrmCalendarOptions::FormShow() {
@@ -99,9 +99,8 @@ void TfrmCalendarOptions::FormShow() {
   CheckRadio(optSunday, optMonday, FirstWeekday(settings_) == 2 ? optMonday : optSunday);
   CheckRadio(optTitleNone, optTitleEnglish, optTitleNone + TitleStyle(settings_));
   SendMessageA(Item(udOpacity), UDM_SETPOS32, 0, PanelPercent(settings_));
-  SendMessageA(Item(chkOutline), BM_SETCHECK, Outlined(settings_) ? BST_CHECKED : 0, 0);
-  SendMessageA(Item(chkHolidayLaw), BM_SETCHECK, HolidayRulesOf(settings_) == HolidayRuleSet::Current ? BST_CHECKED : 0,
-               0);
+  SetCheck(Item(chkOutline), Outlined(settings_));
+  SetCheck(Item(chkHolidayLaw), HolidayRulesOf(settings_) == HolidayRuleSet::Current);
   showing_ = false;
 }
 
@@ -124,7 +123,7 @@ void TfrmCalendarOptions::Click(int id) {
       break;
     case chkOutline:
       settings_.Outline = IsChecked(Item(chkOutline)) ? 0 : 1;
-      SendMessageA(Item(chkOutline), BM_SETCHECK, settings_.Outline ? BST_CHECKED : 0, 0);
+      SetCheck(Item(chkOutline), settings_.Outline == 1);
       break;
     case btnOutlineColor:
       if (!ChooseColour(settings_.OutlineColor)) return;
@@ -137,7 +136,7 @@ void TfrmCalendarOptions::Click(int id) {
     }
     case chkHolidayLaw:
       settings_.HolidayRules = IsChecked(Item(chkHolidayLaw)) ? 0 : 1;
-      SendMessageA(Item(chkHolidayLaw), BM_SETCHECK, settings_.HolidayRules ? BST_CHECKED : 0, 0);
+      SetCheck(Item(chkHolidayLaw), settings_.HolidayRules == 1);
       break;
     case btnOK:
       EndModal(mrOk);

@@ -67,7 +67,11 @@ class DialogForm : public Window {
 // The dialogs' font, "ＭＳ Ｐゴシック", at a character height in pixels.
 FontHandle MakeDialogFont(int height);
 
-// Whether a button (check box or radio button) is checked.
+// Whether a button (check box or radio button) is checked, and checking or clearing one; no
+// handler runs for a change made here.
 inline bool IsChecked(HWND control) { return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+inline void SetCheck(HWND control, bool checked) {
+  SendMessageA(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
 
 }  // namespace tezun

@@ -132,7 +132,7 @@ void TfrmSetting::CreateControls() {
 // NOLINTNEXTLINE(misc-no-recursion)
 void TfrmSetting::SetChecked(Control id, bool checked) {
   if (IsChecked(Item(id)) == checked) return;
-  SendMessageA(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  SetCheck(Item(id), checked);
   switch (id) {
     case optCenter:
       if (checked) SetChecked(optTile, false), optCenterClick();
@@ -157,7 +157,7 @@ int TfrmSetting::ItemIndex(Control group) const {
 void TfrmSetting::SetItemIndex(Control group, int index) {
   if (ItemIndex(group) == index) return;
   for (int i = 0; i < 2; ++i) {
-    SendMessageA(Item(static_cast<Control>(group + 1 + i)), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    SetCheck(Item(group + 1 + i), i == index);
   }
   if (group == rgDayOfWeek) rgDayOfWeekClick();
   if (group == rgTodayColor) rgTodayColorClick();

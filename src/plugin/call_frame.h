@@ -1,5 +1,5 @@
-// What every working entry call runs around its work: the settings store of this call, opened at
-// the host's key, and the module-wide settings record loaded from it.
+// What the settings dialog's entry call runs around its work: the settings store of this call,
+// opened at the host's key, and the owner of the module's windows.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +11,8 @@
 
 namespace tezun {
 
-// The one settings record of the module. It lives from load to unload and every call reloads it.
+// The one settings record of the module, which the settings dialog edits. It lives from load to
+// unload and every SettingPlugIn reloads it; ExecutePlugIn composes from the stored settings.
 extern TCalendarSettings CalendarSettings;
 
 class CallFrame {

@@ -37,8 +37,6 @@ StoredSettings::Kept::~Kept() {
   if (changed) CloseHandle(changed);
 }
 
-StoredSettings::~StoredSettings() = default;
-
 const TCalendarSettings& StoredSettings::Load(RegistryKey& currentUser, std::string_view hostKey) {
   const std::string path = SettingsKeyPath(hostKey);
   const auto found = std::find_if(kept_.begin(), kept_.end(), [&](const auto& kept) { return kept->path == path; });

@@ -17,11 +17,6 @@ namespace tezun {
 
 class StoredSettings {
  public:
-  StoredSettings() = default;
-  StoredSettings(const StoredSettings&) = delete;
-  StoredSettings& operator=(const StoredSettings&) = delete;
-  ~StoredSettings();
-
   // The settings stored under the host's key: the ones kept for that key while its watch says
   // nothing changed; otherwise read afresh exactly as a call always reads them: the key is created
   // when missing, the values read in order, a value that cannot be read an error (and nothing is

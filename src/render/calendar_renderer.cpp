@@ -4,7 +4,6 @@
 #include <charconv>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "core/calendar_layout.h"
 #include "core/month_grid.h"
