@@ -135,6 +135,15 @@ void SaveSettings(SettingsStore& store, const TCalendarSettings& settings) {
   }
 }
 
+void SaveChangedOptions(SettingsStore& store, const TCalendarSettings& opened, const TCalendarSettings& edited) {
+  for (const ExtraOptionEntry& entry : kExtraOptions) {
+    if (entry.meaning(edited.*entry.field) != entry.meaning(opened.*entry.field)) {
+      store.WriteSettingInteger("Option", entry.name, edited.*entry.field);
+    }
+  }
+  if (edited.OwnDays != opened.OwnDays) store.WriteSettingText("Option", "OwnDays", edited.OwnDays.Text());
+}
+
 ScreenPoint ReadDialogPosition(const SettingsStore& store) {
   ScreenPoint position;
   position.y = store.ReadSettingInteger("Position", "Top", 0);

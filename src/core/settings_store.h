@@ -73,6 +73,10 @@ inline SettingsStore OpenSettingsStore(RegistryKey& currentUser, std::string_vie
 // either at its value: the values before it are done, the later ones are not.
 void LoadSettings(const SettingsStore& store, TCalendarSettings& settings);
 void SaveSettings(SettingsStore& store, const TCalendarSettings& settings);
+// After SaveSettings, what else the user changed since `opened`: each extra option whose meaning
+// changed, then the own days when they did. A value left alone is never written, so a dialog in
+// which nobody touched them stores what it always has.
+void SaveChangedOptions(SettingsStore& store, const TCalendarSettings& opened, const TCalendarSettings& edited);
 
 // Outer top-left corners of the settings dialog and of the calendar placement window.
 struct ScreenPoint {

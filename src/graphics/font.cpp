@@ -64,6 +64,13 @@ LOGFONTA TFont::Log() const {
   return log;
 }
 
+void TFont::Assign(const LOGFONTA& log) {
+  SetName(log.lfFaceName);
+  SetHeight(-log.lfHeight);
+  SetStyle(static_cast<uint8_t>((log.lfWeight >= FW_BOLD ? fsBold : 0) | (log.lfItalic ? fsItalic : 0) |
+                                (log.lfUnderline ? fsUnderline : 0) | (log.lfStrikeOut ? fsStrikeOut : 0)));
+}
+
 HFONT TFont::Handle() {
   if (Stale()) {
     const LOGFONTA log = Log();

@@ -45,7 +45,10 @@ class TFont {
   bool SameShapes(const TFont& other) const {
     return name_ == other.name_ && height_ == other.height_ && style_ == other.style_;
   }
+  // The font as GDI describes it, and back: face, character height and style (a weight of 700 or
+  // more is bold), as the font dialog shows and gives them.
   LOGFONTA Log() const;
+  void Assign(const LOGFONTA& log);
 
  private:
   void Changed() { stale_ = true; }

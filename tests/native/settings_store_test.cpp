@@ -213,6 +213,46 @@ TEST_F(SettingsStoreTest, SaveNeverWritesHolidayRules) {
   EXPECT_EQ(Get("Option", "HolidayRules")->data, std::string("1\0", 2)) << "left as it was";
 }
 
+// What a dialog's OK writes besides the thirty: an extra option only when its meaning changed, the
+// own days only when their text did.
+TEST_F(SettingsStoreTest, OnlyChangedOptionsAreSavedAfterTheThirty) {
+  struct Case {
+    const char* what;
+    void (*edit)(TCalendarSettings&);
+    std::vector<std::string> written;
+  };
+  const Case cases[] = {
+      {"nothing", [](TCalendarSettings&) {}, {}},
+      {"a stored 7 shown as the table, then 0", [](TCalendarSettings& s) { s.HolidayRules = 0; }, {}},
+      {"a title out of range, then none", [](TCalendarSettings& s) { s.Title = 0; }, {}},
+      {"the law", [](TCalendarSettings& s) { s.HolidayRules = 1; }, {"HolidayRules"}},
+      {"two colours",
+       [](TCalendarSettings& s) { s.PanelColor = 1, s.OutlineColor = 2; },
+       {"PanelColor", "OutlineColor"}},
+      {"the own days", [](TCalendarSettings& s) { s.OwnDays = OwnDayList("05-01 x"); }, {"OwnDays"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string hostKey = std::string("Software\\") + c.what;
+    TCalendarSettings opened = DefaultSettings();
+    opened.HolidayRules = 7;
+    opened.Title = 9;
+    TCalendarSettings edited = opened;
+    c.edit(edited);
+    auto store = Open(hostKey);
+    SaveChangedOptions(store, opened, edited);
+    const MemoryKeyNode* option = registry_.Find(SettingsKeyPath(hostKey) + "\\Option");
+    std::vector<std::string> names;
+    if (option) {
+      for (const auto& [name, value] : option->values) names.push_back(name);
+    }
+    std::vector<std::string> expected = c.written;
+    std::sort(names.begin(), names.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected);
+  }
+}
+
 TEST_F(SettingsStoreTest, ExpandStringIsTakenUnexpanded) {
   Put("Font\\Weekday", "FontName", std::string("%FONT%\0", 7), kRegExpandSz);
   TCalendarSettings settings;
