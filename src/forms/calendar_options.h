@@ -1,13 +1,14 @@
 // "カレンダーの詳細設定": the calendar's options beyond the settings dialog's own, in a modal
-// dialog the settings dialog opens. Every change shows in the placement window at once; Cancel
-// puts back what the options were when it opened.
+// dialog the settings dialog opens. Every change goes to the session at once, and so shows in the
+// placement window; Cancel puts back what the settings were when it opened.
 #pragma once
 
-#include "calender.h"
-#include "core/settings.h"
 #include "dialog_form.h"
+#include "settings_session.h"
 
 namespace tezun {
+
+inline constexpr char kOptionsClass[] = "TezunOptions";
 
 class TfrmCalendarOptions : public DialogForm {
  public:
@@ -35,24 +36,20 @@ class TfrmCalendarOptions : public DialogForm {
     btnOwnDays,
   };
 
-  // Created hidden, owned by the settings dialog; it edits `settings` and redraws `calender`.
-  TfrmCalendarOptions(HWND owner, TCalendarSettings& settings, TfrmCalender& calender);
+  // Created hidden, owned by the settings dialog; it edits the session's settings.
+  TfrmCalendarOptions(HWND owner, SettingsSession& session);
 
  protected:
   void FormShow() override;
-  void Click(int id) override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Command(int id) override;
 
  private:
-  void CreateControls();
-  void Changed() { calender_.RefreshCalendarWindow(); }
-  void CheckRadio(int first, int last, int checked);
-  void edtOpacityChange();
+  // The controls and the session's settings, one way or the other.
+  void DoExchange(Exchange direction);
 
-  TCalendarSettings& settings_;
-  TfrmCalender& calender_;
+  SettingsSession& session_;
   TCalendarSettings atOpen_;
-  bool showing_ = false;  // the controls are being set from the settings: no handler runs
+  SettingsSession::Listener listener_;
 };
 
 }  // namespace tezun

@@ -5,22 +5,26 @@
 #include "texts.h"
 
 namespace tezun {
+namespace {
 
-TfrmCalender::TfrmCalender(HWND owner, const TCalendarSettings& settings) : settings_(settings) {
-  // 165 x 173 until the settings place it.
-  Create(kCalenderClass, kExStyle, kStyle, kCalenderCaption, RECT{0, 0, 165, 173}, owner);
+constexpr WindowClass kClass{kCalenderClass};  // the image covers the client area
+
+// The form's size as it was drawn, never seen: the settings place it before it shows.
+constexpr RECT kDesignBounds{0, 0, 165, 173};
+
+}  // namespace
+
+TfrmCalender::TfrmCalender(HWND owner, SettingsSession& session)
+    : session_(session), listener_(session, [this] { RefreshCalendarWindow(); }) {
+  Create(kClass, kExStyle, kStyle, kCalenderCaption, kDesignBounds, owner);
   image_ = std::make_unique<ImageControl>(Handle(), RECT{0, 0, ClientSize().cx, ClientSize().cy});
   image_->OnMouse = [this](UINT message, WPARAM keys, POINT at) { Image1MouseDown(message, keys, at); };
+  RefreshCalendarWindow();
 }
 
 void TfrmCalender::Place(int left, int top, int width, int height) {
   SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetClientSize(width, height);
-}
-
-void TfrmCalender::FormShow() {
-  RefreshCalendarWindow();  // drawn before it shows, never a stale or empty picture first
-  ShowWindow(Handle(), SW_SHOWNA);
 }
 
 void TfrmCalender::RefreshCalendarWindow() {
@@ -29,10 +33,11 @@ void TfrmCalender::RefreshCalendarWindow() {
   picture.SetPixelFormat24();
   picture.SetSize(client.cx, client.cy);
   TCanvas& canvas = picture.Canvas();
-  canvas.Brush.Color = settings_.BgColor;
+  const TCalendarSettings& settings = session_.Edited();
+  canvas.Brush.Color = settings.BgColor;
   canvas.Brush.Style = BrushStyle::bsSolid;
   canvas.FillRect({0, 0, client.cx, client.cy});
-  RenderCalendar(canvas, {0, 0, client.cx, client.cy}, settings_);
+  RenderCalendar(canvas, {0, 0, client.cx, client.cy}, settings);
   image_->SetPicture(picture.Detach());
   UpdateWindow(image_->Handle());  // at once, so a resize drag never shows a stale picture
 }
@@ -51,7 +56,7 @@ void TfrmCalender::Image1MouseDown(UINT message, WPARAM keys, POINT at) {
   if (!buttonDown || !(keys & MK_LBUTTON)) return;
   // Let the system drag the window as if by its caption; it follows the cursor from where it is.
   ReleaseCapture();
-  SendMessageA(Handle(), WM_SYSCOMMAND, 0xF012, MAKELPARAM(at.x, at.y));
+  SendMessageA(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, MAKELPARAM(at.x, at.y));
 }
 
 LRESULT TfrmCalender::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

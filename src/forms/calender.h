@@ -4,20 +4,24 @@
 
 #include <memory>
 
-#include "core/settings.h"
 #include "image_control.h"
+#include "settings_session.h"
 #include "window.h"
 
 namespace tezun {
 
+inline constexpr char kCalenderClass[] = "TezunCalender";
+
 class TfrmCalender : public Window {
  public:
-  // Created hidden; its owner is the host's window.
-  TfrmCalender(HWND owner, const TCalendarSettings& settings);
+  // Created hidden; its owner is the host's window. It shows the session's settings, drawn anew
+  // at each change of them and of its size, so that it is always ready to be seen.
+  TfrmCalender(HWND owner, SettingsSession& session);
 
   // Left and top of the outer frame, client width and height.
   void Place(int left, int top, int width, int height);
-  void FormShow() override;
+  // Shown without taking the activation from the dialog that floats beside it.
+  void ShowWithoutActivating() { ShowWindow(Handle(), SW_SHOWNA); }
   // Draws the calendar anew at the client's size on the background colour.
   void RefreshCalendarWindow();
 
@@ -33,8 +37,9 @@ class TfrmCalender : public Window {
   void FormResize();
   void Image1MouseDown(UINT message, WPARAM keys, POINT at);
 
-  const TCalendarSettings& settings_;
+  SettingsSession& session_;
   std::unique_ptr<ImageControl> image_;
+  SettingsSession::Listener listener_;
 };
 
 }  // namespace tezun

@@ -11,8 +11,30 @@
 namespace tezun {
 namespace {
 
-constexpr int kFontHeight = 12;                                     // every control's, at 96 dots per inch
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // single fixed border, system menu only
+
+int TextHeight(HFONT font) {
+  ScreenDC screen;
+  const Selection selected(screen.get(), font);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(screen.get(), &metrics);
+  return metrics.tmHeight;
+}
+
+// A radio group shares its client height below its caption among its two items, as the group
+// box of a radio group lays them out: (height - caption - 5) / 2 each, the rest as top margin;
+// `inset` in from its left, `narrower` than it. In pixels: from the scaled group and the height of
+// its scaled font, never scaled again.
+RECT RadioGroupItem(const RECT& group, int item, int captionHeight, int inset, int narrower) {
+  const int space = (group.bottom - group.top) - captionHeight - 5;
+  const int height = space / 2;
+  const int left = group.left + inset, top = group.top + captionHeight + 1 + (space % 2) / 2 + item * height;
+  return {left, top, left + (group.right - group.left) - narrower, top + height};
+}
+
+bool IsGroupBox(const ControlRow& row) {
+  return std::string_view(row.kind.className) == "BUTTON" && (row.kind.style & BS_TYPEMASK) == BS_GROUPBOX;
+}
 
 }  // namespace
 
@@ -23,27 +45,94 @@ FontHandle MakeDialogFont(int height) {
   return font;
 }
 
-DialogForm::DialogForm() : pixelsPerInch_(ScreenPixelsPerInch()), font_(MakeDialogFont(Scaled(kFontHeight))) {}
+DialogForm::DialogForm() : pixelsPerInch_(ScreenPixelsPerInch()) {}
 
-void DialogForm::CreateDialogWindow(const char* className, std::string_view caption, int clientWidth, int clientHeight,
-                                    HWND owner) {
+void DialogForm::CreateDialogWindow(const WindowClass& windowClass, std::string_view caption, int clientWidth,
+                                    int clientHeight, HWND owner) {
   RECT frame{0, 0, Scaled(clientWidth), Scaled(clientHeight)};
   AdjustWindowRectEx(&frame, kDialogStyle, FALSE, 0);
-  Create(className, 0, kDialogStyle, caption, RECT{0, 0, frame.right - frame.left, frame.bottom - frame.top}, owner);
+  Create(windowClass, 0, kDialogStyle, caption, RECT{0, 0, frame.right - frame.left, frame.bottom - frame.top}, owner);
 }
 
-HWND DialogForm::AddControl(const char* className, const char* text, DWORD style, int left, int top, int width,
-                            int height, int id, HFONT font) {
-  return AddScaledControl(className, text, style, Scaled(left), Scaled(top), Scaled(width), Scaled(height), id, font);
+HFONT DialogForm::FontOfHeight(int at96) {
+  FontHandle& font = fonts_[at96];
+  if (!font) font = MakeDialogFont(Scaled(at96));
+  return font.get();
 }
 
-HWND DialogForm::AddScaledControl(const char* className, const char* text, DWORD style, int left, int top, int width,
-                                  int height, int id, HFONT font) {
-  HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, left, top, width, height, Handle(),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
-  if (!control) throw EOutOfResources("cannot create a control");
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font : font_.get()), FALSE);
-  return control;
+RECT DialogForm::Place(const ControlRow& row, std::span<const ControlRow> layout) {
+  const Box& box = row.box;
+  if (!box.itemOfGroup) {
+    return {Scaled(box.left), Scaled(box.top), Scaled(box.left) + Scaled(box.width),
+            Scaled(box.top) + Scaled(box.height)};
+  }
+  const auto group =
+      std::find_if(layout.begin(), layout.end(), [&](const ControlRow& r) { return r.id == box.itemOfGroup; });
+  const RECT frame = Place(*group, layout);
+  return RadioGroupItem(frame, box.item, TextHeight(FontOfHeight(group->fontHeight)), Scaled(8), Scaled(10));
+}
+
+void DialogForm::CreateControls(std::span<const ControlRow> layout) {
+  int previousStop = kNoStop;
+  for (const ControlRow& row : layout) {
+    // A group starts at each stop (a radio set's first item) and at each frame, as in a dialog box.
+    const bool startsGroup = IsGroupBox(row) || (row.stop != kNoStop && row.stop != previousStop);
+    previousStop = row.stop;
+    const RECT at = Place(row, layout);
+    HWND control = CreateWindowExA(0, row.kind.className, row.text,
+                                   WS_CHILD | WS_VISIBLE | row.kind.style | row.style | (startsGroup ? WS_GROUP : 0),
+                                   at.left, at.top, at.right - at.left, at.bottom - at.top, Handle(),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), ModuleInstance(), nullptr);
+    if (!control) throw EOutOfResources("cannot create a control");
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOfHeight(row.fontHeight)), FALSE);
+    // It lies over a control made before it, which is clipped where they overlap.
+    if (row.onTop) SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
+  // The group boxes lie under everything they frame.
+  for (const ControlRow& row : layout) {
+    if (!IsGroupBox(row)) continue;
+    SetWindowPos(Item(row.id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+
+  std::vector<const ControlRow*> stops;
+  for (const ControlRow& row : layout) {
+    if (row.stop != kNoStop) stops.push_back(&row);
+  }
+  std::stable_sort(stops.begin(), stops.end(), [](const auto* a, const auto* b) { return a->stop < b->stop; });
+  for (size_t i = 0; i < stops.size(); ++i) {
+    if (i == 0 || stops[i]->stop != stops[i - 1]->stop) stops_.emplace_back();
+    stops_.back().push_back(stops[i]->id);
+  }
+}
+
+void DialogForm::ExchangeRadio(Exchange direction, int first, int last, int shown, int32_t& setting) {
+  int checked = -1;
+  for (int id = first; id <= last; ++id) {
+    if (IsChecked(Item(id))) checked = id - first;
+  }
+  if (direction == Exchange::ToSettings) {
+    if (checked >= 0) setting = checked;
+  } else if (checked != shown) {
+    CheckRadioButton(Handle(), first, last, first + shown);
+  }
+}
+
+void DialogForm::ExchangeCheck(Exchange direction, int id, bool shown, int32_t& setting) {
+  if (direction == Exchange::ToSettings) {
+    setting = IsChecked(Item(id)) ? 1 : 0;
+  } else if (IsChecked(Item(id)) != shown) {
+    SetCheck(Item(id), shown);
+  }
+}
+
+void DialogForm::ExchangeNumber(Exchange direction, int id, int shown, int most, int32_t& setting) {
+  BOOL read = FALSE;
+  const UINT number = GetDlgItemInt(Handle(), id, &read, FALSE);
+  if (direction == Exchange::ToSettings) {
+    setting = read ? static_cast<int32_t>(std::min<UINT>(number, static_cast<UINT>(most))) : 0;
+  } else if (!read || number != static_cast<UINT>(shown)) {
+    SetDlgItemInt(Handle(), id, static_cast<UINT>(shown), FALSE);
+  }
 }
 
 void DialogForm::CentreOverOwner() {
@@ -68,19 +157,32 @@ bool DialogForm::ChooseColour(int32_t& colour) {
   return true;
 }
 
+const std::vector<int>* DialogForm::StopOf(int id) const {
+  const auto stop = std::find_if(stops_.begin(), stops_.end(), [&](const std::vector<int>& ids) {
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+  });
+  return stop != stops_.end() ? &*stop : nullptr;
+}
+
+void DialogForm::Click(int id) {
+  // The dialog's buttons check themselves no more than a dialog box's plain ones do.
+  const HWND control = Item(id);
+  const LONG_PTR type = control ? GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK : -1;
+  const std::vector<int>* stop = StopOf(id);
+  if (type == BS_RADIOBUTTON && stop) CheckRadioButton(Handle(), stop->front(), stop->back(), id);
+  if (type == BS_CHECKBOX) SetCheck(control, !IsChecked(control));
+  Command(id);
+}
+
 HWND DialogForm::StopTarget(const std::vector<int>& stop) const {
   const auto checked = std::find_if(stop.begin(), stop.end(), [&](int id) { return IsChecked(Item(id)); });
   return Item(checked != stop.end() && stop.size() > 1 ? *checked : stop.front());
 }
 
 void DialogForm::MoveFocus(int from, bool backwards) {
-  // Tab follows the dialog's own order, not the controls' stacking order, which overlapping
-  // controls may need for themselves.
   const size_t count = stops_.size();
-  size_t at = backwards ? 0 : count - 1;
-  for (size_t i = 0; i < count; ++i) {
-    if (std::find(stops_[i].begin(), stops_[i].end(), from) != stops_[i].end()) at = i;
-  }
+  const std::vector<int>* stop = StopOf(from);
+  const size_t at = stop ? static_cast<size_t>(stop - stops_.data()) : backwards ? 0 : count - 1;
   for (size_t step = 1; step <= count; ++step) {
     const size_t next = (at + (backwards ? count - step : step)) % count;
     const HWND candidate = StopTarget(stops_[next]);
@@ -92,16 +194,14 @@ void DialogForm::MoveFocus(int from, bool backwards) {
 }
 
 bool DialogForm::ChooseInRadioSet(int focused, bool backwards) {
-  for (const std::vector<int>& stop : stops_) {
-    const auto at = std::find(stop.begin(), stop.end(), focused);
-    if (stop.size() < 2 || at == stop.end()) continue;
-    const size_t count = stop.size(), index = static_cast<size_t>(at - stop.begin());
-    const int other = stop[(index + (backwards ? count - 1 : 1)) % count];
-    SetFocus(Item(other));
-    Click(other);
-    return true;
-  }
-  return false;
+  const std::vector<int>* stop = StopOf(focused);
+  if (!stop || stop->size() < 2) return false;
+  const size_t count = stop->size();
+  const auto index = static_cast<size_t>(std::find(stop->begin(), stop->end(), focused) - stop->begin());
+  const int other = (*stop)[(index + (backwards ? count - 1 : 1)) % count];
+  SetFocus(Item(other));
+  Click(other);
+  return true;
 }
 
 bool DialogForm::PreTranslateMessage(const MSG& msg) {
@@ -112,19 +212,17 @@ bool DialogForm::PreTranslateMessage(const MSG& msg) {
   if (IsChild(Handle(), focused)) lastFocus_ = focused;
   const int focusedId = IsChild(Handle(), focused) ? GetDlgCtrlID(focused) : 0;  // 0: none of the controls
 
-  // The dialog's keys. The window is no system dialog box, so nothing else gives it them.
   if (msg.message != WM_KEYDOWN) return false;
   switch (msg.wParam) {
     case VK_TAB:
       MoveFocus(focusedId, GetKeyState(VK_SHIFT) < 0);
       return true;
     case VK_ESCAPE:
-      Click(IDCANCEL);
+      Command(IDCANCEL);
       return true;
     case VK_RETURN: {
-      // No default button: only a push button has something to press. An edit of many lines
-      // takes it for a new line; on a radio button, a check box, another edit or the memo,
-      // Enter does nothing at all.
+      // Only a push button has something to press. An edit of many lines takes it for a new line;
+      // on a radio button, a check box, another edit or the memo, Enter does nothing at all.
       const LRESULT code = focusedId ? SendMessageA(focused, WM_GETDLGCODE, 0, 0) : 0;
       if ((code & DLGC_WANTALLKEYS) && (GetWindowLongA(focused, GWL_STYLE) & ES_WANTRETURN)) return false;
       if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) Click(focusedId);
@@ -143,11 +241,18 @@ bool DialogForm::PreTranslateMessage(const MSG& msg) {
 
 LRESULT DialogForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND:
+    case WM_COMMAND: {
+      // An edit tells of every change, the ones made from code too; only the user's mark it modified.
+      const auto control = reinterpret_cast<HWND>(lParam);
       if (HIWORD(wParam) == BN_CLICKED) Click(LOWORD(wParam));
+      if (HIWORD(wParam) == EN_CHANGE && SendMessageA(control, EM_GETMODIFY, 0, 0)) Command(LOWORD(wParam));
+      return 0;
+    }
+    case WM_VSCROLL:  // a step of an up-down control
+      if (lParam) Command(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
       return 0;
     case WM_CLOSE:
-      Click(IDCANCEL);
+      Command(IDCANCEL);
       return 0;
     case WM_ACTIVATE:
       // As a dialog box: active again (after the preview, a common dialog, another program), the

@@ -7,6 +7,9 @@
 namespace tezun {
 namespace {
 
+// Double clicks come as such: a press soon after a click is still a press (see OnMouse).
+constexpr WindowClass kClass{"TezunImage", CS_DBLCLKS};
+
 // A logical palette of an 8-bit picture's colour table, or none.
 GdiObject<HPALETTE> PaletteOf(TBitmap& picture) {
   if (picture.Format() != PixelFormat::Other) return {};
@@ -25,7 +28,7 @@ GdiObject<HPALETTE> PaletteOf(TBitmap& picture) {
 }  // namespace
 
 ImageControl::ImageControl(HWND parent, const RECT& bounds) {
-  Create(kImageClass, 0, WS_CHILD | WS_VISIBLE, "", bounds, parent);
+  Create(kClass, 0, WS_CHILD | WS_VISIBLE, "", bounds, parent);
 }
 
 void ImageControl::SetPicture(HBITMAP picture) {

@@ -11,6 +11,9 @@
 namespace tezun {
 namespace {
 
+constexpr WindowClass kClass{kOwnDaysClass, 0, COLOR_BTNFACE + 1};
+
+// At 96 dots per inch, in the client area.
 constexpr int kClientWidth = 362;
 constexpr int kClientHeight = 300;
 constexpr size_t kLargestFile = size_t{1024} * 1024;  // the official file is some 20 KiB
@@ -48,27 +51,34 @@ std::string Format(const char* pattern, unsigned number, const std::string& text
   return message;
 }
 
+using C = TfrmOwnDays;
+constexpr ControlRow kLayout[] = {
+    {C::lblHint, kLabel, kOwnDaysHint, {8, 8, 264, 40}},
+    {C::edtDays,
+     kEdit,
+     "",
+     {8, 52, 264, 240},
+     0,
+     ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL | WS_BORDER},
+    {C::btnOK, kPushButton, "OK", {280, 8, 75, 25}, 2},
+    {C::btnCancel, kPushButton, "Cancel", {280, 40, 75, 25}, 3},
+    {C::btnImport, kPushButton, kImportButton, {280, 88, 75, 25}, 1},
+};
+
 }  // namespace
 
 OwnDayImport ImportOwnDayFile(std::string_view bytes) { return ImportOwnDays(AnsiText(bytes)); }
 
-TfrmOwnDays::TfrmOwnDays(HWND owner, const OwnDayList& list) : list_(list), shown_(WithCrLf(list.Text())) {
-  CreateDialogWindow(kOwnDaysClass, kOwnDaysCaption, kClientWidth, kClientHeight, owner);
-  AddControl("STATIC", kOwnDaysHint, 0, 8, 8, 264, 40, lblHint);
-  AddControl(
-      "EDIT", shown_.c_str(),
-      ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL | WS_BORDER | WS_GROUP,
-      8, 52, 264, 240, edtDays);
+TfrmOwnDays::TfrmOwnDays(HWND owner, const OwnDayList& list) : list_(list) {
+  CreateDialogWindow(kClass, kOwnDaysCaption, kClientWidth, kClientHeight, owner);
+  CreateControls(kLayout);
   SendMessageA(Item(edtDays), EM_LIMITTEXT, 0, 0);  // as long as it likes; OK says when it is too long
-  const std::pair<Control, const char*> buttons[] = {{btnOK, "OK"}, {btnCancel, "Cancel"}, {btnImport, kImportButton}};
-  const int tops[] = {8, 40, 88};
-  for (size_t i = 0; i < std::size(buttons); ++i) {
-    AddControl("BUTTON", buttons[i].second, BS_PUSHBUTTON | WS_GROUP, 280, tops[i], 75, 25, buttons[i].first);
-  }
-  for (int stop : {edtDays, btnImport, btnOK, btnCancel}) AddStop({stop});
 }
 
-void TfrmOwnDays::FormShow() { CentreOverOwner(); }
+void TfrmOwnDays::FormShow() {
+  CentreOverOwner();
+  SetDlgItemTextA(Handle(), edtDays, WithCrLf(list_.Text()).c_str());
+}
 
 std::string TfrmOwnDays::EditText() const {
   const int length = GetWindowTextLengthA(Item(edtDays));
@@ -81,7 +91,7 @@ void TfrmOwnDays::Tell(const std::string& message, UINT icon) {
   MessageBoxA(Handle(), message.c_str(), kOwnDaysCaption, MB_OK | icon);
 }
 
-void TfrmOwnDays::Click(int id) {
+void TfrmOwnDays::Command(int id) {
   switch (id) {
     case btnOK:
       btnOKClick();
@@ -100,7 +110,7 @@ void TfrmOwnDays::Click(int id) {
 void TfrmOwnDays::btnOKClick() {
   std::string text = EditText();
   // Untouched, the list stays byte for byte as it was stored, its line ends too.
-  if (text == shown_) text = list_.Text();
+  if (text == WithCrLf(list_.Text())) text = list_.Text();
   if (text.size() >= kMaxOwnDaysBytes) {
     Tell(kOwnDaysTooLong, MB_ICONWARNING);
     return;

@@ -10,6 +10,8 @@
 
 namespace tezun {
 
+inline constexpr char kOwnDaysClass[] = "TezunOwnDays";
+
 class TfrmOwnDays : public DialogForm {
  public:
   enum Control : int {
@@ -20,7 +22,8 @@ class TfrmOwnDays : public DialogForm {
     btnImport,
   };
 
-  // Created hidden, owned by the options window, showing `list`.
+  // Created hidden, owned by the options window, showing `list`; it hands back a list of its own on
+  // OK, for the options window to keep.
   TfrmOwnDays(HWND owner, const OwnDayList& list);
 
   // After OK: the list as the user left it.
@@ -28,7 +31,7 @@ class TfrmOwnDays : public DialogForm {
 
  protected:
   void FormShow() override;
-  void Click(int id) override;
+  void Command(int id) override;
 
  private:
   void btnOKClick();
@@ -37,7 +40,6 @@ class TfrmOwnDays : public DialogForm {
   void Tell(const std::string& message, UINT icon);
 
   OwnDayList list_;
-  std::string shown_;  // the list's text as the edit shows it, CR LF between lines
 };
 
 // Imports a file's bytes: Shift-JIS as they come, UTF-8 (with its byte-order mark) converted to

@@ -3,11 +3,18 @@
 #include "graphics/screen.h"
 
 namespace tezun {
+namespace {
+
+constexpr WindowClass kClass{kPreviewClass, 0, COLOR_BACKGROUND + 1};  // the desktop colour around the picture
+
+// The form's client area as it was drawn, never seen: shown, it covers the screen.
+constexpr RECT kDesignBounds{0, 0, 775, 513};
+
+}  // namespace
 
 TfrmPreview::TfrmPreview(HWND owner) {
-  // 775 x 513 until shown; the class paints the desktop colour.
-  Create(kPreviewClass, 0, WS_POPUP, "", RECT{0, 0, 775, 513}, owner);
-  image_ = std::make_unique<ImageControl>(Handle(), RECT{0, 0, 775, 513});
+  Create(kClass, 0, WS_POPUP, "", kDesignBounds, owner);
+  image_ = std::make_unique<ImageControl>(Handle(), kDesignBounds);
   image_->Center = true;
   image_->OnMouse = [this](UINT message, WPARAM, POINT) {
     if (message == WM_LBUTTONUP) FormClick();  // Image1Click

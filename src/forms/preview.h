@@ -8,14 +8,16 @@
 
 namespace tezun {
 
+inline constexpr char kPreviewClass[] = "TezunPreview";
+
 class TfrmPreview : public Window {
  public:
   explicit TfrmPreview(HWND owner);
 
   ImageControl& Image1() { return *image_; }
-  void FormShow() override;
 
  protected:
+  void FormShow() override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -68,8 +68,5 @@ const char kMoreBadLines[] = "ほか %u 行";
 const char kUnreadableLine[] = "このファイルの %u 行目を読み取れません。何も追加しませんでした。\r\n%s";
 const char kCannotReadFile[] = "このファイルを読み込めません。";
 const char kOwnDaysTooLong[] = "自分の休日が長すぎます。64 KiB までにしてください。";
-const char kStoredOwnDaysTooLong[] =
-    "保存されている自分の休日が長すぎる（64 KiB を超える）ため、読み込んでいません。"
-    "カレンダーにも表示されません。";
 
 }  // namespace tezun

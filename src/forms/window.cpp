@@ -1,6 +1,8 @@
 #include "window.h"
 
 #include <exception>
+#include <map>
+#include <string>
 #include <utility>
 
 #include "graphics/graphics_error.h"
@@ -11,22 +13,32 @@ extern "C" IMAGE_DOS_HEADER __ImageBase;  // NOLINT(bugprone-reserved-identifier
 namespace tezun {
 namespace {
 
-struct ClassEntry {
-  const char* name;
-  UINT style;
-  int background;  // system colour + 1, or 0 for none
-};
+// How many windows of each of the module's classes exist; a class is registered while any does.
+std::map<std::string, int, std::less<>> classUsers;
 
-// The dialogs and the preview paint their background from the class; the placement
-// window and the image paint every pixel themselves.
-constexpr ClassEntry kClasses[] = {
-    {kImageClass, CS_DBLCLKS, 0},
-    {kCalenderClass, 0, 0},
-    {kPreviewClass, 0, COLOR_BACKGROUND + 1},
-    {kSettingClass, 0, COLOR_BTNFACE + 1},
-    {kOptionsClass, 0, COLOR_BTNFACE + 1},
-    {kOwnDaysClass, 0, COLOR_BTNFACE + 1},
-};
+void UseClass(const WindowClass& windowClass) {
+  if (classUsers[windowClass.name]++ > 0) return;
+  WNDCLASSEXA registered{};
+  registered.cbSize = sizeof registered;
+  registered.style = windowClass.style;
+  registered.lpfnWndProc = FormProcedure;
+  registered.hInstance = ModuleInstance();
+  registered.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  registered.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(windowClass.background));
+  registered.lpszClassName = windowClass.name;
+  // One left behind by an earlier load of the module points into code that is gone: replaced.
+  if (!RegisterClassExA(&registered) && GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
+    UnregisterClassA(windowClass.name, ModuleInstance());
+    RegisterClassExA(&registered);
+  }
+}
+
+void ReleaseClass(const char* name) {
+  const auto users = classUsers.find(name);
+  if (users == classUsers.end() || --users->second > 0) return;
+  classUsers.erase(users);
+  UnregisterClassA(name, ModuleInstance());
+}
 
 struct EnabledWindows {
   HWND except;
@@ -76,29 +88,10 @@ class ModalScope {
 
 HINSTANCE ModuleInstance() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
 
-FormClasses::FormClasses() {
-  for (const ClassEntry& entry : kClasses) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = entry.style;
-    windowClass.lpfnWndProc = FormProcedure;
-    windowClass.hInstance = ModuleInstance();
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground =
-        entry.background ? reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(entry.background)) : nullptr;
-    windowClass.lpszClassName = entry.name;
-    if (!RegisterClassExA(&windowClass) && GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
-      UnregisterClassA(entry.name, ModuleInstance());
-      RegisterClassExA(&windowClass);
-    }
-  }
+Window::~Window() {
+  Destroy();
+  if (className_) ReleaseClass(className_);
 }
-
-FormClasses::~FormClasses() {
-  for (const ClassEntry& entry : kClasses) UnregisterClassA(entry.name, ModuleInstance());
-}
-
-Window::~Window() { Destroy(); }
 
 void Window::Destroy() {
   if (!hwnd_) return;
@@ -106,10 +99,12 @@ void Window::Destroy() {
   DestroyWindow(std::exchange(hwnd_, nullptr));
 }
 
-void Window::Create(const char* className, DWORD exStyle, DWORD style, std::string_view text, const RECT& bounds,
-                    HWND parent, int id) {
+void Window::Create(const WindowClass& windowClass, DWORD exStyle, DWORD style, std::string_view text,
+                    const RECT& bounds, HWND parent, int id) {
+  if (!className_) UseClass(windowClass);
+  className_ = windowClass.name;
   const std::string caption(text);
-  hwnd_ = CreateWindowExA(exStyle, className, caption.c_str(), style, bounds.left, bounds.top,
+  hwnd_ = CreateWindowExA(exStyle, windowClass.name, caption.c_str(), style, bounds.left, bounds.top,
                           bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), this);
   if (!hwnd_) throw EOutOfResources("cannot create a window");
@@ -183,25 +178,28 @@ void Window::KeepWithinReach(const RECT& grip, const Reach& reach) {
 
 int Window::ShowModal() {
   modalResult_ = mrNone;
-  const ModalScope modal(hwnd_);
-  // Ready before anyone sees it: placed, sized and filled in first, then shown. The windows
-  // FormShown shows come after the others are disabled, so they stay usable.
-  FormShow();
-  ShowWindow(hwnd_, SW_SHOW);
-  FormShown();
-  MSG msg{};
-  while (modalResult_ == mrNone) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop that owns it
-      modalResult_ = mrCancel;
-      break;
-    }
-    if (!PreTranslateMessage(msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
+  {
+    const ModalScope modal(hwnd_);
+    // Ready before anyone sees it: placed, sized and filled in first, then shown. The windows
+    // FormShown shows come after the others are disabled, so they stay usable.
+    FormShow();
+    ShowWindow(hwnd_, SW_SHOW);
+    FormShown();
+    MSG msg{};
+    while (modalResult_ == mrNone) {
+      const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+      if (got <= 0) {
+        if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop that owns it
+        modalResult_ = mrCancel;
+        break;
+      }
+      if (!PreTranslateMessage(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
     }
   }
+  FormClose();
   return modalResult_;
 }
 

@@ -1,5 +1,5 @@
-// A small base for the module's windows: creation in a class of our own, messages routed to a
-// member function, destruction with the object, and a modal loop.
+// A small base for the module's windows: creation in a class of the window's own, messages routed
+// to a member function, destruction with the object, and a modal loop.
 #pragma once
 
 #include <windows.h>
@@ -17,22 +17,14 @@ inline constexpr int mrNone = 0;
 inline constexpr int mrOk = 1;
 inline constexpr int mrCancel = 2;
 
-// The module's window classes, registered while this lives. They are removed again so that the
-// host may unload and reload the module without a class pointing into freed code.
-class FormClasses {
- public:
-  FormClasses();
-  FormClasses(const FormClasses&) = delete;
-  FormClasses& operator=(const FormClasses&) = delete;
-  ~FormClasses();
+// A window class of the module's: each window says which it is made in. A class is registered while
+// a window of it exists and removed with the last one, so that the host may unload and reload the
+// module without a class pointing into freed code.
+struct WindowClass {
+  const char* name;
+  UINT style = 0;
+  int background = 0;  // system colour + 1; 0 for a window that paints every pixel itself
 };
-
-inline constexpr char kImageClass[] = "TezunImage";
-inline constexpr char kCalenderClass[] = "TezunCalender";
-inline constexpr char kPreviewClass[] = "TezunPreview";
-inline constexpr char kSettingClass[] = "TezunSetting";
-inline constexpr char kOptionsClass[] = "TezunOptions";
-inline constexpr char kOwnDaysClass[] = "TezunOwnDays";
 
 HINSTANCE ModuleInstance();
 
@@ -66,12 +58,14 @@ class Window {
   Window() = default;
   // Creates the window; `text` is Shift-JIS. Child windows take `parent` as parent, top-level
   // ones as owner.
-  void Create(const char* className, DWORD exStyle, DWORD style, std::string_view text, const RECT& bounds, HWND parent,
-              int id = 0);
+  void Create(const WindowClass& windowClass, DWORD exStyle, DWORD style, std::string_view text, const RECT& bounds,
+              HWND parent, int id = 0);
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  // Called by ShowModal just before the window becomes visible, and just after.
+  // Called by ShowModal just before the window becomes visible, just after, and once it has
+  // closed and is hidden.
   virtual void FormShow() {}
   virtual void FormShown() {}
+  virtual void FormClose() {}
   // A message of the modal loop that the window handles itself instead of dispatching it. The
   // loop has no dialog keys of its own: a window that wants Tab, Enter or Escape handles them here.
   virtual bool PreTranslateMessage(const MSG&) { return false; }
@@ -83,6 +77,7 @@ class Window {
   friend LRESULT CALLBACK FormProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND hwnd_ = nullptr;
+  const char* className_ = nullptr;  // the class this window holds registered
   int modalResult_ = mrNone;
 };
 

@@ -4,8 +4,6 @@
 
 namespace tezun {
 
-TCalendarSettings CalendarSettings;
-
 CallFrame::CallFrame(HWND hostWindow, const char* registryKey)
     : currentUser_(CurrentUserKey()),
       store_(OpenSettingsStore(*currentUser_, registryKey ? registryKey : "")),

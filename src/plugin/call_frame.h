@@ -11,10 +11,6 @@
 
 namespace tezun {
 
-// The one settings record of the module, which the settings dialog edits. It lives from load to
-// unload and every SettingPlugIn reloads it; ExecutePlugIn composes from the stored settings.
-extern TCalendarSettings CalendarSettings;
-
 class CallFrame {
  public:
   // Opens (and creates) the settings key; a null key text counts as empty. The host window is

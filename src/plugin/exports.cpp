@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "call_frame.h"
-#include "forms/setoption.h"
 #include "graphics/gdi_handles.h"
 #include "render/wallpaper_composer.h"
+#include "settings_sequence.h"
 #include "stored_settings.h"
 #include "texts.h"
 #include "win32_registry.h"
@@ -34,14 +34,14 @@ extern "C" int32_t __stdcall ExecutePlugIn(HWND, const char* registryKey, HBITMA
 extern "C" int32_t __stdcall SettingPlugIn(HWND hostWindow, const char* registryKey, HBITMAP wallpaper) {
   // A bitmap handed in is ours from here on, whatever happens; anything else stays the host's.
   BitmapHandle hostPicture(GetObjectType(wallpaper) == OBJ_BITMAP ? wallpaper : nullptr);
-  if (SettingsDialogOpen()) {
+  if (SettingsSequenceRunning()) {
     // Called again from within the dialog's own message loop: one dialog is enough.
     BringSettingsDialogToFront();
     return 0;
   }
   Contained([&] {
     CallFrame frame(hostWindow, registryKey);
-    RunSettingsSequence(frame.owner(), frame.store(), CalendarSettings, std::move(hostPicture));
+    RunSettingsSequence(frame.owner(), frame.store(), std::move(hostPicture));
   });
   return 0;
 }

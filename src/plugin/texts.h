@@ -5,4 +5,7 @@ namespace tezun {
 
 extern const char kPlugInDisplayName[];  // "アオゾラノマド", 14 bytes
 
+// The settings dialog is opened with a stored list of own days too long to read.
+extern const char kStoredOwnDaysTooLong[];
+
 }  // namespace tezun

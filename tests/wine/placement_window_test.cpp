@@ -18,17 +18,19 @@ using namespace std::chrono_literals;
 
 class PlacementWindowTest : public ::testing::Test {
  protected:
-  PlacementWindowTest() {
-    settings_.BgColor = 0x00E0FFE0;
-    FixTodayForTesting(DateOf(std::chrono::year{2026} / 5 / 13));
-  }
+  PlacementWindowTest() { FixTodayForTesting(DateOf(std::chrono::year{2026} / 5 / 13)); }
   void TearDown() override { FixTodayForTesting(std::nullopt); }
 
   test::Pixels Shown() { return test::ReadPixels(window_.Image1().Picture().Handle()); }
 
-  FormClasses classes_;
-  TCalendarSettings settings_ = DefaultSettings();
-  TfrmCalender window_{nullptr, settings_};
+  static TCalendarSettings Settings() {
+    TCalendarSettings settings = DefaultSettings();
+    settings.BgColor = 0x00E0FFE0;
+    return settings;
+  }
+
+  SettingsSession session_{Settings()};
+  TfrmCalender window_{nullptr, session_};
 };
 
 TEST_F(PlacementWindowTest, BorderlessTopmostWithItsCaption) {
@@ -45,7 +47,7 @@ TEST_F(PlacementWindowTest, BorderlessTopmostWithItsCaption) {
 
 TEST_F(PlacementWindowTest, PlacedByItsFrameAndClientSize) {
   window_.Place(120, 90, 210, 180);
-  window_.FormShow();
+  window_.ShowWithoutActivating();
   const RECT bounds = window_.Bounds();
   EXPECT_EQ(bounds.left, 120);
   EXPECT_EQ(bounds.top, 90);
@@ -56,7 +58,7 @@ TEST_F(PlacementWindowTest, PlacedByItsFrameAndClientSize) {
 
 TEST_F(PlacementWindowTest, ResizingRedrawsAtTheNewSize) {
   window_.Place(100, 100, 200, 200);
-  window_.FormShow();
+  window_.ShowWithoutActivating();
   test::Pixels before = Shown();
   EXPECT_EQ(before.width, 200);
   EXPECT_EQ(before.at(199, 199), 0xE0FFE0u) << "the background colour";
@@ -84,6 +86,23 @@ TEST_F(PlacementWindowTest, ResizingRedrawsAtTheNewSize) {
   ReleaseDC(window_.Image1().Handle(), dc);
 }
 
+// It shows the session's settings as they change, whoever changes them, and never takes the
+// activation from the dialog beside it.
+TEST_F(PlacementWindowTest, ShowsEachChangeOfTheSessionAtOnce) {
+  HWND active =
+      CreateWindowExA(0, "STATIC", "dialog", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+  SetActiveWindow(active);
+  window_.Place(100, 100, 200, 200);
+  window_.ShowWithoutActivating();
+  EXPECT_EQ(Shown().at(199, 199), 0xE0FFE0u);
+  session_.Edited().BgColor = 0x00102030;
+  EXPECT_EQ(Shown().at(199, 199), 0xE0FFE0u) << "nothing is drawn before the change is told";
+  session_.Changed();
+  EXPECT_EQ(Shown().at(199, 199), 0x302010u) << "the new background at once";
+  EXPECT_EQ(GetActiveWindow(), active);
+  DestroyWindow(active);
+}
+
 TEST_F(PlacementWindowTest, LeftDragMovesTheWindowRightPressDoesNot) {
   // Pressed at `grab`, dragged by (100, 40) in five steps and released, all from a second thread.
   auto drag = [&](POINT grab, DWORD down, DWORD up) {
@@ -100,7 +119,7 @@ TEST_F(PlacementWindowTest, LeftDragMovesTheWindowRightPressDoesNot) {
     test::PumpUntil([] { return false; }, 200ms);
   };
   window_.Place(100, 100, 200, 200);
-  window_.FormShow();
+  window_.ShowWithoutActivating();
   ASSERT_TRUE(test::PumpUntil([&] { return window_.Visible(); }));
   drag({150, 130}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
   EXPECT_EQ(window_.Bounds().left, 100) << "a right-button drag does not move it";
@@ -131,7 +150,7 @@ TEST_F(PlacementWindowTest, APressRightAfterAClickMovesTheWindowToo) {
                            {"right", MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, false},
                            {"middle", MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP, false}};
   window_.Place(100, 100, 200, 200);
-  window_.FormShow();
+  window_.ShowWithoutActivating();
   ASSERT_TRUE(test::PumpUntil([&] { return window_.Visible(); }));
   for (const Buttons& buttons : cases) {
     SCOPED_TRACE(buttons.name);

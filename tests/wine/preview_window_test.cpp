@@ -37,7 +37,6 @@ class PreviewWindowTest : public ::testing::Test {
     return seen;
   }
 
-  FormClasses classes_;
   TfrmPreview preview_{nullptr};
 };
 

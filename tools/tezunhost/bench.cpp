@@ -14,13 +14,14 @@
 
 #include "core/settings_store.h"
 #include "dpi_awareness.h"
-#include "forms/calender.h"
 #include "graphics/bitmap.h"
 #include "plugin/stored_settings.h"
 #include "plugin/win32_registry.h"
 #include "render/calendar_renderer.h"
 #include "render/wallpaper_composer.h"
 #include "stored_options.h"
+#include "trial.h"
+#include "window_bench.h"
 
 namespace tezunhost {
 namespace {
@@ -29,45 +30,6 @@ using tezun::BitmapHandle;
 using tezun::TCalendarSettings;
 
 constexpr tezun::TDateTime kSomeDay = 46364;  // a fixed date: every run draws the same month
-
-double Seconds() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / frequency;
-}
-
-// One thing to time: `prepare` and `finish` run untimed before and after each `work`.
-struct Trial {
-  std::string name;
-  std::function<void()> prepare;
-  std::function<void()> work;
-  std::function<void()> finish;
-  std::vector<double> times;
-
-  double Median() {
-    const auto middle = times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2);
-    std::nth_element(times.begin(), middle, times.end());
-    return *middle;
-  }
-};
-
-// Round after round, every trial once: what slows the machine down meanwhile slows them alike.
-void RunSideBySide(std::vector<Trial>& trials, int rounds) {
-  for (int round = 0; round < rounds; ++round) {
-    for (Trial& trial : trials) {
-      if (trial.prepare) trial.prepare();
-      const double start = Seconds();
-      trial.work();
-      trial.times.push_back(Seconds() - start);
-      if (trial.finish) trial.finish();
-    }
-  }
-}
 
 // A 24-bit picture with every byte touched, as a decoded wallpaper would be.
 BitmapHandle Picture(int width, int height) {
@@ -142,23 +104,6 @@ void MemoryOfOneComposition(SIZE screen) {
       "one %ld x %ld composition of a screen-sized picture: %.1f MiB at its peak "
       "(picture + result + 4 MiB = %.1f MiB)\n\n",
       screen.cx, screen.cy, MiB(peak - before), 2 * PictureMiB(screen.cx, screen.cy) + 4);
-}
-
-// The placement window's redraw, alone and as a step of a resize drag, at 800 x 800.
-void PlacementWindowRedraw() {
-  const tezun::FormClasses classes;
-  const TCalendarSettings settings = tezun::DefaultSettings();
-  tezun::TfrmCalender window(nullptr, settings);
-  window.Place(10, 10, 800, 800);
-  window.FormShow();
-  int step = 0;
-  std::vector<Trial> trials = {
-      {"redraw", nullptr, [&] { window.RefreshCalendarWindow(); }, nullptr, {}},
-      {"one step of a resize drag", nullptr, [&] { window.SetClientSize(800 - (++step % 2) * 8, 800); }, nullptr, {}},
-  };
-  RunSideBySide(trials, 21);
-  std::printf("\nplacement window at 800 x 800: %s %.2f ms, %s %.2f ms\n", trials[0].name.c_str(),
-              trials[0].Median() * 1e3, trials[1].name.c_str(), trials[1].Median() * 1e3);
 }
 
 // The settings of one case of the whole call, in a key of the bench's own: the defaults but for
@@ -311,29 +256,6 @@ void BreakdownOfOneCall(const PluginModule& plugin, SIZE screen) {
       screen.cx, screen.cy, unchanged * 1e3, changed * 1e3, read * 1e3);
 }
 
-// SettingPlugIn from the call until its message loop first runs idle, then closed at once: the
-// dialog opened, shown with the placement window drawn, and put away again.
-void SettingsDialogOpening(const PluginModule& plugin) {
-  const BenchKey key("dialog", {});
-  std::vector<Trial> trials = {{"settings dialog opened and closed",
-                                nullptr,
-                                [&] {
-                                  // A timer message comes only when nothing else is waiting.
-                                  const UINT_PTR timer = SetTimer(
-                                      nullptr, 0, USER_TIMER_MINIMUM, [](HWND, UINT, UINT_PTR id, DWORD) CALLBACK {
-                                        KillTimer(nullptr, id);
-                                        if (HWND dialog = FindWindowA(tezun::kSettingClass, nullptr))
-                                          PostMessageA(dialog, WM_CLOSE, 0, 0);
-                                      });
-                                  plugin.SettingPlugIn(nullptr, key.HostKey(), nullptr);
-                                  KillTimer(nullptr, timer);
-                                },
-                                nullptr,
-                                {}}};
-  RunSideBySide(trials, 11);
-  std::printf("%s: %.1f ms\n", trials[0].name.c_str(), trials[0].Median() * 1e3);
-}
-
 }  // namespace
 
 int Bench(const PluginModule& plugin, const PluginModule* before) {
@@ -395,7 +317,8 @@ int Bench(const PluginModule& plugin, const PluginModule* before) {
               "", trials[5].Median() / trials[8].Median());
   BreakdownOfOneCall(plugin, screen);
   PlacementWindowRedraw();
-  SettingsDialogOpening(plugin);
+  const BenchKey dialogKey("dialog", {});
+  SettingsDialogOpening(plugin, dialogKey.HostKey());
   RegDeleteTreeA(HKEY_CURRENT_USER, BenchKey::kBenchKey);
   return 0;
 }
