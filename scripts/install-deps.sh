@@ -115,3 +115,19 @@ TC
 }
 build_libjpeg i686-w64-mingw32 x86
 build_libjpeg x86_64-w64-mingw32 x86_64
+
+# --- The traditional calendar's generator (tools/koyomi) ---------------------------------------
+# Node.js and the ephemeris package that tools/koyomi/package-lock.json pins; the native test
+# koyomi_table runs the generator. Debian's nodejs and npm come only where no node is installed.
+if ! command -v node >/dev/null; then
+  echo "install-deps: installing nodejs npm"
+  apt-get update -qq || echo "install-deps: apt-get update failed; installing from the lists there are" >&2
+  apt-get install -y -qq --no-install-recommends nodejs npm >/dev/null
+fi
+koyomi_dir=$(cd "$(dirname "$0")/../tools/koyomi" && pwd)
+koyomi_locked=$(node -p "require('$koyomi_dir/package-lock.json').packages['node_modules/astronomy-engine'].version")
+koyomi_installed=$(node -p "try { require('$koyomi_dir/node_modules/astronomy-engine/package.json').version } catch { '' }")
+if [ "$koyomi_installed" != "$koyomi_locked" ]; then
+  echo "install-deps: npm ci in $koyomi_dir (astronomy-engine $koyomi_locked)"
+  (cd "$koyomi_dir" && npm ci --no-audit --no-fund --loglevel=error)
+fi

@@ -70,6 +70,14 @@ const char kEraReiwa[] = "令和";
 const char* const kEnglishMonthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
                                             "July",    "August",   "September", "October", "November", "December"};
 
+const char kOldCalendarMark[] = "旧";
+const char kLeapMonthMark[] = "閏";
+const char kDaySuffix[] = "日";
+const char* const kRokuyoNames[6] = {"大安", "赤口", "先勝", "友引", "先負", "仏滅"};
+const char* const kSolarTermNames[24] = {"小寒", "大寒", "立春", "雨水", "啓蟄", "春分", "清明", "穀雨",
+                                         "立夏", "小満", "芒種", "夏至", "小暑", "大暑", "立秋", "処暑",
+                                         "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
+
 const char* const DayNamesJapanese[7] = {"日", "月", "火", "水", "木", "金", "土"};
 const char* const DayNamesEnglish[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 

@@ -61,6 +61,15 @@ extern const char kEraHeisei[];  // 平成
 extern const char kEraReiwa[];   // 令和
 extern const char* const kEnglishMonthNames[12];
 
+// The traditional calendar: "旧" before an old-calendar date, "閏" before a leap month's number,
+// "日" after the day (kMonthSuffix follows the month), the six 六曜 in the order of enum Rokuyo, and
+// the 24 solar terms, 小寒 to 冬至.
+extern const char kOldCalendarMark[];
+extern const char kLeapMonthMark[];
+extern const char kDaySuffix[];
+extern const char* const kRokuyoNames[6];      // 大安 赤口 先勝 友引 先負 仏滅
+extern const char* const kSolarTermNames[24];  // 小寒 大寒 立春 ... 大雪 冬至
+
 // Weekday names, Sunday first: one double-byte character each, and three ASCII letters each.
 extern const char* const DayNamesJapanese[7];
 extern const char* const DayNamesEnglish[7];

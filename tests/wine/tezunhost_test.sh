@@ -43,6 +43,21 @@ LC_ALL=C grep -q "^2026-05-06	$(printf '\x90\x55\x91\xd6\x8b\x78\x93\xfa')\$" "$
 LC_ALL=C grep -q "^2026-09-22	$(printf '\x8d\x91\x96\xaf\x82\xcc\x8b\x78\x93\xfa')\$" "$work/law" ||
   fail "the law lacks 2026-09-22 as a day between"
 
+# A year of the traditional calendar, a line per day in Shift-JIS: the date, the old-calendar
+# date, the 六曜 and the solar term of the day. 2026-02-04 is 旧12月17日, 仏滅 and 立春; 2033 has
+# 閏11月 from 2033-12-22 (大安 on its first day); every year has 24 terms.
+sjis() { printf '%s' "$1" | iconv -f UTF-8 -t CP932; }
+host koyomi --year 2026 >"$work/koyomi" 2>"$work/err" || fail "koyomi exited with $?: $(cat "$work/err")"
+[ "$(wc -l <"$work/koyomi")" -eq 365 ] || fail "koyomi 2026 has $(wc -l <"$work/koyomi") lines, not 365"
+LC_ALL=C grep -qxF "2026-02-04 $(sjis '旧12月17日 仏滅 立春')" "$work/koyomi" ||
+  fail "koyomi 2026 lacks '2026-02-04 旧12月17日 仏滅 立春': $(grep -a '^2026-02-04' "$work/koyomi" | od -c)"
+LC_ALL=C grep -qxF "2026-01-01 $(sjis '旧11月13日 大安')" "$work/koyomi" || fail "koyomi 2026 starts wrongly"
+[ "$(LC_ALL=C awk 'NF == 4' "$work/koyomi" | wc -l)" -eq 24 ] || fail "koyomi 2026 has no 24 terms"
+host koyomi --year 2033 >"$work/koyomi" 2>"$work/err" || fail "koyomi --year 2033: $(cat "$work/err")"
+LC_ALL=C grep -qxF "2033-12-22 $(sjis '旧閏11月1日 大安')" "$work/koyomi" || fail "koyomi 2033 lacks 閏11月"
+host koyomi --year 2100 | tail -n 1 | LC_ALL=C grep -qxF "2100-12-31 $(sjis '旧12月1日 赤口')" ||
+  fail "koyomi 2100 does not end on 旧12月1日"
+
 # The README's registry file names the default key; imported with a test key in its place, it
 # stores HolidayRules = 1 as text.
 reg_file=$(dirname "$0")/../../docs/holiday-law.reg
@@ -76,6 +91,11 @@ expect_error "year 0" "not a year from 1 to 9999" holidays --year 0
 expect_error "year 10000" "not a year from 1 to 9999" holidays --year 10000
 expect_error "a year that is no number" "not a year" holidays --year 2026x
 expect_error "unknown rules" "neither table nor current" holidays --year 2026 --rules newest
+expect_error "koyomi before the table" "not a year from 1900 to 2100" koyomi --year 1899
+expect_error "koyomi after the table" "not a year from 1900 to 2100" koyomi --year 2101
+expect_error "koyomi of a year that wraps 16 bits" "not a year from 1900 to 2100" koyomi --year 67436
+expect_error "koyomi of no number" "not a year from 1900 to 2100" koyomi --year 2026x
+expect_error "koyomi without a year" "missing --year" koyomi
 expect_error "unknown awareness" "is not unaware" info --awareness aware
 expect_error "output into a missing folder" "cannot write" compose --in "$samples/evening.png" --out "$work/no/a.png"
 [ -z "$(find "$work" -name '*.partial')" ] || fail "a partial file was left"
@@ -98,5 +118,5 @@ host holidays --year 2026 --key "$days_key" | cmp -s - "$work/listed" || fail "a
 "$wine_run" --tree "$tree" reg delete 'HKCU\Software\TezunTests\days' /f >/dev/null 2>&1
 
 "$wine_run" --tree "$tree" reg delete 'HKCU\Software\TezunTests\tezunhost' /f >/dev/null 2>&1
-[ $status -eq 0 ] && echo "tezunhost: info, compose and its errors behave"
+[ $status -eq 0 ] && echo "tezunhost: info, compose, the listings and their errors behave"
 exit $status

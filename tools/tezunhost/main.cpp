@@ -19,11 +19,13 @@
 #include "core/holiday_rules.h"
 #include "core/own_days.h"
 #include "core/settings_store.h"
+#include "date_text.h"
 #include "dpi_awareness.h"
 #include "forms/own_days_editor.h"
 #include "graphics/gdi_handles.h"
 #include "graphics/screen.h"
 #include "host_error.h"
+#include "koyomi_listing.h"
 #include "picture_files.h"
 #include "plugin/win32_registry.h"
 #include "plugin_module.h"
@@ -40,8 +42,10 @@ constexpr char kUsage[] =
     "       tezunhost bench [--compare PATH] [--plugin PATH]\n"
     "       tezunhost holidays --year Y [--rules table|current] [--key KEY]\n"
     "       tezunhost days --import FILE [--key KEY]\n"
+    "       tezunhost koyomi --year Y\n"
     "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text (empty: the\n"
     "default one). FILE: the Cabinet Office's holiday CSV, or a list of own days.\n"
+    "Y: a year; for koyomi one from 1900 to 2100, whose days it lists with their old-calendar dates.\n"
     "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n"
     "--awareness unaware: call from a thread that declares no DPI awareness, as old hosts do.\n";
 constexpr char kSeeUsage[] = " (tezunhost without arguments shows how to call it)";
@@ -123,13 +127,6 @@ int Settings(const PluginModule& plugin, const Arguments& arguments) {
   HBITMAP wallpaper = in ? ReadPicture(*in) : nullptr;
   plugin.SettingPlugIn(nullptr, key.c_str(), wallpaper);  // the plug-in deletes the bitmap
   return 0;
-}
-
-std::string DateText(const std::chrono::year_month_day& day) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()), static_cast<unsigned>(day.month()),
-                static_cast<unsigned>(day.day()));
-  return text;
 }
 
 // The own days stored at the host key, read without creating anything.
@@ -226,6 +223,7 @@ int Run(int argc, wchar_t** argv) {
   if (arguments.command == L"screenshot") return Screenshot(arguments);
   if (arguments.command == L"holidays") return Holidays(arguments);
   if (arguments.command == L"days") return Days(arguments);
+  if (arguments.command == L"koyomi") return PrintKoyomi(Utf8(arguments.Require(L"--year")));
   const std::wstring pluginPath = arguments.Get(L"--plugin").value_or(DefaultPluginPath());
   if (arguments.command == L"soak") {
     // The soak loads the plug-in itself: reloading, nothing else may hold it loaded.
