@@ -20,10 +20,15 @@ class RunningScope {
   RunningScope() { running = true; }
   RunningScope(const RunningScope&) = delete;
   RunningScope& operator=(const RunningScope&) = delete;
-  ~RunningScope() {
-    running = false;
-    openDialog = nullptr;
-  }
+  ~RunningScope() { running = false; }
+};
+
+class OpenDialogScope {
+ public:
+  explicit OpenDialogScope(TfrmSetting& dialog) { openDialog = &dialog; }
+  OpenDialogScope(const OpenDialogScope&) = delete;
+  OpenDialogScope& operator=(const OpenDialogScope&) = delete;
+  ~OpenDialogScope() { openDialog = nullptr; }
 };
 
 ScreenPoint TopLeft(const RECT& bounds) { return {bounds.left, bounds.top}; }
@@ -68,7 +73,7 @@ void RunSettingsSequence(HWND owner, SettingsStore& store, BitmapHandle hostPict
   SettingsSession session(std::move(stored));
   const TCalendarSettings& settings = session.Edited();
   TfrmSetting dialog(owner, session);
-  openDialog = &dialog;
+  const OpenDialogScope open(dialog);
 
   const ScreenPoint storedDialog = ReadDialogPosition(store);
   const ScreenPoint storedCalendar{settings.Left, settings.Top};
