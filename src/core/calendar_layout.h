@@ -3,6 +3,10 @@
 // and the leftover pixels belong to no cell.
 #pragma once
 
+#include <optional>
+#include <span>
+#include <string_view>
+
 #include "geometry.h"
 
 namespace tezun {
@@ -30,5 +34,19 @@ struct CalendarLayout {
             area.top + (row + 1) * cellHeight};
   }
 };
+
+// Where a day's texts lie in its cell when a line of notes goes under the number: the two are
+// centred as a pair, and the number's place is the same whether or not the line has text, so that
+// the numbers of a row stay in line. Where the cell is too low for both there is no line, and the
+// number is centred in the whole cell as ever. The number and the line are centred in their boxes.
+struct DayTextBoxes {
+  Rect number;
+  std::optional<Rect> note;
+};
+DayTextBoxes PlaceDayTexts(const Rect& cell, int64_t numberHeight, int64_t noteHeight);
+
+// How many bytes of a Shift-JIS text fit in `width`, never half a character: `ends` gives where
+// each byte's character ends from the text's start (a double-byte character's two bytes alike).
+size_t FittingBytes(std::string_view text, std::span<const int> ends, int64_t width);
 
 }  // namespace tezun

@@ -40,10 +40,17 @@ const std::array<ExtraOptionEntry, 7> kExtraOptions{{
     {"OutlineColor", &TCalendarSettings::OutlineColor, clBlack, Itself},
 }};
 
+const std::array<ExtraOptionEntry, 3> kDayNoteOptions{{
+    {"DayNames", &TCalendarSettings::DayNames, 0, OneOrNone},
+    {"SolarTerms", &TCalendarSettings::SolarTerms, 0, OneOrNone},
+    {"Rokuyo", &TCalendarSettings::Rokuyo, 0, OneOrNone},
+}};
+
 TCalendarSettings DefaultSettings() {
   TCalendarSettings settings;
   for (const auto& entry : kOptionEntries) settings.*entry.field = entry.fallback;
   for (const auto& entry : kExtraOptions) settings.*entry.field = entry.fallback;
+  for (const auto& entry : kDayNoteOptions) settings.*entry.field = entry.fallback;
   for (const auto& entry : kFontSections) {
     settings.Fonts.*entry.font = TCalFont{kDefaultFontName, kDefaultFontSize, entry.defaultColor, 0};
   }

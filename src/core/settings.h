@@ -61,6 +61,10 @@ struct TCalendarSettings {
   int32_t OutlineColor = 0;
   OwnDayList OwnDays;           // the user's own days off and working days
   bool OwnDaysTooLong = false;  // the stored list was too long to read, and reads as empty
+  // Under each day's number, 1: the name of its holiday or own day; its solar term; its 六曜.
+  int32_t DayNames = 0;
+  int32_t SolarTerms = 0;
+  int32_t Rokuyo = 0;
   bool operator==(const TCalendarSettings&) const = default;
 };
 
@@ -89,10 +93,12 @@ struct ExtraOptionEntry {
   int32_t (*meaning)(int32_t stored);  // what the drawing makes of a stored value
 };
 
-// The order in which settings are loaded and saved.
+// The order in which settings are loaded and saved: the thirty; the extra options, then the own
+// days, then the day notes' options.
 extern const std::array<OptionEntry, 10> kOptionEntries;
 extern const std::array<FontSectionEntry, 5> kFontSections;
 extern const std::array<ExtraOptionEntry, 7> kExtraOptions;
+extern const std::array<ExtraOptionEntry, 3> kDayNoteOptions;
 
 // The record as a fresh load from an empty key leaves it.
 TCalendarSettings DefaultSettings();
@@ -109,5 +115,16 @@ inline int PanelPercent(const TCalendarSettings& s) {
   return s.PanelOpacity >= 1 && s.PanelOpacity <= 100 ? s.PanelOpacity : 0;
 }
 inline bool Outlined(const TCalendarSettings& s) { return s.Outline == 1; }
+
+// What the second line under each day's number shows; nothing at all when none is chosen.
+struct DayNoteChoice {
+  bool names = false;
+  bool terms = false;
+  bool rokuyo = false;
+  bool Any() const { return names || terms || rokuyo; }
+};
+inline DayNoteChoice DayNotesOf(const TCalendarSettings& s) {
+  return {s.DayNames == 1, s.SolarTerms == 1, s.Rokuyo == 1};
+}
 
 }  // namespace tezun

@@ -122,6 +122,9 @@ void LoadSettings(const SettingsStore& store, TCalendarSettings& settings) {
   SettingsStore::LongText ownDays = store.ReadLongSettingText("Option", "OwnDays", kMaxOwnDaysBytes);
   settings.OwnDays = OwnDayList(std::move(ownDays.text));
   settings.OwnDaysTooLong = ownDays.tooLong;
+  for (const auto& entry : kDayNoteOptions) {
+    settings.*entry.field = store.ReadSettingInteger("Option", entry.name, entry.fallback);
+  }
 }
 
 void SaveSettings(SettingsStore& store, const TCalendarSettings& settings) {
@@ -136,12 +139,16 @@ void SaveSettings(SettingsStore& store, const TCalendarSettings& settings) {
 }
 
 void SaveChangedOptions(SettingsStore& store, const TCalendarSettings& opened, const TCalendarSettings& edited) {
-  for (const ExtraOptionEntry& entry : kExtraOptions) {
-    if (entry.meaning(edited.*entry.field) != entry.meaning(opened.*entry.field)) {
-      store.WriteSettingInteger("Option", entry.name, edited.*entry.field);
+  auto saveChanged = [&](const auto& entries) {
+    for (const ExtraOptionEntry& entry : entries) {
+      if (entry.meaning(edited.*entry.field) != entry.meaning(opened.*entry.field)) {
+        store.WriteSettingInteger("Option", entry.name, edited.*entry.field);
+      }
     }
-  }
+  };
+  saveChanged(kExtraOptions);
   if (edited.OwnDays != opened.OwnDays) store.WriteSettingText("Option", "OwnDays", edited.OwnDays.Text());
+  saveChanged(kDayNoteOptions);
 }
 
 ScreenPoint ReadDialogPosition(const SettingsStore& store) {

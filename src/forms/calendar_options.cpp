@@ -17,7 +17,7 @@ constexpr WindowClass kClass{kOptionsClass, 0, COLOR_BTNFACE + 1};
 
 // At 96 dots per inch, in the client area.
 constexpr int kClientWidth = 339;
-constexpr int kClientHeight = 299;
+constexpr int kClientHeight = 367;
 constexpr int kMostOpacity = 100;
 
 // Placed by the edit it belongs to.
@@ -43,9 +43,13 @@ constexpr ControlRow kLayout[] = {
     {C::chkOutline, kCheckBox, kOutlineCheck, {24, 236, 121, 17}, 4},
     {C::btnOutlineColor, kPushButton, kColourButton, {152, 232, 75, 25}, 5},
     {C::chkHolidayLaw, kCheckBox, kHolidayLawItem, {16, 274, 225, 17}, 6},
-    {C::btnOK, kPushButton, "OK", {256, 8, 75, 25}, 7},
-    {C::btnCancel, kPushButton, "Cancel", {256, 40, 75, 25}, 8},
-    {C::btnOwnDays, kPushButton, kOwnDaysButton, {256, 88, 75, 25}, 9},
+    {C::gbDayNotes, kGroupBox, kDayNotesGroup, {8, 296, 233, 63}},
+    {C::chkDayNames, kCheckBox, kDayNamesCheck, {24, 314, 121, 17}, 7},
+    {C::chkSolarTerms, kCheckBox, kSolarTermsCheck, {152, 314, 81, 17}, 8},
+    {C::chkRokuyo, kCheckBox, kRokuyoCheck, {24, 334, 121, 17}, 9},
+    {C::btnOK, kPushButton, "OK", {256, 8, 75, 25}, 10},
+    {C::btnCancel, kPushButton, "Cancel", {256, 40, 75, 25}, 11},
+    {C::btnOwnDays, kPushButton, kOwnDaysButton, {256, 88, 75, 25}, 12},
 };
 
 // "西暦 (2026年12月)": a title choice with this month in its form.
@@ -84,6 +88,10 @@ void TfrmCalendarOptions::DoExchange(Exchange direction) {
   ExchangeNumber(direction, edtOpacity, PanelPercent(s), kMostOpacity, s.PanelOpacity);
   ExchangeCheck(direction, chkOutline, Outlined(s), s.Outline);
   ExchangeCheck(direction, chkHolidayLaw, HolidayRulesOf(s) == HolidayRuleSet::Current, s.HolidayRules);
+  const DayNoteChoice notes = DayNotesOf(s);
+  ExchangeCheck(direction, chkDayNames, notes.names, s.DayNames);
+  ExchangeCheck(direction, chkSolarTerms, notes.terms, s.SolarTerms);
+  ExchangeCheck(direction, chkRokuyo, notes.rokuyo, s.Rokuyo);
 }
 
 void TfrmCalendarOptions::FormShow() {
@@ -105,6 +113,9 @@ void TfrmCalendarOptions::Command(int id) {
     case udOpacity:
     case chkOutline:
     case chkHolidayLaw:
+    case chkDayNames:
+    case chkSolarTerms:
+    case chkRokuyo:
       DoExchange(Exchange::ToSettings);
       session_.Changed();
       break;

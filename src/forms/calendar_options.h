@@ -34,6 +34,10 @@ class TfrmCalendarOptions : public DialogForm {
     btnOutlineColor,
     chkHolidayLaw,
     btnOwnDays,
+    gbDayNotes,
+    chkDayNames,
+    chkSolarTerms,
+    chkRokuyo,
   };
 
   // Created hidden, owned by the settings dialog; it edits the session's settings.

@@ -55,6 +55,10 @@ const char kColourButton[] = "色...";
 const char kOutlineGroup[] = "文字の縁取り";
 const char kOutlineCheck[] = "縁取りする";
 const char kOwnDaysButton[] = "自分の休日...";
+const char kDayNotesGroup[] = "日付の下に表示";
+const char kDayNamesCheck[] = "祝日・休日の名前";
+const char kSolarTermsCheck[] = "二十四節気";
+const char kRokuyoCheck[] = "六曜";
 
 const char kOwnDaysCaption[] = "自分の休日";
 const char kOwnDaysHint[] =

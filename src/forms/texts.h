@@ -48,6 +48,10 @@ extern const char kColourButton[];      // colour...
 extern const char kOutlineGroup[];      // the texts' outline
 extern const char kOutlineCheck[];      // outline the texts
 extern const char kOwnDaysButton[];     // "自分の休日...": your own days off
+extern const char kDayNotesGroup[];     // "日付の下に表示": shown under the date
+extern const char kDayNamesCheck[];     // "祝日・休日の名前": the names of holidays and days off
+extern const char kSolarTermsCheck[];   // "二十四節気": the 24 solar terms
+extern const char kRokuyoCheck[];       // "六曜"
 
 // The own days' editor.
 extern const char kOwnDaysCaption[];  // "自分の休日": your own days off

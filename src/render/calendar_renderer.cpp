@@ -6,9 +6,11 @@
 #include <utility>
 
 #include "core/calendar_layout.h"
+#include "core/day_notes.h"
 #include "core/month_grid.h"
 #include "core/month_title.h"
 #include "core/texts.h"
+#include "day_texts.h"
 #include "graphics/bitmap.h"
 #include "system_eras.h"
 #include "text_run.h"
@@ -21,29 +23,24 @@ namespace {
 // calendar stored with an enormous size would stall the host.
 constexpr int64_t kLargestMark = 1 << 16;
 
-void DrawCentred(TCanvas& canvas, const Rect& cell, std::string_view text) {
-  canvas.Brush.Style = BrushStyle::bsClear;
-  const SIZE size = canvas.TextExtent(text);
-  canvas.TextOut(cell.left + CentredOffset(cell.width(), size.cx), cell.top + CentredOffset(cell.height(), size.cy),
-                 text);
-}
+// The least height of the line of notes under a day's number: 8 pixels at 96 dots per inch.
+constexpr int kLeastNotePoints = 6;
 
-// A solid disc in the day's colour with the number in TodayColor on it.
-void DrawColouredMark(TCanvas& canvas, const Rect& cell, std::string_view text, int32_t todayColor) {
+// A solid disc in the day's colour with the day's texts in TodayColor on it.
+void DrawColouredMark(TCanvas& canvas, const Rect& cell, const DayTexts& texts, int32_t todayColor) {
   canvas.Pen.Color = canvas.Font.Color;
   canvas.Brush.Color = canvas.Font.Color;
   canvas.Brush.Style = BrushStyle::bsSolid;
   canvas.Ellipse(cell);
-  canvas.Font.Color = todayColor;
-  DrawCentred(canvas, cell, text);
+  DrawDayTexts(canvas, texts, todayColor);
 }
 
-// A solid disc in the day's colour with the digits cut out of it, so that the picture shows
-// through them. Two masks do it: the first whitens the disc except under the digits (D OR NOT S),
-// the second colours it there (D AND S); under the digits and outside the disc both keep D.
+// A solid disc in the day's colour with the day's texts cut out of it, so that the picture shows
+// through them. Two masks do it: the first whitens the disc except under the texts (D OR NOT S),
+// the second colours it there (D AND S); under the texts and outside the disc both keep D.
 // Only the part of the cell that lies on the picture is masked: the pixels are the same as with
 // a mask of the whole cell, and the mask is never larger than the picture however large the cell.
-void DrawTransparentMark(TCanvas& canvas, const Rect& cell, std::string_view text) {
+void DrawTransparentMark(TCanvas& canvas, const Rect& cell, const DayTexts& texts) {
   const Rect visible = Intersect(cell, canvas.ClipRect());
   if (IsEmpty(visible)) return;  // both copies would cover no pixel
   const int width = static_cast<int>(visible.width()), height = static_cast<int>(visible.height());
@@ -64,8 +61,7 @@ void DrawTransparentMark(TCanvas& canvas, const Rect& cell, std::string_view tex
     m.Pen.Color = discColor;
     m.Brush.Color = discColor;
     m.Ellipse(disc);
-    m.Font.Color = clWhite;
-    DrawCentred(m, disc, text);
+    DrawDayTexts(m, texts, clWhite, -visible.left, -visible.top);
     canvas.CopyMode = copyMode;
     canvas.CopyRect(visible, m, all);
   };
@@ -93,7 +89,8 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
                     const CalendarScale& scale) {
   if (rectangle.width() < 0 || rectangle.height() < 0) return;
   const int firstWeekday = FirstWeekday(settings);
-  const MonthGrid grid = BuildMonthGrid(today, GridRules{HolidayRulesOf(settings), firstWeekday, &settings.OwnDays});
+  const GridRules rules{HolidayRulesOf(settings), firstWeekday, &settings.OwnDays};
+  const MonthGrid grid = BuildMonthGrid(today, rules);
   const int title = TitleStyle(settings);
   const CalendarLayout layout(rectangle, title != 0);
   const TCalFonts& fonts = settings.Fonts;
@@ -129,34 +126,80 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
     texts.DrawCentred(layout.HeaderCell(column), names[weekday - 1]);
   }
 
-  TFont dayFont;  // the next day's font, worked out before it replaces the canvas's
+  // Each day's font, worked out as the days come one after another: a record without a face name
+  // keeps the face of the day before.
+  std::array<std::array<TFont, 7>, 6> dayFonts;
+  const TFont* before = &canvas.Font;
   for (int week = 0; week < 6; ++week) {
     for (int column = 0; column < 7; ++column) {
       const DayCell& day = grid[week][column];
       if (day.Day == 0) continue;
-      dayFont.Assign(canvas.Font);
-      ApplyCalFont(dayFont, weekdayFont(day.DayOfWeekNo), pointsToPixels);
-      if (day.HolidayFlag) ApplyCalFont(dayFont, fonts.Holiday, pointsToPixels);
+      TFont& font = dayFonts[week][column];
+      font.Assign(*before);
+      ApplyCalFont(font, weekdayFont(day.DayOfWeekNo), pointsToPixels);
+      if (day.HolidayFlag) ApplyCalFont(font, fonts.Holiday, pointsToPixels);
+      before = &font;
+    }
+  }
+
+  // The days' texts: each number alone, or with its line of notes, measured before any is drawn.
+  const DayNoteChoice notes = DayNotesOf(settings);
+  const auto month = CalendarDay(today);
+  std::array<std::array<DayTexts, 7>, 6> days;
+  if (notes.Any()) texts.Flush();  // measuring changes the canvas's font
+  for (int week = 0; week < 6; ++week) {
+    for (int column = 0; column < 7; ++column) {
+      const DayCell& day = grid[week][column];
+      if (day.Day == 0) continue;
+      char digits[8];
+      std::string number(digits, std::to_chars(digits, digits + sizeof digits, day.Day).ptr);
+      const Rect cell = layout.DayCell(week, column);
+      if (!notes.Any()) {
+        days[week][column] = NumberAlone(cell, std::move(number));
+        continue;
+      }
+      const std::chrono::year_month_day ymd{*month};  // the grid holds days only of a month it knows
+      const std::chrono::sys_days date{ymd.year() / ymd.month() / std::chrono::day{day.Day}};
+      const std::string note = DayNote(date, day.HolidayFlag, rules, notes);
+      days[week][column] = LayDayTexts(canvas, cell, dayFonts[week][column], std::move(number), note,
+                                       static_cast<int>(pointsToPixels(kLeastNotePoints)));
+    }
+  }
+
+  for (int week = 0; week < 6; ++week) {
+    std::array<bool, 7> marked{};  // today's cell, its texts drawn with its mark
+    for (int column = 0; column < 7; ++column) {
+      const DayCell& day = grid[week][column];
+      if (day.Day == 0) continue;
+      const TFont& dayFont = dayFonts[week][column];
       if (!dayFont.SameShapes(canvas.Font)) texts.Flush();
       canvas.Font.Assign(dayFont);
 
-      char digits[8];
-      const std::string_view text(digits, std::to_chars(digits, digits + sizeof digits, day.Day).ptr - digits);
+      const DayTexts& shown = days[week][column];
       const Rect cell = layout.DayCell(week, column);
       const bool markable = cell.width() <= kLargestMark && cell.height() <= kLargestMark;
-      if (day.TodayFlag && markable && (settings.TodayStyle == 0 || settings.TodayStyle == 1)) {
+      marked[column] = day.TodayFlag && markable && (settings.TodayStyle == 0 || settings.TodayStyle == 1);
+      if (marked[column]) {
         texts.Flush();
         const bool outlined = std::exchange(canvas.Outline.Enabled, false);  // the mark has no outline
         if (settings.TodayStyle == 0) {
-          DrawTransparentMark(canvas, cell, text);
+          DrawTransparentMark(canvas, cell, shown);
         } else {
-          DrawColouredMark(canvas, cell, text, settings.TodayColor);
+          DrawColouredMark(canvas, cell, shown, settings.TodayColor);
         }
         canvas.Outline.Enabled = outlined;
       } else {
         // Any other TodayStyle shows today's number plainly, so that today never vanishes.
-        texts.DrawCentred(cell, text);
+        texts.DrawCentred(shown.numberBox, shown.number);
       }
+    }
+    // The week's lines of notes after its numbers, so that those of one font go out together.
+    for (int column = 0; column < 7; ++column) {
+      const DayTexts& shown = days[week][column];
+      if (shown.note.empty() || marked[column]) continue;
+      if (!shown.noteFont.SameShapes(canvas.Font)) texts.Flush();
+      canvas.Font.Assign(shown.noteFont);
+      texts.DrawCentred(shown.noteBox, shown.note);
     }
   }
   texts.Flush();

@@ -149,14 +149,18 @@ TEST_F(SettingsStoreTest, ExtraOptionsLoadInOrderAndMeanTheirDefaultsOutsideThei
       {"PanelOpacity", "101", 101, 0}, {"PanelOpacity", "50%", 0, 0},
       {"PanelColor", "255", 255, 255}, {"Outline", "1", 1, 1},
       {"Outline", "0x1", 1, 1},        {"OutlineColor", "x", 0, 0},
+      {"DayNames", "1", 1, 1},         {"SolarTerms", "2", 2, 0},
+      {"Rokuyo", " 1", 1, 1},          {"Rokuyo", "-1", -1, 0},
   };
+  std::vector<ExtraOptionEntry> entries(kExtraOptions.begin(), kExtraOptions.end());
+  entries.insert(entries.end(), kDayNoteOptions.begin(), kDayNoteOptions.end());
   for (const auto& c : cases) {
     Put("Option", c.name, std::string(c.text) + '\0');
     TCalendarSettings settings;
     LoadSettings(Open(), settings);
-    const auto* const entry = std::find_if(kExtraOptions.begin(), kExtraOptions.end(),
-                                           [&](const ExtraOptionEntry& e) { return std::string(e.name) == c.name; });
-    ASSERT_NE(entry, kExtraOptions.end()) << c.name;
+    const auto entry = std::find_if(entries.begin(), entries.end(),
+                                    [&](const ExtraOptionEntry& e) { return std::string(e.name) == c.name; });
+    ASSERT_NE(entry, entries.end()) << c.name;
     EXPECT_EQ(settings.*entry->field, c.loaded) << c.name << " \"" << c.text << '"';
     EXPECT_EQ(entry->meaning(settings.*entry->field), c.meaning) << c.name << " \"" << c.text << '"';
     registry_.Find(std::string(kKey) + "\\Option")->values.erase(c.name);
@@ -195,9 +199,11 @@ TEST_F(SettingsStoreTest, OwnDaysLoadLastAndAListTooLongReadsAsEmpty) {
 
   Put("Option", "OwnDays", std::string(70000, 'x'), kRegBinary);
   Put("Option", "OutlineColor", "255" + std::string(1, '\0'));
+  Put("Option", "Rokuyo", "1" + std::string(1, '\0'));
   settings = TCalendarSettings{};
   EXPECT_NE(LoadError(settings).find("'OwnDays'"), std::string::npos) << "not text: an error, however long";
   EXPECT_EQ(settings.OutlineColor, 255) << "loaded before it";
+  EXPECT_EQ(settings.Rokuyo, 0) << "the day notes' options come after it";
 }
 
 TEST_F(SettingsStoreTest, SaveNeverWritesHolidayRules) {
@@ -230,6 +236,7 @@ TEST_F(SettingsStoreTest, OnlyChangedOptionsAreSavedAfterTheThirty) {
        [](TCalendarSettings& s) { s.PanelColor = 1, s.OutlineColor = 2; },
        {"PanelColor", "OutlineColor"}},
       {"the own days", [](TCalendarSettings& s) { s.OwnDays = OwnDayList("05-01 x"); }, {"OwnDays"}},
+      {"rokuyo, and a 2 that means none", [](TCalendarSettings& s) { s.Rokuyo = 1, s.SolarTerms = 2; }, {"Rokuyo"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -410,6 +410,100 @@ TEST(RenderCalendar, OutlineRingsEveryTextButTodaysMark) {
   EXPECT_GT(ringPixels, 500);
 }
 
+// The rows of a cell that hold ink, top to bottom.
+std::vector<int64_t> InkRows(const Pixels& pixels, const Rect& cell) {
+  std::vector<int64_t> rows;
+  for (int64_t y = cell.top; y < cell.bottom; ++y) {
+    if (InkIn(pixels, {cell.left, y, cell.right, y + 1}).count > 0) rows.push_back(y);
+  }
+  return rows;
+}
+
+// The first row of a cell's second cluster of ink (its line of notes), or its bottom.
+int64_t LineTop(const Pixels& pixels, const Rect& cell) {
+  const std::vector<int64_t> rows = InkRows(pixels, cell);
+  for (size_t i = 1; i < rows.size(); ++i) {
+    if (rows[i] > rows[i - 1] + 1) return rows[i];
+  }
+  return cell.bottom;
+}
+
+// May 2026 in 40-pixel cells: Tuesday the 5th is a holiday (こどもの日), Thursday the 7th none.
+TEST(RenderCalendar, NotesGoUnderTheNumbersInTheirCellsColoursAndTheNumbersStayInLine) {
+  TCalendarSettings settings = Coloured();
+  settings.TodayStyle = 7;
+  const Rect rect{0, 0, 280, 280};
+  const Pixels plain = Render(settings, rect, kWednesday13May, {300, 300});
+  settings.DayNames = 1;
+  const Pixels names = Render(settings, rect, kWednesday13May, {300, 300});
+  settings.DayNames = 0;
+  settings.Rokuyo = 1;
+  const Pixels rokuyo = Render(settings, rect, kWednesday13May, {300, 300});
+  settings.Outline = 1;
+  settings.OutlineColor = 0x808000;
+  const Pixels outlined = Render(settings, rect, kWednesday13May, {300, 300});
+
+  const Rect holiday = Cell(2, 2, 40), plainDay = Cell(2, 4, 40);
+  const int64_t line = LineTop(rokuyo, plainDay);
+  ASSERT_LT(line, plainDay.bottom) << "a line under the 7th";
+  EXPECT_EQ(LineTop(names, holiday), line) << "the name on the same line as the 六曜";
+  EXPECT_EQ(InkIn(names, {plainDay.left, line, plainDay.right, plainDay.bottom}).count, 0) << "the 7th has no name";
+  // The number lies where a line of any text, or none, puts it: higher than alone, by half the line.
+  const Rect number{plainDay.left, plainDay.top, plainDay.right, line};
+  EXPECT_EQ(InkIn(names, plainDay).box.top, InkIn(rokuyo, number).box.top);
+  EXPECT_LT(InkIn(names, plainDay).box.top, InkIn(plain, plainDay).box.top);
+  // In the cell's colour (the holiday font's for the holiday), outlined as every text.
+  const std::set<uint32_t> holidayLine = InkIn(names, {holiday.left, line, holiday.right, holiday.bottom}).colours;
+  EXPECT_TRUE(holidayLine.contains(Seen(settings.Fonts.Holiday.Color)));
+  const Rect weekdayLine{plainDay.left, line, plainDay.right, plainDay.bottom};
+  EXPECT_TRUE(InkIn(rokuyo, weekdayLine).colours.contains(Seen(settings.Fonts.Weekday.Color)));
+  EXPECT_TRUE(InkIn(outlined, weekdayLine).colours.contains(Seen(settings.OutlineColor)));
+}
+
+TEST(RenderCalendar, ALongNoteIsCutToItsCell) {
+  TCalendarSettings settings = Coloured();
+  settings.TodayStyle = 7;
+  settings.DayNames = 1;
+  std::string doubleBytes;
+  for (int i = 0; i < 30; ++i) doubleBytes += "\x88\x9F";  // 亜
+  settings.OwnDays = OwnDayList("2026-05-07 " + std::string(60, 'W') + "\r\n2026-05-21 " + doubleBytes);
+  const Pixels pixels = Render(settings, {0, 0, 200, 200}, kWednesday13May);
+  for (const auto& [row, column] : {std::pair{2, 4}, std::pair{4, 4}}) {
+    const Rect cell = Cell(row, column);
+    const int64_t line = LineTop(pixels, cell);
+    ASSERT_LT(line, cell.bottom) << "a line in row " << row;
+    EXPECT_GE(InkIn(pixels, {cell.left, line, cell.right, cell.bottom}).count, 20);
+    for (const int neighbour : {column - 1, column + 1}) {
+      const Rect beside = Cell(row, neighbour);
+      EXPECT_EQ(InkIn(pixels, {beside.left, line, beside.right, beside.bottom}).count, 0) << row << ", " << neighbour;
+    }
+  }
+}
+
+// Cells too low for a number and a line show the number as they always have; values that are not
+// 1 show nothing.
+TEST(RenderCalendar, NoLineInCellsTooLowAndNoneUnlessChosen) {
+  TCalendarSettings settings = Coloured();
+  const Pixels plainLow = Render(settings, {0, 0, 280, 126}, kWednesday13May);
+  const Pixels plain = Render(settings, {0, 0, 280, 280}, kWednesday13May, {300, 300});
+  settings.DayNames = settings.SolarTerms = settings.Rokuyo = 2;
+  EXPECT_TRUE(Render(settings, {0, 0, 280, 280}, kWednesday13May, {300, 300}) == plain);
+  settings.DayNames = settings.SolarTerms = settings.Rokuyo = 1;
+  EXPECT_TRUE(Render(settings, {0, 0, 280, 126}, kWednesday13May) == plainLow) << "18-pixel cells";
+}
+
+// Today's line is part of its mark, in TodayColor on the disc as its number is.
+TEST(RenderCalendar, TodaysLineIsOnItsDiscAsItsNumberIs) {
+  TCalendarSettings settings = Coloured();
+  settings.TodayStyle = 1;
+  settings.Rokuyo = 1;
+  const Pixels pixels = Render(settings, {0, 0, 280, 280}, Date(2026, 5, 7), {300, 300});
+  const Rect today = Cell(2, 4, 40);
+  const int64_t line = LineTop(Render(settings, {0, 0, 280, 280}, kWednesday13May, {300, 300}), today);
+  EXPECT_TRUE(
+      InkIn(pixels, {today.left + 8, line, today.right - 8, line + 6}).colours.contains(Seen(settings.TodayColor)));
+}
+
 // The eras come from the list Windows keeps, where it keeps one: an era it adds needs no new
 // Tezun. Wine keeps none, so the test lays one down (and takes it away again).
 TEST(ReadSystemEras, TheSystemsListWhereItKeepsOneElseMeijiToReiwa) {

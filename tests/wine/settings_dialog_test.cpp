@@ -346,7 +346,7 @@ TEST_F(SettingsDialogTest, LayoutFollowsTheScreenDensity) {
     ASSERT_NE(options, nullptr);
     GetClientRect(options, &client);
     EXPECT_EQ(client.right, scaled(339));
-    EXPECT_EQ(client.bottom, scaled(299));
+    EXPECT_EQ(client.bottom, scaled(367));
     const RECT ok = placed(options, IDOK);
     const RECT expectedOk{scaled(256), scaled(8), scaled(75), scaled(25)};
     EXPECT_TRUE(EqualRect(&ok, &expectedOk)) << "OK at " << same(ok, expectedOk);
@@ -796,6 +796,9 @@ TEST_F(SettingsDialogTest, OptionsWindowEditsTheCalendarAndOnlyOkKeepsTheChanges
       EXPECT_TRUE(test::AnswerColourDialog(options, RGB(0, 0, 255)));
       ClickControl(options, Opt::chkOutline);
       ClickControl(options, Opt::chkHolidayLaw);
+      ClickControl(options, Opt::chkDayNames);
+      test::FocusControl(options, Opt::chkRokuyo);
+      test::PressKey(VK_SPACE);
       test::WaitUntil([] { return false; }, 100ms);
       changedAtOnce = test::CaptureClient(image) != before;
       if (c.closeOptions == VK_RETURN) test::FocusControl(options, Opt::btnOK);
@@ -819,7 +822,10 @@ TEST_F(SettingsDialogTest, OptionsWindowEditsTheCalendarAndOnlyOkKeepsTheChanges
     expect("PanelColor", "16711680");
     expect("Outline", "1");
     expect("HolidayRules", "1");
+    expect("DayNames", "1");
+    expect("Rokuyo", "1");
     EXPECT_EQ(Stored("Option", "OutlineColor"), "(none)") << "not changed, not written";
+    EXPECT_EQ(Stored("Option", "SolarTerms"), "(none)");
   }
 }
 
@@ -833,7 +839,7 @@ TEST_F(SettingsDialogTest, OptionsWindowTabOrder) {
     ClickControl(dialog, Id::btnOptions);
     HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
     ASSERT_NE(options, nullptr);
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i < 14; ++i) {
       test::PressKey(VK_TAB);
       test::WaitUntil([] { return false; }, 60ms);
       visited.push_back(test::FocusedControl(options));
@@ -843,8 +849,9 @@ TEST_F(SettingsDialogTest, OptionsWindowTabOrder) {
     ClickControl(dialog, Id::btnCancel);
   });
   EXPECT_EQ(visited, (std::vector<int>{Opt::optSunday, Opt::optTitleEnglish, Opt::edtOpacity, Opt::btnPanelColor,
-                                       Opt::chkOutline, Opt::btnOutlineColor, Opt::chkHolidayLaw, Opt::btnOK,
-                                       Opt::btnCancel, Opt::btnOwnDays, Opt::optSunday}));
+                                       Opt::chkOutline, Opt::btnOutlineColor, Opt::chkHolidayLaw, Opt::chkDayNames,
+                                       Opt::chkSolarTerms, Opt::chkRokuyo, Opt::btnOK, Opt::btnCancel, Opt::btnOwnDays,
+                                       Opt::optSunday}));
 }
 
 // "自分の休日...": the list typed into, imported from the Cabinet Office's file through the Open

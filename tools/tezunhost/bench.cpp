@@ -276,7 +276,10 @@ int Bench(const PluginModule& plugin, const PluginModule* before) {
                           {"PanelColor", "16777215"},
                           {"Outline", "1"},
                           {"OutlineColor", "0"},
-                          {"HolidayRules", "1"}}),
+                          {"HolidayRules", "1"},
+                          {"DayNames", "1"},
+                          {"SolarTerms", "1"},
+                          {"Rokuyo", "1"}}),
       ownDays("own days", {{"OwnDays", ThousandOwnDays()}});
   std::vector<Trial> trials = {
       Baseline(screen, sourceDC.get()),

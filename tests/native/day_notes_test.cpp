@@ -1,0 +1,104 @@
+// What a day's cell shows under its number, and where its texts go.
+#include "core/day_notes.h"
+
+#include <gtest/gtest.h>
+
+#include "core/calendar_layout.h"
+#include "core/koyomi.h"
+#include "core/texts.h"
+
+namespace tezun {
+namespace {
+
+using namespace std::chrono;
+
+std::string Joined(std::initializer_list<std::string_view> texts) {
+  std::string joined;
+  for (std::string_view text : texts) joined += (joined.empty() ? "" : " ") + std::string(text);
+  return joined;
+}
+
+std::string_view RokuyoName(sys_days day) { return kRokuyoNames[static_cast<int>(RokuyoOf(*OldDateOn(day)))]; }
+
+TEST(DayNote, NamesUnderEitherRulesAndTheUsersOwnDays) {
+  const OwnDayList own("-2026-01-01 work\n-2026-11-03\n2026-08-13 obon\n2026-11-23 mine\n2026-12-01");
+  struct Case {
+    year_month_day day;
+    HolidayRuleSet rules;
+    bool marked;
+    std::string expected;
+    const char* why;
+  };
+  const Case cases[] = {
+      {2026y / 5 / 4, HolidayRuleSet::Table, true, kCitizensHoliday, "the table's own row"},
+      {2026y / 5 / 6, HolidayRuleSet::Table, false, "", "no day off under the table"},
+      {2026y / 5 / 6, HolidayRuleSet::Current, true, kSubstituteHoliday, "the law's substitute"},
+      {2025y / 11 / 24, HolidayRuleSet::Table, true, kSubstituteHoliday, "the Monday the grid marks"},
+      {2025y / 11 / 24, HolidayRuleSet::Table, false, "", "a Monday the grid does not mark"},
+      {2026y / 9 / 22, HolidayRuleSet::Current, true, kCitizensHoliday, "between two holidays"},
+      {2026y / 2 / 23, HolidayRuleSet::Current, true, kEmperorsBirthday, "the law's"},
+      {2026y / 2 / 23, HolidayRuleSet::Table, false, "", "not the table's"},
+      {2026y / 3 / 20, HolidayRuleSet::Table, true, kVernalEquinoxDay, "the equinox the table computes"},
+      {2026y / 1 / 1, HolidayRuleSet::Table, false, "work", "a working day's own name, never the holiday's"},
+      {2026y / 11 / 3, HolidayRuleSet::Current, false, "", "a working day without one"},
+      {2026y / 8 / 13, HolidayRuleSet::Current, true, "obon", "an own day off's name"},
+      {2026y / 11 / 23, HolidayRuleSet::Current, true, kLabourThanksgivingDay, "a holiday's before an own day's"},
+      {2026y / 12 / 1, HolidayRuleSet::Current, true, "", "an own day off without one"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    const GridRules rules{c.rules, 1, &own};
+    EXPECT_EQ(DayNote(sys_days{c.day}, c.marked, rules, {true, false, false}), c.expected);
+  }
+}
+
+TEST(DayNote, TextsInTheirOrderWithOneSpaceAndOnlyWhereKnown) {
+  const GridRules table{};
+  const sys_days equinox{2026y / 3 / 20}, risshun{2026y / 2 / 4};
+  EXPECT_EQ(DayNote(equinox, true, table, {true, true, true}),
+            Joined({kVernalEquinoxDay, kSolarTermNames[5], RokuyoName(equinox)}));
+  EXPECT_EQ(DayNote(equinox, true, table, {false, true, false}), kSolarTermNames[5]);
+  EXPECT_EQ(DayNote(risshun, false, table, {true, true, true}), Joined({kSolarTermNames[2], kRokuyoNames[5]}))
+      << "2026-02-04: 立春 仏滅, no name";
+  EXPECT_EQ(DayNote(risshun, false, table, {}), "");
+  // Terms and 六曜 end with the table of the old calendar; names do not.
+  EXPECT_EQ(DayNote(sys_days{2101y / 1 / 1}, true, table, {true, true, true}), kNewYearsDay);
+  EXPECT_EQ(DayNote(sys_days{1899y / 12 / 31}, false, table, {true, true, true}), "");
+  EXPECT_EQ(DayNote(sys_days{1900y / 1 / 1}, false, table, {false, false, true}), RokuyoName(sys_days{1900y / 1 / 1}));
+}
+
+TEST(DayTexts, NumberAndLineCentredAsAPairWhereBothFit) {
+  struct Case {
+    int64_t cellHeight, numberHeight, noteHeight;
+    Rect number;
+    std::optional<Rect> note;
+  };
+  const Case cases[] = {
+      {28, 12, 8, {0, 14, 28, 26}, Rect{0, 26, 28, 34}},  // 4 pixels above and below the pair
+      {20, 12, 8, {0, 10, 28, 22}, Rect{0, 22, 28, 30}},  // just fits
+      {19, 12, 8, {0, 10, 28, 29}, std::nullopt},         // too low: the number alone, in the whole cell
+      {29, 12, 8, {0, 14, 28, 26}, Rect{0, 26, 28, 34}},  // the odd pixel below
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.cellHeight);
+    const DayTextBoxes boxes = PlaceDayTexts({0, 10, 28, 10 + c.cellHeight}, c.numberHeight, c.noteHeight);
+    EXPECT_EQ(boxes.number, c.number);
+    EXPECT_EQ(boxes.note, c.note);
+  }
+}
+
+TEST(DayTexts, ALineIsCutAtACharacterBoundaryToTheWidth) {
+  const std::string text = "ab\x91\xE5\x88\xC0";  // "ab大安"
+  const int ends[] = {5, 10, 22, 22, 34, 34};
+  struct Case {
+    int64_t width;
+    size_t bytes;
+  };
+  for (const Case c : {Case{100, 6}, Case{34, 6}, Case{33, 4}, Case{22, 4}, Case{21, 2}, Case{4, 0}, Case{-1, 0}}) {
+    EXPECT_EQ(FittingBytes(text, ends, c.width), c.bytes) << c.width;
+  }
+  EXPECT_EQ(FittingBytes("a\x91", std::vector<int>{5, 9}, 100), 1u) << "a lead byte at the end is no character";
+}
+
+}  // namespace
+}  // namespace tezun
