@@ -49,7 +49,8 @@ constexpr ControlRow kLayout[] = {
     {C::chkRokuyo, kCheckBox, kRokuyoCheck, {24, 334, 121, 17}, 9},
     {C::btnOK, kPushButton, "OK", {256, 8, 75, 25}, 10},
     {C::btnCancel, kPushButton, "Cancel", {256, 40, 75, 25}, 11},
-    {C::btnOwnDays, kPushButton, kOwnDaysButton, {256, 88, 75, 25}, 12},
+    // Wider than OK and Cancel, to the left: its caption is longer, and fills 75 pixels to the frame.
+    {C::btnOwnDays, kPushButton, kOwnDaysButton, {248, 88, 83, 25}, 12},
 };
 
 // "西暦 (2026年12月)": a title choice with this month in its form.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The settings dialog's layout at one screen density, in a Wine prefix of the tree's own for
-# densities, so that the tree's main prefix keeps 96. Wine reads the density when its server
-# starts: it is set, the server stopped, and the next program sees it.
+# The settings dialog's layout, and whether every text fits its control, at one screen density, in
+# a Wine prefix of the tree's own for densities, so that the tree's main prefix keeps 96. Wine reads
+# the density when its server starts: it is set, the server stopped, and the next program sees it.
 # usage: density_test.sh WINE_RUN TREE TESTS_EXE DPI
 set -uo pipefail
 wine_run=$1
@@ -13,9 +13,10 @@ run=("$wine_run" --tree "$tree" --state density)
 "${run[@]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null || exit
 "${run[@]}" --stop
 trap '"${run[@]}" --stop' EXIT
-output=$(TEZUN_EXPECTED_DPI=$dpi "${run[@]}" "$tests" --gtest_filter=SettingsDialogTest.LayoutFollowsTheScreenDensity 2>&1)
+tests_run='SettingsDialogTest.LayoutFollowsTheScreenDensity:SettingsDialogTest.EveryTextFitsItsControl'
+output=$(TEZUN_EXPECTED_DPI=$dpi "${run[@]}" "$tests" --gtest_filter="$tests_run" 2>&1)
 status=$?
 echo "$output"
 [ $status -eq 0 ] || exit $status
-# A filter that matched nothing passes too: the one test must have run.
-grep -q '^\[  PASSED  \] 1 test\.' <<<"$output" || { echo "FAIL: the density test did not run"; exit 1; }
+# A filter that matched nothing passes too: both tests must have run.
+grep -q '^\[  PASSED  \] 2 tests\.' <<<"$output" || { echo "FAIL: the density tests did not run"; exit 1; }

@@ -26,6 +26,7 @@
 #include "support/dialog_driver.h"
 #include "support/pixels.h"
 #include "support/registry_sandbox.h"
+#include "support/text_fit.h"
 #include "support/ui_driver.h"
 
 namespace tezun {
@@ -355,6 +356,34 @@ TEST_F(SettingsDialogTest, LayoutFollowsTheScreenDensity) {
     test::WaitUntil([&] { return !IsWindow(options); });
     ClickControl(dialog, Id::btnCancel);
   });
+}
+
+// Every caption of the three dialogs, and the advice text, shows all of its words: it fits inside
+// its control, or the control scrolls with a visible scroll bar. density_test.sh runs it at 120 and
+// 144 dots per inch as well; the main prefix at its 96. September has the longest month in English.
+TEST_F(SettingsDialogTest, EveryTextFitsItsControl) {
+  FixTodayForTesting(DateOf(std::chrono::year{2026} / 9 / 30));
+  sandbox_.PutText("Option", "Left", "600");
+  std::string settings = "not measured", options = "not measured", ownDays = "not measured";
+  Run(nullptr, [&](HWND dialog) {
+    settings = test::TextsThatDoNotFit(dialog);
+    ClickControl(dialog, Id::btnOptions);
+    HWND optionsWindow = test::WaitForTopWindow(kOptionsClass, dialog);
+    ASSERT_NE(optionsWindow, nullptr);
+    options = test::TextsThatDoNotFit(optionsWindow);
+    ClickControl(optionsWindow, TfrmCalendarOptions::btnOwnDays);
+    HWND editor = test::WaitForTopWindow(kOwnDaysClass, optionsWindow);
+    ASSERT_NE(editor, nullptr);
+    ownDays = test::TextsThatDoNotFit(editor);
+    for (HWND window : {editor, optionsWindow}) {
+      PostMessageA(window, WM_CLOSE, 0, 0);
+      test::WaitUntil([&] { return !IsWindow(window); });
+    }
+    ClickControl(dialog, Id::btnCancel);
+  });
+  EXPECT_EQ(settings, "") << "the settings dialog";
+  EXPECT_EQ(options, "") << "the calendar's options";
+  EXPECT_EQ(ownDays, "") << "the own days";
 }
 
 // At their default positions the two overlap; the placement window, topmost, is what is seen
