@@ -1,7 +1,10 @@
 #include "calendar_renderer.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -69,6 +72,72 @@ void DrawTransparentMark(TCanvas& canvas, const Rect& cell, const DayTexts& text
   paint(canvas.Font.Color, cmSrcAnd);
 }
 
+template <class T>
+using DayGrid = std::array<std::array<T, 7>, 6>;
+
+// The font of a weekday (1 = Sunday), wherever the week starts.
+const TCalFont& WeekdayFont(const TCalFonts& fonts, int weekday) {
+  return weekday == 1 ? fonts.Sunday : weekday == 7 ? fonts.Saturday : fonts.Weekday;
+}
+
+// Each day's font, worked out as the days come one after another from the header's: a record
+// without a face name keeps the face of the day before.
+DayGrid<TFont> DayFonts(const MonthGrid& grid, const TFont& header, const TCalFonts& fonts,
+                        const Scale& pointsToPixels) {
+  DayGrid<TFont> dayFonts;
+  const TFont* before = &header;
+  for (int week = 0; week < 6; ++week) {
+    for (int column = 0; column < 7; ++column) {
+      const DayCell& day = grid[week][column];
+      if (day.Day == 0) continue;
+      TFont& font = dayFonts[week][column];
+      font.Assign(*before);
+      ApplyCalFont(font, WeekdayFont(fonts, day.DayOfWeekNo), pointsToPixels);
+      if (day.HolidayFlag) ApplyCalFont(font, fonts.Holiday, pointsToPixels);
+      before = &font;
+    }
+  }
+  return dayFonts;
+}
+
+// What each day's line of notes says.
+DayGrid<std::string> NotesOfDays(const MonthGrid& grid, TDateTime today, const GridRules& rules,
+                                 const DayNoteChoice& notes) {
+  DayGrid<std::string> texts;
+  const auto month = CalendarDay(today);
+  if (!month) return texts;
+  const std::chrono::year_month_day ymd{*month};
+  for (int week = 0; week < 6; ++week) {
+    for (int column = 0; column < 7; ++column) {
+      const DayCell& day = grid[week][column];
+      if (day.Day == 0) continue;
+      const std::chrono::sys_days date{ymd.year() / ymd.month() / std::chrono::day{day.Day}};
+      texts[week][column] = DayNote(date, day.HolidayFlag, rules, notes);
+    }
+  }
+  return texts;
+}
+
+// Each day's number, alone in its cell or with its line of notes (one for every day, though it say
+// nothing), measured before any is drawn.
+DayGrid<DayTexts> LayDays(TCanvas& canvas, const MonthGrid& grid, const CalendarLayout& layout,
+                          const DayGrid<TFont>& fonts, const DayGrid<std::string>* notes, int leastNoteHeight) {
+  DayGrid<DayTexts> days;
+  for (int week = 0; week < 6; ++week) {
+    for (int column = 0; column < 7; ++column) {
+      const DayCell& day = grid[week][column];
+      if (day.Day == 0) continue;
+      char digits[8];
+      std::string number(digits, std::to_chars(digits, digits + sizeof digits, day.Day).ptr);
+      const Rect cell = layout.DayCell(week, column);
+      days[week][column] = notes ? LayDayTexts(canvas, cell, fonts[week][column], std::move(number),
+                                               (*notes)[week][column], leastNoteHeight)
+                                 : NumberAlone(cell, std::move(number));
+    }
+  }
+  return days;
+}
+
 }  // namespace
 
 void ApplyCalFont(TFont& font, const TCalFont& record, const Scale& pointsToPixels) {
@@ -95,10 +164,6 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
   const CalendarLayout layout(rectangle, title != 0);
   const TCalFonts& fonts = settings.Fonts;
   const Scale& pointsToPixels = scale.pointsToPixels;
-  // Fonts go by weekday (1 = Sunday), wherever the week starts.
-  auto weekdayFont = [&](int weekday) -> const TCalFont& {
-    return weekday == 1 ? fonts.Sunday : weekday == 7 ? fonts.Saturday : fonts.Weekday;
-  };
 
   // The panel lies under everything else, so that the texts read on any picture.
   if (const int percent = PanelPercent(settings)) canvas.BlendRect(rectangle, settings.PanelColor, percent);
@@ -122,49 +187,19 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
   const auto& names = settings.DayOfWeekStyle == 1 ? DayNamesEnglish : DayNamesJapanese;
   for (int column = 0; column < 7; ++column) {
     const int weekday = WeekdayOfColumn(column, firstWeekday);
-    canvas.Font.Color = weekdayFont(weekday).Color;
+    canvas.Font.Color = WeekdayFont(fonts, weekday).Color;
     texts.DrawCentred(layout.HeaderCell(column), names[weekday - 1]);
   }
 
-  // Each day's font, worked out as the days come one after another: a record without a face name
-  // keeps the face of the day before.
-  std::array<std::array<TFont, 7>, 6> dayFonts;
-  const TFont* before = &canvas.Font;
-  for (int week = 0; week < 6; ++week) {
-    for (int column = 0; column < 7; ++column) {
-      const DayCell& day = grid[week][column];
-      if (day.Day == 0) continue;
-      TFont& font = dayFonts[week][column];
-      font.Assign(*before);
-      ApplyCalFont(font, weekdayFont(day.DayOfWeekNo), pointsToPixels);
-      if (day.HolidayFlag) ApplyCalFont(font, fonts.Holiday, pointsToPixels);
-      before = &font;
-    }
+  const DayGrid<TFont> dayFonts = DayFonts(grid, canvas.Font, fonts, pointsToPixels);
+  const DayNoteChoice choice = DayNotesOf(settings);
+  std::optional<DayGrid<std::string>> notes;
+  if (choice.Any()) {
+    notes = NotesOfDays(grid, today, rules, choice);
+    texts.Flush();  // measuring the texts changes the canvas's font
   }
-
-  // The days' texts: each number alone, or with its line of notes, measured before any is drawn.
-  const DayNoteChoice notes = DayNotesOf(settings);
-  const auto month = CalendarDay(today);
-  std::array<std::array<DayTexts, 7>, 6> days;
-  if (notes.Any()) texts.Flush();  // measuring changes the canvas's font
-  for (int week = 0; week < 6; ++week) {
-    for (int column = 0; column < 7; ++column) {
-      const DayCell& day = grid[week][column];
-      if (day.Day == 0) continue;
-      char digits[8];
-      std::string number(digits, std::to_chars(digits, digits + sizeof digits, day.Day).ptr);
-      const Rect cell = layout.DayCell(week, column);
-      if (!notes.Any()) {
-        days[week][column] = NumberAlone(cell, std::move(number));
-        continue;
-      }
-      const std::chrono::year_month_day ymd{*month};  // the grid holds days only of a month it knows
-      const std::chrono::sys_days date{ymd.year() / ymd.month() / std::chrono::day{day.Day}};
-      const std::string note = DayNote(date, day.HolidayFlag, rules, notes);
-      days[week][column] = LayDayTexts(canvas, cell, dayFonts[week][column], std::move(number), note,
-                                       static_cast<int>(pointsToPixels(kLeastNotePoints)));
-    }
-  }
+  const DayGrid<DayTexts> days = LayDays(canvas, grid, layout, dayFonts, notes ? &*notes : nullptr,
+                                         static_cast<int>(pointsToPixels(kLeastNotePoints)));
 
   for (int week = 0; week < 6; ++week) {
     std::array<bool, 7> marked{};  // today's cell, its texts drawn with its mark
