@@ -60,16 +60,18 @@ HFONT DialogForm::FontOfHeight(int at96) {
   return font.get();
 }
 
+RECT DialogForm::ScaledBox(const Box& box) const {
+  return {Scaled(box.left), Scaled(box.top), Scaled(box.left) + Scaled(box.width),
+          Scaled(box.top) + Scaled(box.height)};
+}
+
 RECT DialogForm::Place(const ControlRow& row, std::span<const ControlRow> layout) {
   const Box& box = row.box;
-  if (!box.itemOfGroup) {
-    return {Scaled(box.left), Scaled(box.top), Scaled(box.left) + Scaled(box.width),
-            Scaled(box.top) + Scaled(box.height)};
-  }
+  if (!box.itemOfGroup) return ScaledBox(box);
   const auto group =
       std::find_if(layout.begin(), layout.end(), [&](const ControlRow& r) { return r.id == box.itemOfGroup; });
-  const RECT frame = Place(*group, layout);
-  return RadioGroupItem(frame, box.item, TextHeight(FontOfHeight(group->fontHeight)), Scaled(8), Scaled(10));
+  return RadioGroupItem(ScaledBox(group->box), box.item, TextHeight(FontOfHeight(group->fontHeight)), Scaled(8),
+                        Scaled(10));
 }
 
 void DialogForm::CreateControls(std::span<const ControlRow> layout) {
@@ -243,7 +245,7 @@ LRESULT DialogForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: {
       // An edit tells of every change, the ones made from code too; only the user's mark it modified.
-      const auto control = reinterpret_cast<HWND>(lParam);
+      auto* const control = reinterpret_cast<HWND>(lParam);
       if (HIWORD(wParam) == BN_CLICKED) Click(LOWORD(wParam));
       if (HIWORD(wParam) == EN_CHANGE && SendMessageA(control, EM_GETMODIFY, 0, 0)) Command(LOWORD(wParam));
       return 0;

@@ -16,8 +16,8 @@ namespace tezun {
 
 // What kind of control a row of a layout makes: its window class and style.
 struct ControlKind {
-  const char* className;
-  DWORD style;
+  const char* className = nullptr;
+  DWORD style = 0;
 };
 inline constexpr ControlKind kGroupBox{"BUTTON", BS_GROUPBOX};
 inline constexpr ControlKind kRadioButton{"BUTTON", BS_RADIOBUTTON};
@@ -46,9 +46,9 @@ inline constexpr int kDialogFontHeight = 12;  // every control's, at 96 dots per
 // Tab goes through the stops in the order of their numbers, which need not be the rows' order;
 // radio buttons that share a number are one stop, a radio set.
 struct ControlRow {
-  int id;
+  int id = 0;
   ControlKind kind;
-  const char* text;  // Shift-JIS
+  const char* text = "";  // Shift-JIS
   Box box;
   int stop = kNoStop;
   DWORD style = 0;  // besides the kind's
@@ -60,6 +60,10 @@ struct ControlRow {
 enum class Exchange { ToControls, ToSettings };
 
 class DialogForm : public Window {
+ public:
+  DialogForm(const DialogForm&) = delete;
+  DialogForm& operator=(const DialogForm&) = delete;
+
  protected:
   // The density is read once: the dialog is laid out at it.
   DialogForm();
@@ -111,6 +115,7 @@ class DialogForm : public Window {
 
  private:
   HFONT FontOfHeight(int at96);
+  RECT ScaledBox(const Box& box) const;
   RECT Place(const ControlRow& row, std::span<const ControlRow> layout);
   void Click(int id);
   const std::vector<int>* StopOf(int id) const;

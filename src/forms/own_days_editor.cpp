@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "texts.h"
 
@@ -69,7 +70,7 @@ constexpr ControlRow kLayout[] = {
 
 OwnDayImport ImportOwnDayFile(std::string_view bytes) { return ImportOwnDays(AnsiText(bytes)); }
 
-TfrmOwnDays::TfrmOwnDays(HWND owner, const OwnDayList& list) : list_(list) {
+TfrmOwnDays::TfrmOwnDays(HWND owner, OwnDayList list) : list_(std::move(list)) {
   CreateDialogWindow(kClass, kOwnDaysCaption, kClientWidth, kClientHeight, owner);
   CreateControls(kLayout);
   SendMessageA(Item(edtDays), EM_LIMITTEXT, 0, 0);  // as long as it likes; OK says when it is too long

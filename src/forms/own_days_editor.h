@@ -24,7 +24,7 @@ class TfrmOwnDays : public DialogForm {
 
   // Created hidden, owned by the options window, showing `list`; it hands back a list of its own on
   // OK, for the options window to keep.
-  TfrmOwnDays(HWND owner, const OwnDayList& list);
+  TfrmOwnDays(HWND owner, OwnDayList list);
 
   // After OK: the list as the user left it.
   const OwnDayList& List() const { return list_; }

@@ -15,6 +15,7 @@ class SettingsSession {
   explicit SettingsSession(TCalendarSettings opened) : opened_(opened), edited_(std::move(opened)) {}
   SettingsSession(const SettingsSession&) = delete;
   SettingsSession& operator=(const SettingsSession&) = delete;
+  ~SettingsSession() = default;
 
   // The record being edited. Whoever changes it says so with Changed.
   TCalendarSettings& Edited() { return edited_; }

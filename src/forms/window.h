@@ -21,7 +21,7 @@ inline constexpr int mrCancel = 2;
 // a window of it exists and removed with the last one, so that the host may unload and reload the
 // module without a class pointing into freed code.
 struct WindowClass {
-  const char* name;
+  const char* name = nullptr;
   UINT style = 0;
   int background = 0;  // system colour + 1; 0 for a window that paints every pixel itself
 };

@@ -130,9 +130,12 @@ DayGrid<DayTexts> LayDays(TCanvas& canvas, const MonthGrid& grid, const Calendar
       char digits[8];
       std::string number(digits, std::to_chars(digits, digits + sizeof digits, day.Day).ptr);
       const Rect cell = layout.DayCell(week, column);
-      days[week][column] = notes ? LayDayTexts(canvas, cell, fonts[week][column], std::move(number),
-                                               (*notes)[week][column], leastNoteHeight)
-                                 : NumberAlone(cell, std::move(number));
+      if (notes) {
+        days[week][column] =
+            LayDayTexts(canvas, cell, fonts[week][column], std::move(number), (*notes)[week][column], leastNoteHeight);
+      } else {
+        days[week][column] = NumberAlone(cell, std::move(number));
+      }
     }
   }
   return days;

@@ -69,7 +69,7 @@ TEST(DayNote, TextsInTheirOrderWithOneSpaceAndOnlyWhereKnown) {
 
 TEST(DayTexts, NumberAndLineCentredAsAPairWhereBothFit) {
   struct Case {
-    int64_t cellHeight, numberHeight, noteHeight;
+    int64_t cellHeight = 0, numberHeight = 0, noteHeight = 0;
     Rect number;
     std::optional<Rect> note;
   };
