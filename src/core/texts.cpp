@@ -70,6 +70,14 @@ const char kEraReiwa[] = "令和";
 const char* const kEnglishMonthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
                                             "July",    "August",   "September", "October", "November", "December"};
 
+const char kOwnDayFileNotText[] =
+    "このファイルは読み取れる形のテキストではありません。Shift-JIS、UTF-8 または UTF-16 (Unicode "
+    "テキスト) で保存したファイルを選んでください。何も追加しませんでした。";
+const char kOwnDayFileNoShiftJisForm[] =
+    "このファイルの %u 行目に Shift-JIS で表せない文字 (? の所) があります。その文字を直してから読み込んで"
+    "ください。何も追加しませんでした。\r\n%s";
+const char kOwnDayFileUnreadableLine[] = "このファイルの %u 行目を読み取れません。何も追加しませんでした。\r\n%s";
+
 const char* const DayNamesJapanese[7] = {"日", "月", "火", "水", "木", "金", "土"};
 const char* const DayNamesEnglish[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
