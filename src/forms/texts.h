@@ -57,7 +57,6 @@ extern const char kImportFilter[];          // the Open dialog's file types, NUL
 extern const char kBadLines[];              // these lines cannot be read; mend them, then OK
 extern const char kBadLine[];               // "%u 行目: %s": a line's number and text
 extern const char kMoreBadLines[];          // "ほか %u 行": and that many more
-extern const char kUnreadableLine[];        // line %u of the file cannot be read (%s); nothing was added
 extern const char kCannotReadFile[];        // the file cannot be read
 extern const char kOwnDaysTooLong[];        // the list is longer than 64 KiB
 extern const char kStoredOwnDaysTooLong[];  // the stored list is too long and was not read
