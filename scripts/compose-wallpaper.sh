@@ -22,7 +22,7 @@ if [ $probe -eq 1 ]; then
   echo "compose-wallpaper: this machine runs no 32-bit code ($why); using the 64-bit build" >&2
   preset=win64
 elif [ $probe -ne 0 ]; then
-  echo "compose-wallpaper: the 32-bit Wine cannot run ($why); using the 64-bit build" >&2
+  echo "compose-wallpaper: $why; using the 64-bit build" >&2
   preset=win64
 fi
 cmake --preset $preset >/dev/null

@@ -61,8 +61,8 @@ install_packages() {
   rm -f "$log"
   [ ${#failed[@]} -eq 0 ] && return 0
   if [ -n "$apt_lists_incomplete" ]; then
-    echo "install-deps: apt's package lists are incomplete (apt-get update failed above): a mirror in" \
-      "the middle of a sync mends itself; run this again later" >&2
+    echo "install-deps: apt's package lists are incomplete (apt-get update failed above); when that is a" \
+      "mirror in the middle of a sync, running this again later mends it" >&2
   fi
   return 1
 }
@@ -118,8 +118,7 @@ why=$("$(dirname "$0")/probe-32bit") || probe=$?
 if [ $probe -eq 1 ]; then
   echo "install-deps: this machine runs no 32-bit code ($why): the 32-bit tests will be skipped" >&2
 elif [ $probe -ne 0 ]; then
-  echo "install-deps: the 32-bit Wine cannot run ($why): the product's tests will fail until it is" \
-    "installed" >&2
+  echo "install-deps: $why; the product's tests fail until the 32-bit Wine runs" >&2
 fi
 
 # Wine picks its ANSI code page from the locale: ja_JP.UTF-8 gives code page 932.
