@@ -23,24 +23,33 @@ std::vector<std::u16string_view> SplitUnicodeLines(std::u16string_view text) {
   return lines;
 }
 
+// The character at the start of a decoded text: one code unit, or a surrogate pair.
+std::u16string_view CharacterAt(std::u16string_view text) {
+  const bool surrogates = text.size() >= 2 && text[0] >= 0xD800 && text[0] <= 0xDBFF;
+  return text.substr(0, surrogates ? 2 : 1);
+}
+
+char32_t CodePoint(std::u16string_view character) {
+  const char32_t first = character[0];
+  if (character.size() == 1) return first;
+  const char32_t second = character[1];
+  return 0x10000u + ((first - 0xD800u) << 10) + (second - 0xDC00u);
+}
+
 // The line's first character that has no code page 932 form, and the line with "?" for each such.
 OwnDayFileImport WithoutForm(size_t number, std::u16string_view line, const CodePage932Encoder& toCodePage932) {
   OwnDayFileImport refused;
   refused.fault = OwnDayFileFault::NoShiftJisForm;
   refused.line.number = number;
   for (size_t at = 0; at < line.size();) {
-    const bool pair = line[at] >= 0xD800 && line[at] <= 0xDBFF && at + 1 < line.size();
-    const std::u16string_view character = line.substr(at, pair ? 2 : 1);
+    const std::u16string_view character = CharacterAt(line.substr(at));
     at += character.size();
     if (const auto converted = toCodePage932(character)) {
       refused.line.text += *converted;
       continue;
     }
     refused.line.text += '?';
-    if (refused.character == 0) {
-      refused.character =
-          pair ? 0x10000 + ((char32_t{character[0]} - 0xD800) << 10) + (character[1] - 0xDC00) : char32_t{character[0]};
-    }
+    if (refused.character == 0) refused.character = CodePoint(character);
   }
   return refused;
 }

@@ -19,7 +19,8 @@ namespace {
 using namespace tezun;
 
 // The bytes converted from one of iconv's encodings to another, or nothing when they cannot be.
-std::optional<std::string> Convert(const char* to, const char* from, std::string in) {
+std::optional<std::string> Convert(const char* to, const char* from, const std::string& bytes) {
+  std::string in = bytes;  // iconv takes its input through a pointer to mutable characters
   const iconv_t converter = iconv_open(to, from);
   if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
   std::string out(in.size() * 4 + 8, '\0');

@@ -89,8 +89,8 @@ void CheckDay(const OwnDayList& list, sys_days day) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   std::string text(input);
-  size_t length = 0;
   if (input.starts_with('*')) {
+    size_t length = 0;
     const auto [end, error] = std::from_chars(input.data() + 1, input.data() + input.size(), length);
     if (error == std::errc{} && end < input.data() + input.size() && *end == '\n' &&
         length <= 2 * tezun::kMaxOwnDaysBytes) {
