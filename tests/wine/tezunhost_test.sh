@@ -100,12 +100,14 @@ host holidays --year 2026 --key "$days_key" | cmp -s - "$work/listed" || fail "a
 # its days in Shift-JIS.
 utf16_key='Software\TezunTests\days16'
 # 国民の祝日・休日月日,国民の祝日・休日名称 / 2026/5/5,こどもの日 / 2026/8/14,お盆
-printf '\xff\xfe\xfd\x56\x11\x6c\x6e\x30\x5d\x79\xe5\x65\xfb\x30\x11\x4f\xe5\x65\x08\x67\xe5\x65,\x00' >"$work/days16.csv"
-printf '\xfd\x56\x11\x6c\x6e\x30\x5d\x79\xe5\x65\xfb\x30\x11\x4f\xe5\x65\x0d\x54\xf0\x79\r\x00\n\x00' >>"$work/days16.csv"
-printf '2026/5/5,' | sed 's/./&\x00/g' >>"$work/days16.csv"
-printf '\x53\x30\x69\x30\x82\x30\x6e\x30\xe5\x65\r\x00\n\x00' >>"$work/days16.csv"
-printf '2026/8/14,' | sed 's/./&\x00/g' >>"$work/days16.csv"
-printf '\x4a\x30\xc6\x76\r\x00\n\x00' >>"$work/days16.csv"
+{
+  printf '\xff\xfe\xfd\x56\x11\x6c\x6e\x30\x5d\x79\xe5\x65\xfb\x30\x11\x4f\xe5\x65\x08\x67\xe5\x65,\x00'
+  printf '\xfd\x56\x11\x6c\x6e\x30\x5d\x79\xe5\x65\xfb\x30\x11\x4f\xe5\x65\x0d\x54\xf0\x79\r\x00\n\x00'
+  printf '2026/5/5,' | sed 's/./&\x00/g'
+  printf '\x53\x30\x69\x30\x82\x30\x6e\x30\xe5\x65\r\x00\n\x00'
+  printf '2026/8/14,' | sed 's/./&\x00/g'
+  printf '\x4a\x30\xc6\x76\r\x00\n\x00'
+} >"$work/days16.csv"
 host days --import "$work/days16.csv" --key "$utf16_key" >"$work/out" 2>"$work/err" ||
   fail "days --import of UTF-16: $(cat "$work/err")"
 grep -q '^2 days added' "$work/out" || fail "days --import of UTF-16 printed: $(cat "$work/out")"
