@@ -14,6 +14,8 @@ apt_tries=${TEZUN_APT_TRIES:-3}
 apt_pause=${TEZUN_APT_PAUSE:-20}
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+# Another install on the machine holds dpkg's lock for a while: wait for it rather than fail.
+apt_install() { apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "$@"; }
 
 # Refreshes the package lists. A mirror in the middle of a sync fails an index or two for a while:
 # tried again after a pause, and when it still fails, said so, and the lists apt has are used.
@@ -44,14 +46,14 @@ install_packages() {
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "install-deps: installing ${missing[*]}"
   log=$(mktemp)
-  if apt-get install -y -qq --no-install-recommends "${missing[@]}" >"$log" 2>&1; then
+  if apt_install -qq "${missing[@]}" >"$log" 2>&1; then
     rm -f "$log"
     return 0
   fi
   for p in "${missing[@]}"; do
     installed "$p" && continue
     # -q, not -qq: apt leaves out the unmet dependencies at -qq.
-    apt-get install -y -q --no-install-recommends "$p" >"$log" 2>&1 && continue
+    apt_install -q "$p" >"$log" 2>&1 && continue
     failed+=("$p")
     echo "install-deps: $p cannot be installed:" >&2
     # apt's reasons: its unmet dependencies and its errors, not the progress around them.
