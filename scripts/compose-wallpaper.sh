@@ -2,7 +2,8 @@
 # The main job: sets up the machine (as root), builds the plug-in and the host program, and lets
 # the plug-in compose a wallpaper with this month's calendar, written as a picture. It runs the
 # product as the host would: the 32-bit Tezun.bpi loaded by a 32-bit tezunhost.exe under the
-# 32-bit Wine. On a machine that runs no 32-bit code it says so and uses the 64-bit build.
+# 32-bit Wine. Where that cannot run (a machine that runs no 32-bit code, or a 32-bit Wine that
+# could not be installed) it says why and uses the 64-bit build.
 #
 #   scripts/compose-wallpaper.sh [IN [OUT]]    default: samples/evening.png -> wallpaper.png
 #
@@ -15,8 +16,13 @@ in=${1:-samples/evening.png}
 out=${2:-wallpaper.png}
 scripts/install-deps.sh
 preset=win32
-if ! why=$(scripts/probe-32bit); then
+probe=0
+why=$(scripts/probe-32bit) || probe=$?
+if [ $probe -eq 1 ]; then
   echo "compose-wallpaper: this machine runs no 32-bit code ($why); using the 64-bit build" >&2
+  preset=win64
+elif [ $probe -ne 0 ]; then
+  echo "compose-wallpaper: $why; using the 64-bit build" >&2
   preset=win64
 fi
 cmake --preset $preset >/dev/null

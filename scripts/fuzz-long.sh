@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Fuzzes each target of the core for long: scripts/fuzz-long.sh [SECONDS] (default 600 per target).
+# Fuzzes each target of the core for long: scripts/fuzz-long.sh [SECONDS [TARGET...]] (default 600
+# per target, every target).
 # Builds the fuzz preset; grows each target's corpus in build/fuzz/corpus/TARGET, starting from
 # its seeds in tests/fuzz/corpus/TARGET, so that a later run goes on from where this one stopped;
 # keeps inputs that fail in build/fuzz/findings/TARGET and the output in build/fuzz/logs. Prints for
@@ -7,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
-targets=(integer_text settings_load month_grid wallpaper_layout)
+targets=(integer_text settings_load month_grid wallpaper_layout own_days own_day_file settings_options era_list)
+[ $# -le 1 ] || targets=("${@:2}")
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

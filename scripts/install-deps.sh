@@ -10,6 +10,64 @@ fi
 
 export DEBIAN_FRONTEND=noninteractive
 DEPS_PREFIX=${TEZUN_DEPS_PREFIX:-/opt/tezun-deps}
+apt_tries=${TEZUN_APT_TRIES:-3}
+apt_pause=${TEZUN_APT_PAUSE:-20}
+
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+# Another install on the machine holds dpkg's lock for a while: wait for it rather than fail.
+apt_install() { apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "$@"; }
+
+# Refreshes the package lists. A mirror in the middle of a sync fails an index or two for a while:
+# tried again after a pause, and when it still fails, said so, and the lists apt has are used.
+apt_lists_incomplete=
+apt_update() {
+  local try log
+  log=$(mktemp)
+  for ((try = 1; try <= apt_tries; try++)); do
+    if apt-get update -qq >"$log" 2>&1; then
+      rm -f "$log"
+      apt_lists_incomplete=
+      return 0
+    fi
+    [ "$try" -lt "$apt_tries" ] && sleep "$apt_pause"
+  done
+  apt_lists_incomplete=1
+  echo "install-deps: apt-get update failed $apt_tries times; going on with the package lists apt has:" >&2
+  sed -n 's/^\(E\|W\):/  &/p' "$log" >&2
+  rm -f "$log"
+}
+
+# Installs those of the packages that are missing, all at once. When that fails, each is tried
+# alone, so that whatever can be installed is, and each that cannot is named with apt's reason.
+# Returns non-zero when any could not be installed.
+install_packages() {
+  local missing=() failed=() p log
+  for p in "$@"; do installed "$p" || missing+=("$p"); done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "install-deps: installing ${missing[*]}"
+  log=$(mktemp)
+  if apt_install -qq "${missing[@]}" >"$log" 2>&1; then
+    rm -f "$log"
+    return 0
+  fi
+  for p in "${missing[@]}"; do
+    installed "$p" && continue
+    # -q, not -qq: apt leaves out the unmet dependencies at -qq.
+    apt_install -q "$p" >"$log" 2>&1 && continue
+    failed+=("$p")
+    echo "install-deps: $p cannot be installed:" >&2
+    # apt's reasons: its unmet dependencies and its errors, not the progress around them.
+    sed -n '/^The following packages have unmet dependencies:/,$p; /^E:/p' "$log" | awk '!seen[$0]++' |
+      awk 'NR <= 30 { print "  " $0 } END { if (NR > 30) print "  (" NR - 30 " lines more)" }' >&2
+  done
+  rm -f "$log"
+  [ ${#failed[@]} -eq 0 ] && return 0
+  if [ -n "$apt_lists_incomplete" ]; then
+    echo "install-deps: apt's package lists are incomplete (apt-get update failed above); when that is a" \
+      "mirror in the middle of a sync, running this again later mends it" >&2
+  fi
+  return 1
+}
 
 packages=(
   build-essential cmake ninja-build pkg-config dpkg-dev
@@ -18,6 +76,12 @@ packages=(
   googletest libjpeg62-turbo-dev libjpeg-turbo-progs
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck
   python3 unzip
+)
+# The product is 32-bit: Debian's 32-bit Wine runs it, with the i386 X libraries its display
+# driver loads.
+i386_packages=(
+  wine32:i386 libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxfixes3:i386
+  libxinerama1:i386 libxcomposite1:i386 libxxf86vm1:i386
 )
 
 # Source packages (libjpeg-turbo) need a deb-src entry.
@@ -32,41 +96,31 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SRC
   need_update=1
 fi
-
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ] || [ -n "${need_update:-}" ]; then
-  apt-get update -qq
-fi
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "install-deps: installing ${missing[*]}"
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
-
-# The product is 32-bit: Debian's 32-bit Wine runs it, with the i386 X libraries its display
-# driver loads. Where the machine cannot run 32-bit code the probe says so and the 32-bit
-# runtime tests are skipped; everything else still goes on.
-i386_packages=(
-  wine32:i386 libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxfixes3:i386
-  libxinerama1:i386 libxcomposite1:i386 libxxf86vm1:i386
-)
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
-  apt-get update -qq
+  need_update=1
 fi
-missing=()
-for p in "${i386_packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "install-deps: installing ${missing[*]}"
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null ||
-    echo "install-deps: 32-bit Wine could not be installed; its tests will be skipped" >&2
+
+# One refresh of the lists, and only when something is missing.
+for p in "${packages[@]}" "${i386_packages[@]}"; do installed "$p" || need_update=1; done
+[ -z "${need_update:-}" ] || apt_update
+
+# Without these nothing builds.
+if ! install_packages "${packages[@]}"; then
+  echo "install-deps: the packages above are needed to build anything; stopping" >&2
+  exit 1
 fi
-if ! reason=$("$(dirname "$0")/probe-32bit"); then
-  echo "install-deps: this machine runs no 32-bit code: $reason" >&2
+
+# Without these the product's own tests cannot run: the test command then fails and says so, and
+# the main job uses the 64-bit build. Where the machine runs no 32-bit code at all, they are not
+# needed: the 32-bit tests are skipped there.
+install_packages "${i386_packages[@]}" || true
+probe=0
+why=$("$(dirname "$0")/probe-32bit") || probe=$?
+if [ $probe -eq 1 ]; then
+  echo "install-deps: this machine runs no 32-bit code ($why): the 32-bit tests will be skipped" >&2
+elif [ $probe -ne 0 ]; then
+  echo "install-deps: $why; the product's tests fail until the 32-bit Wine runs" >&2
 fi
 
 # Wine picks its ANSI code page from the locale: ja_JP.UTF-8 gives code page 932.
@@ -86,9 +140,13 @@ build_libjpeg() {
   work=$(mktemp -d)
   (
     cd "$work"
-    apt-get source -qq libjpeg-turbo >/dev/null 2>&1
     local src
-    src=$(find . -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
+    if ! apt-get source -qq libjpeg-turbo >source.log 2>&1 ||
+      ! src=$(find . -maxdepth 1 -type d -name 'libjpeg-turbo-*' | grep -m 1 .); then
+      echo "install-deps: the source of libjpeg-turbo cannot be fetched:" >&2
+      sed -n 's/^\(E\|W\):/  &/p' source.log >&2
+      exit 1
+    fi
     cat >toolchain.cmake <<TC
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR $processor)
@@ -120,9 +178,11 @@ build_libjpeg x86_64-w64-mingw32 x86_64
 # Node.js and the ephemeris package that tools/koyomi/package-lock.json pins; the native test
 # koyomi_table runs the generator. Debian's nodejs and npm come only where no node is installed.
 if ! command -v node >/dev/null; then
-  echo "install-deps: installing nodejs npm"
-  apt-get update -qq || echo "install-deps: apt-get update failed; installing from the lists there are" >&2
-  apt-get install -y -qq --no-install-recommends nodejs npm >/dev/null
+  [ -n "${need_update:-}" ] || apt_update  # the lists were refreshed above only when something was missing
+  if ! install_packages nodejs npm; then
+    echo "install-deps: Node.js is needed to check the traditional calendar's table; stopping" >&2
+    exit 1
+  fi
 fi
 koyomi_dir=$(cd "$(dirname "$0")/../tools/koyomi" && pwd)
 koyomi_locked=$(node -p "require('$koyomi_dir/package-lock.json').packages['node_modules/astronomy-engine'].version")

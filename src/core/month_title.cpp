@@ -11,7 +11,9 @@ namespace {
 
 using namespace std::chrono;
 
-// "YYYY MM DD": three numbers separated by single spaces, a real day.
+// "YYYY MM DD": three numbers separated by single spaces, a real day of the years 1 to 9999. The
+// ranges are checked before the calendar types see the numbers: those keep a month or a day in a
+// byte and a year in 16 bits, so 257 would wrap round to 1.
 std::optional<sys_days> EraStart(std::string_view text) {
   int numbers[3] = {};
   const char* at = text.data();
@@ -22,7 +24,10 @@ std::optional<sys_days> EraStart(std::string_view text) {
     if (error != std::errc{} || next == at) return std::nullopt;
     at = next;
   }
-  if (at != end || numbers[1] < 1 || numbers[2] < 1) return std::nullopt;
+  if (at != end || numbers[0] < 1 || numbers[0] > 9999 || numbers[1] < 1 || numbers[1] > 12 || numbers[2] < 1 ||
+      numbers[2] > 31) {
+    return std::nullopt;
+  }
   const year_month_day day{year{numbers[0]}, month{static_cast<unsigned>(numbers[1])},
                            std::chrono::day{static_cast<unsigned>(numbers[2])}};
   if (!day.ok()) return std::nullopt;

@@ -77,6 +77,13 @@ const char* const kRokuyoNames[6] = {"大安", "赤口", "先勝", "友引", "�
 const char* const kSolarTermNames[24] = {"小寒", "大寒", "立春", "雨水", "啓蟄", "春分", "清明", "穀雨",
                                          "立夏", "小満", "芒種", "夏至", "小暑", "大暑", "立秋", "処暑",
                                          "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
+const char kOwnDayFileNotText[] =
+    "このファイルは読み取れる形のテキストではありません。Shift-JIS、UTF-8 または UTF-16 (Unicode "
+    "テキスト) で保存したファイルを選んでください。何も追加しませんでした。";
+const char kOwnDayFileNoShiftJisForm[] =
+    "このファイルの %u 行目に Shift-JIS で表せない文字 (? の所) があります。その文字を直してから読み込んで"
+    "ください。何も追加しませんでした。\r\n%s";
+const char kOwnDayFileUnreadableLine[] = "このファイルの %u 行目を読み取れません。何も追加しませんでした。\r\n%s";
 
 const char* const DayNamesJapanese[7] = {"日", "月", "火", "水", "木", "金", "土"};
 const char* const DayNamesEnglish[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};

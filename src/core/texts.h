@@ -70,6 +70,12 @@ extern const char kDaySuffix[];
 extern const char* const kRokuyoNames[6];      // 大安 赤口 先勝 友引 先負 仏滅
 extern const char* const kSolarTermNames[24];  // 小寒 大寒 立春 ... 大雪 冬至
 
+// The refusals of a file of own days, each ending with "nothing was added"; %u is a line's
+// number, %s its text.
+extern const char kOwnDayFileNotText[];         // not Shift-JIS, UTF-8 or UTF-16 (Unicode) text
+extern const char kOwnDayFileNoShiftJisForm[];  // line %u holds a character Shift-JIS has not (the "?")
+extern const char kOwnDayFileUnreadableLine[];  // line %u cannot be read
+
 // Weekday names, Sunday first: one double-byte character each, and three ASCII letters each.
 extern const char* const DayNamesJapanese[7];
 extern const char* const DayNamesEnglish[7];

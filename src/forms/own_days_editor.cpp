@@ -7,6 +7,8 @@
 #include <iterator>
 #include <utility>
 
+#include "core/own_day_file.h"
+#include "graphics/code_page.h"
 #include "texts.h"
 
 namespace tezun {
@@ -31,21 +33,6 @@ std::string WithCrLf(std::string_view text) {
   return out;
 }
 
-// A file's text as code page 932: Shift-JIS as it comes, UTF-8 (with its mark) converted.
-std::string AnsiText(std::string_view bytes) {
-  constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-  if (!bytes.starts_with(kUtf8Mark)) return std::string(bytes);
-  bytes.remove_prefix(kUtf8Mark.size());
-  const int size = static_cast<int>(bytes.size());
-  const int wide = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0);
-  std::wstring text(static_cast<size_t>(wide), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.data(), wide);
-  const int narrow = WideCharToMultiByte(932, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(narrow), '\0');
-  WideCharToMultiByte(932, 0, text.data(), wide, out.data(), narrow, nullptr, nullptr);
-  return out;
-}
-
 std::string Format(const char* pattern, unsigned number, const std::string& text = {}) {
   char message[512];
   std::snprintf(message, sizeof message, pattern, number, text.c_str());
@@ -67,8 +54,6 @@ constexpr ControlRow kLayout[] = {
 };
 
 }  // namespace
-
-OwnDayImport ImportOwnDayFile(std::string_view bytes) { return ImportOwnDays(AnsiText(bytes)); }
 
 TfrmOwnDays::TfrmOwnDays(HWND owner, OwnDayList list) : list_(std::move(list)) {
   CreateDialogWindow(kClass, kOwnDaysCaption, kClientWidth, kClientHeight, owner);
@@ -150,10 +135,9 @@ void TfrmOwnDays::btnImportClick() {
     Tell(kCannotReadFile, MB_ICONWARNING);
     return;
   }
-  const OwnDayImport imported = ImportOwnDayFile(bytes);
-  if (imported.unreadable) {
-    Tell(Format(kUnreadableLine, static_cast<unsigned>(imported.unreadable->number), imported.unreadable->text),
-         MB_ICONWARNING);
+  const OwnDayFileImport imported = ImportOwnDayFile(bytes, ToCodePage932);
+  if (imported.fault != OwnDayFileFault::None) {
+    Tell(OwnDayFileRefusal(imported), MB_ICONWARNING);
     return;
   }
   std::string text = EditText();

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "core/own_days.h"
 #include "dialog_form.h"
@@ -41,9 +40,5 @@ class TfrmOwnDays : public DialogForm {
 
   OwnDayList list_;
 };
-
-// Imports a file's bytes: Shift-JIS as they come, UTF-8 (with its byte-order mark) converted to
-// code page 932 first.
-OwnDayImport ImportOwnDayFile(std::string_view bytes);
 
 }  // namespace tezun

@@ -69,7 +69,6 @@ const char kImportFilter[] = "祝日・休日の一覧 (*.csv;*.txt)\0*.csv;*.tx
 const char kBadLines[] = "次の行を読み取れません。直してから OK を押してください。";
 const char kBadLine[] = "%u 行目: %s";
 const char kMoreBadLines[] = "ほか %u 行";
-const char kUnreadableLine[] = "このファイルの %u 行目を読み取れません。何も追加しませんでした。\r\n%s";
 const char kCannotReadFile[] = "このファイルを読み込めません。";
 const char kOwnDaysTooLong[] = "自分の休日が長すぎます。64 KiB までにしてください。";
 

@@ -54,15 +54,14 @@ extern const char kSolarTermsCheck[];   // "二十四節気": the 24 solar terms
 extern const char kRokuyoCheck[];       // "六曜"
 
 // The own days' editor.
-extern const char kOwnDaysCaption[];  // "自分の休日": your own days off
-extern const char kOwnDaysHint[];     // how a line is written
-extern const char kImportButton[];    // "読み込み...": import
-extern const char kImportFilter[];    // the Open dialog's file types, NUL between, two NULs at the end
-extern const char kBadLines[];        // these lines cannot be read; mend them, then OK
-extern const char kBadLine[];         // "%u 行目: %s": a line's number and text
-extern const char kMoreBadLines[];    // "ほか %u 行": and that many more
-extern const char kUnreadableLine[];  // line %u of the file cannot be read (%s); nothing was added
-extern const char kCannotReadFile[];  // the file cannot be read
-extern const char kOwnDaysTooLong[];  // the list is longer than 64 KiB
+extern const char kOwnDaysCaption[];        // "自分の休日": your own days off
+extern const char kOwnDaysHint[];           // how a line is written
+extern const char kImportButton[];          // "読み込み...": import
+extern const char kImportFilter[];          // the Open dialog's file types, NUL between, two NULs at the end
+extern const char kBadLines[];              // these lines cannot be read; mend them, then OK
+extern const char kBadLine[];               // "%u 行目: %s": a line's number and text
+extern const char kMoreBadLines[];          // "ほか %u 行": and that many more
+extern const char kCannotReadFile[];        // the file cannot be read
+extern const char kOwnDaysTooLong[];        // the list is longer than 64 KiB
 
 }  // namespace tezun

@@ -62,5 +62,19 @@ TEST(MonthTitle, ErasAsWindowsListsThem) {
   EXPECT_EQ(Era(1988y / 12 / 31, eras), "1988" + kNen + "12" + kGatsu) << "before the list's first era";
 }
 
+// Numbers beyond a date's ranges name no day: a month of 257, a day of 257 or a year of 70000
+// once wrapped round to January, the 1st and the year 4464 and made an era of a broken value.
+TEST(MonthTitle, AValueNameBeyondADatesRangesIsNoEra) {
+  const std::vector<std::pair<std::string, std::string>> values = {
+      {"2019 257 01", "Month_M_Month_M"}, {"2019 05 257", "Day_D_Day_D"},    {"70000 01 01", "Year_Y_Year_Y"},
+      {"-5 01 01", "Minus_M_Minus_M"},    {"0 01 01", "Zero_Z_Zero_Z"},      {"10000 01 01", "Far_F_Far_F"},
+      {"9999 12 31", "Last_L_Last_L"},    {"0001 01 01", "First_F_First_F"},
+  };
+  const std::vector<tezun::Era> eras = ParseEraList(values);
+  ASSERT_EQ(eras.size(), 2u);
+  EXPECT_EQ(eras[0], (tezun::Era{sys_days{1y / 1 / 1}, "First"}));
+  EXPECT_EQ(eras[1], (tezun::Era{sys_days{9999y / 12 / 31}, "Last"}));
+}
+
 }  // namespace
 }  // namespace tezun

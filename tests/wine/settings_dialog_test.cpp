@@ -884,7 +884,8 @@ TEST_F(SettingsDialogTest, OptionsWindowTabOrder) {
 }
 
 // "自分の休日...": the list typed into, imported from the Cabinet Office's file through the Open
-// dialog, refused while a line does not parse, and kept only by OK all the way out.
+// dialog (a file that is no text refused), refused while a line does not parse, and kept only by
+// OK all the way out.
 TEST_F(SettingsDialogTest, OwnDaysTypedImportedAndRefusedWhileALineIsBad) {
   using Opt = TfrmCalendarOptions::Control;
   using Days = TfrmOwnDays::Control;
@@ -900,6 +901,8 @@ TEST_F(SettingsDialogTest, OwnDaysTypedImportedAndRefusedWhileALineIsBad) {
          << "\r\n2026/1/1," << test::Bytes("8C B3 93 FA") << "\r\n2026/11/3," << test::Bytes("95 B6 89 BB 82 CC 93 FA")
          << "\r\n";
   }
+  const std::string picture = csv + ".png";
+  std::ofstream(picture, std::ios::binary) << test::Bytes("89 50 4E 47 0D 0A 1A 0A 00 00 00 0D 49 48 44 52");
   auto type = [](HWND control, const std::string& text) {
     for (const char c : text) PostMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 0);
     test::WaitUntil([] { return false; }, 100ms);
@@ -909,8 +912,8 @@ TEST_F(SettingsDialogTest, OwnDaysTypedImportedAndRefusedWhileALineIsBad) {
     SCOPED_TRACE(keep ? "kept" : "bad line, then Cancel");
     sandbox_.PutText("Option", "OwnDays", stored);
     sandbox_.PutText("Option", "Left", "600");
-    std::optional<std::string> refusal;
-    bool stillOpen = false, shownAtOnce = false;
+    std::optional<std::string> refusal, notText;
+    bool stillOpen = false, shownAtOnce = false, addedNothing = false;
     Run(nullptr, [&](HWND dialog) {
       HWND image = GetWindow(calender_, GW_CHILD);
       const test::Pixels before = test::CaptureClient(image);
@@ -926,13 +929,25 @@ TEST_F(SettingsDialogTest, OwnDaysTypedImportedAndRefusedWhileALineIsBad) {
       PostMessageA(edit, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
       test::PressKey(VK_RETURN);  // a new line, not OK
       type(edit, keep ? "2026-05-20 office closed" : "12-32 no such day");
-      ClickControl(editor, Days::btnImport);
-      HWND open = test::WaitForTopWindow("#32770", editor);
-      ASSERT_NE(open, nullptr) << "no Open dialog";
-      SetDlgItemTextA(open, cmb13, csv.c_str());
-      SetDlgItemTextA(open, edt1, csv.c_str());
-      PostMessageA(open, WM_COMMAND, IDOK, 0);
-      test::WaitUntil([&] { return !IsWindow(open); });
+      auto import = [&](const std::string& path) {
+        ClickControl(editor, Days::btnImport);
+        HWND open = test::WaitForTopWindow("#32770", editor);
+        ASSERT_NE(open, nullptr) << "no Open dialog";
+        SetDlgItemTextA(open, cmb13, path.c_str());
+        SetDlgItemTextA(open, edt1, path.c_str());
+        PostMessageA(open, WM_COMMAND, IDOK, 0);
+        test::WaitUntil([&] { return !IsWindow(open); });
+      };
+      if (!keep) {  // a file that is no text: refused, saying what is read, and nothing added
+        // The Enter key comes through the display, and may come after the characters.
+        const size_t typed = stored.size() + std::string("\r\n12-32 no such day").size();
+        test::WaitUntil([&] { return static_cast<size_t>(GetWindowTextLengthA(edit)) == typed; });
+        const int length = GetWindowTextLengthA(edit);
+        import(picture);
+        notText = test::DismissMessageBox(editor);
+        addedNothing = GetWindowTextLengthA(edit) == length;
+      }
+      import(csv);
       ClickControl(editor, Days::btnOK);
       if (!keep) {
         refusal = test::DismissMessageBox(editor);
@@ -952,6 +967,9 @@ TEST_F(SettingsDialogTest, OwnDaysTypedImportedAndRefusedWhileALineIsBad) {
                                                  test::Bytes("8C B3 93 FA") + "\r\n2026-11-03 " +
                                                  test::Bytes("95 B6 89 BB 82 CC 93 FA") + "\r\n");
     } else {
+      ASSERT_TRUE(notText.has_value()) << "a file that is no text was taken";
+      EXPECT_NE(notText->find("UTF-16"), std::string::npos) << *notText;
+      EXPECT_TRUE(addedNothing);
       ASSERT_TRUE(refusal.has_value()) << "OK took a line that does not parse";
       EXPECT_NE(refusal->find("12-32 no such day"), std::string::npos) << *refusal;
       EXPECT_TRUE(stillOpen);
@@ -959,6 +977,7 @@ TEST_F(SettingsDialogTest, OwnDaysTypedImportedAndRefusedWhileALineIsBad) {
     }
   }
   DeleteFileA(csv.c_str());
+  DeleteFileA(picture.c_str());
 }
 
 // What the dialog's OK stores, the next ExecutePlugIn draws, though the call before kept what it

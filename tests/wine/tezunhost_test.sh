@@ -115,6 +115,36 @@ grep -q $'^2026-12-23\tworking day\ton duty$' "$work/listed" || fail "the listin
 printf 'a title\r\nnot a day\r\n' >"$work/bad.csv"
 expect_error "an unreadable list" "line 2 cannot be read: not a day" days --import "$work/bad.csv" --key "$days_key"
 host holidays --year 2026 --key "$days_key" | cmp -s - "$work/listed" || fail "a file that cannot be read changed the list"
+
+# The Cabinet Office's file saved as a spreadsheet's "Unicode text" (UTF-16LE with its mark) adds
+# its days in Shift-JIS.
+utf16_key='Software\TezunTests\days16'
+# 国民の祝日・休日月日,国民の祝日・休日名称 / 2026/5/5,こどもの日 / 2026/8/14,お盆
+{
+  printf '\xff\xfe\xfd\x56\x11\x6c\x6e\x30\x5d\x79\xe5\x65\xfb\x30\x11\x4f\xe5\x65\x08\x67\xe5\x65,\x00'
+  printf '\xfd\x56\x11\x6c\x6e\x30\x5d\x79\xe5\x65\xfb\x30\x11\x4f\xe5\x65\x0d\x54\xf0\x79\r\x00\n\x00'
+  printf '2026/5/5,' | sed 's/./&\x00/g'
+  printf '\x53\x30\x69\x30\x82\x30\x6e\x30\xe5\x65\r\x00\n\x00'
+  printf '2026/8/14,' | sed 's/./&\x00/g'
+  printf '\x4a\x30\xc6\x76\r\x00\n\x00'
+} >"$work/days16.csv"
+host days --import "$work/days16.csv" --key "$utf16_key" >"$work/out" 2>"$work/err" ||
+  fail "days --import of UTF-16: $(cat "$work/err")"
+grep -q '^2 days added' "$work/out" || fail "days --import of UTF-16 printed: $(cat "$work/out")"
+host holidays --year 2026 --key "$utf16_key" >"$work/listed16" 2>"$work/err" || fail "holidays --key: $(cat "$work/err")"
+LC_ALL=C grep -q "^2026-05-05	day off	$(printf '\x82\xb1\x82\xc7\x82\xe0\x82\xcc\x93\xfa')\$" "$work/listed16" ||
+  fail "the UTF-16 file's 2026-05-05 is not stored in Shift-JIS: $(od -c "$work/listed16" | head)"
+LC_ALL=C grep -q "^2026-08-14	day off	$(printf '\x82\xa8\x96\x7e')\$" "$work/listed16" ||
+  fail "the UTF-16 file's 2026-08-14 is not stored in Shift-JIS"
+# Files that are no text, or hold a character Shift-JIS has not, write nothing.
+printf '\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR' >"$work/picture.csv"
+expect_error "a file that is no text" 'save it as Shift-JIS, UTF-8 or UTF-16 ("Unicode text")' \
+  days --import "$work/picture.csv" --key "$utf16_key"
+printf '\xff\xfe2\x000\x002\x006\x00/\x001\x00/\x001\x00,\x00\xac\x20' >"$work/euro.csv"
+expect_error "a character without a Shift-JIS form" "line 1 holds U+20AC, which Shift-JIS cannot hold: 2026/1/1,?" \
+  days --import "$work/euro.csv" --key "$utf16_key"
+host holidays --year 2026 --key "$utf16_key" | cmp -s - "$work/listed16" || fail "a refused file changed the list"
+"$wine_run" --tree "$tree" reg delete 'HKCU\Software\TezunTests\days16' /f >/dev/null 2>&1
 "$wine_run" --tree "$tree" reg delete 'HKCU\Software\TezunTests\days' /f >/dev/null 2>&1
 
 "$wine_run" --tree "$tree" reg delete 'HKCU\Software\TezunTests\tezunhost' /f >/dev/null 2>&1

@@ -17,11 +17,12 @@
 
 #include "bench.h"
 #include "core/holiday_rules.h"
+#include "core/own_day_file.h"
 #include "core/own_days.h"
 #include "core/settings_store.h"
 #include "date_text.h"
 #include "dpi_awareness.h"
-#include "forms/own_days_editor.h"
+#include "graphics/code_page.h"
 #include "graphics/gdi_handles.h"
 #include "graphics/screen.h"
 #include "host_error.h"
@@ -44,7 +45,8 @@ constexpr char kUsage[] =
     "       tezunhost days --import FILE [--key KEY]\n"
     "       tezunhost koyomi --year Y\n"
     "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text (empty: the\n"
-    "default one). FILE: the Cabinet Office's holiday CSV, or a list of own days.\n"
+    "default one). FILE: the Cabinet Office's holiday CSV, or a list of own days (Shift-JIS,\n"
+    "UTF-8 or UTF-16 text).\n"
     "Y: a year; for koyomi one from 1900 to 2100, whose days it lists with their old-calendar dates.\n"
     "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n"
     "--awareness unaware: call from a thread that declares no DPI awareness, as old hosts do.\n";
@@ -172,20 +174,36 @@ int Holidays(const Arguments& arguments) {
   return 0;
 }
 
-// Adds the days of a file (the Cabinet Office's CSV, or a list of the same form) to the own days
-// stored at the key, as the own days' editor's import does, for an administrator who hands out a
-// company calendar. A file that cannot be read adds nothing.
+// Why a file of own days was refused, in English like every message of the host.
+std::string Refusal(const tezun::OwnDayFileImport& refused) {
+  const std::string line = "line " + std::to_string(refused.line.number);
+  switch (refused.fault) {
+    case tezun::OwnDayFileFault::NotText:
+      return "not a text file this can read: save it as Shift-JIS, UTF-8 or UTF-16 (\"Unicode text\")";
+    case tezun::OwnDayFileFault::NoShiftJisForm: {
+      char character[16];
+      std::snprintf(character, sizeof character, "U+%04X", static_cast<unsigned>(refused.character));
+      return line + " holds " + character + ", which Shift-JIS cannot hold: " + refused.line.text;
+    }
+    case tezun::OwnDayFileFault::UnreadableLine:
+      return line + " cannot be read: " + refused.line.text;
+    case tezun::OwnDayFileFault::None:
+      break;
+  }
+  return {};
+}
+
+// Adds the days of a file (the Cabinet Office's CSV, or a list of the same form, in Shift-JIS,
+// UTF-8 or UTF-16) to the own days stored at the key, as the own days' editor's import does, for
+// an administrator who hands out a company calendar. A file that cannot be read adds nothing.
 int Days(const Arguments& arguments) {
   const std::wstring path = arguments.Require(L"--import");
   const std::string key = AnsiText(arguments.Get(L"--key").value_or(L""));
   std::ifstream file(path.c_str(), std::ios::binary);
   if (!file) throw HostError("cannot read " + Utf8(path));
   const std::string bytes(std::istreambuf_iterator<char>(file), {});
-  const tezun::OwnDayImport imported = tezun::ImportOwnDayFile(bytes);
-  if (imported.unreadable) {
-    throw HostError(Utf8(path) + ": line " + std::to_string(imported.unreadable->number) +
-                    " cannot be read: " + imported.unreadable->text);
-  }
+  const tezun::OwnDayFileImport imported = tezun::ImportOwnDayFile(bytes, tezun::ToCodePage932);
+  if (imported.fault != tezun::OwnDayFileFault::None) throw HostError(Utf8(path) + ": " + Refusal(imported));
   std::string list = StoredOwnDays(key).Text();
   if (!list.empty() && !list.ends_with('\n')) list += "\r\n";
   list += imported.lines;

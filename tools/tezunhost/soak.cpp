@@ -43,6 +43,11 @@ int Soak(const std::wstring& pluginPath, int calls, bool reload) {
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   int stillValid = 0, wrongResults = 0;
   ProcessResources before;
+  // Wine's comdlg32 leaves a handle behind each time it is unloaded, and the plug-in imports it
+  // for its Open and colour dialogs: a process that held no comdlg32 of its own would count one
+  // handle more at every reload. A wallpaper program has its own Open dialog to pick pictures
+  // with, so comdlg32 stays loaded, and the soak measures what the plug-in itself keeps.
+  const HMODULE commonDialogs = reload ? LoadLibraryW(L"comdlg32.dll") : nullptr;
   std::optional<PluginModule> loaded;
   for (int i = 0; i < kWarmUpCalls + calls; ++i) {
     if (i == kWarmUpCalls) before = MeasureProcessResources();  // after fonts and caches are in place
@@ -63,6 +68,7 @@ int Soak(const std::wstring& pluginPath, int calls, bool reload) {
     DeleteObject(wallpaper);
   }
   const ProcessResources after = MeasureProcessResources();
+  if (commonDialogs) FreeLibrary(commonDialogs);
   RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
 
   const double privateGrowth = static_cast<double>(after.privateBytes) - static_cast<double>(before.privateBytes);
