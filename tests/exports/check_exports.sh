@@ -5,11 +5,7 @@
 set -euo pipefail
 objdump=$1
 dll=$2
-status=0
-fail() {
-  echo "FAIL: $*"
-  status=1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_test.sh"
 
 headers=$("$objdump" -p "$dll")
 

@@ -7,13 +7,7 @@ wine_run=$1
 tree=$2
 tests=$3
 root=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-status=0
-fail() {
-  echo "FAIL: $*"
-  status=1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_test.sh"
 
 version=$(tr -d '[:space:]' <"$root/VERSION")
 plugin=$tree/bin/Tezun.bpi

@@ -5,13 +5,7 @@
 # usage: probe_32bit_test.sh SCRIPTS_DIR
 set -uo pipefail
 scripts=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-status=0
-fail() {
-  echo "FAIL: $*"
-  status=1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_test.sh"
 
 # Stand-ins for the 32-bit Wine's loader: one that starts, one that does not.
 printf '#!/bin/sh\necho wine-8.0\n' >"$work/good-wine"

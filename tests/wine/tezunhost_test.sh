@@ -6,13 +6,7 @@ wine_run=$1
 tree=$2
 bin=$3
 samples=$4
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-status=0
-fail() {
-  echo "FAIL: $*"
-  status=1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_test.sh"
 host() { "$wine_run" --tree "$tree" "$bin/tezunhost.exe" "$@"; }
 
 # Every information text, the display name in its Shift-JIS bytes, then the screen: here nothing
