@@ -1,6 +1,10 @@
 #include "canvas.h"
 
+#include <algorithm>
+#include <string>
+
 #include "bitmap.h"
+#include "core/shift_jis.h"
 #include "gdi_handles.h"
 #include "graphics_error.h"
 #include "screen.h"
@@ -118,13 +122,48 @@ void TCanvas::PrepareText() {
   }
 }
 
-void TCanvas::DrawRing(int x, int y, std::string_view text, const int* advances) {
+void TCanvas::DrawSteps(int x, int y, std::string_view text, std::span<const TextStep> steps) {
+  // Steps along one line go as GDI's advances; steps down too as pairs, down counted upwards as a
+  // font counts it.
+  const bool oneLine = std::all_of(steps.begin(), steps.end(), [](const TextStep& step) { return step.down == 0; });
+  std::vector<int> values;
+  values.reserve(steps.size() * (oneLine ? 1 : 2));
+  for (const TextStep& step : steps) {
+    values.push_back(step.across);
+    if (!oneLine) values.push_back(-step.down);
+  }
+  ExtTextOutA(dc_, x, y, oneLine ? 0 : ETO_PDY, nullptr, text.data(), static_cast<UINT>(text.size()), values.data());
+}
+
+void TCanvas::DrawRing(int x, int y, std::string_view text, std::span<const TextStep> steps) {
   SetTextColor(dc_, ColorToRGB(Outline.Color));
   const int w = Outline.Width;
   const POINT offsets[] = {{-w, -w}, {0, -w}, {w, -w}, {-w, 0}, {w, 0}, {-w, w}, {0, w}, {w, w}};
-  for (const POINT& offset : offsets) {
-    ExtTextOutA(dc_, ClampToInt32(int64_t{x} + offset.x), ClampToInt32(int64_t{y} + offset.y), 0, nullptr, text.data(),
-                static_cast<UINT>(text.size()), advances);
+  if (steps.empty() || text.empty()) {
+    for (const POINT& offset : offsets) {
+      ExtTextOutA(dc_, ClampToInt32(int64_t{x} + offset.x), ClampToInt32(int64_t{y} + offset.y), 0, nullptr,
+                  text.data(), static_cast<UINT>(text.size()), nullptr);
+    }
+  } else {
+    // The eight copies in one call, which costs under Wine what one copy does: the last character
+    // of a copy steps on to where the next copy starts. They are drawn one after the other, as
+    // eight calls would draw them.
+    TextStep whole;
+    for (const TextStep& step : steps) whole.across += step.across, whole.down += step.down;
+    size_t last = 0;  // the last character's first byte, which carries its step
+    for (size_t i = 0; i < text.size(); i += IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1) last = i;
+    std::string copies;
+    std::vector<TextStep> copySteps;
+    for (size_t k = 0; k < 8; ++k) {
+      copies += text;
+      copySteps.insert(copySteps.end(), steps.begin(), steps.end());
+      if (k + 1 < 8) {
+        TextStep& jump = copySteps[copySteps.size() - steps.size() + last];
+        jump.across += offsets[k + 1].x - offsets[k].x - whole.across;
+        jump.down += offsets[k + 1].y - offsets[k].y - whole.down;
+      }
+    }
+    DrawSteps(ClampToInt32(int64_t{x} + offsets[0].x), ClampToInt32(int64_t{y} + offsets[0].y), copies, copySteps);
   }
   SetTextColor(dc_, ColorToRGB(Font.Color));
 }
@@ -132,19 +171,19 @@ void TCanvas::DrawRing(int x, int y, std::string_view text, const int* advances)
 void TCanvas::TextOut(int64_t x, int64_t y, std::string_view text) {
   PrepareText();
   const int left = ClampToInt32(x), top = ClampToInt32(y);
-  if (Outline.Enabled) DrawRing(left, top, text, nullptr);
+  if (Outline.Enabled) DrawRing(left, top, text, {});
   ExtTextOutA(dc_, left, top, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
 }
 
-void TCanvas::TextOut(int x, int y, std::string_view text, std::span<const int> advances) {
+void TCanvas::TextOut(int x, int y, std::string_view text, std::span<const TextStep> steps) {
   PrepareText();
-  if (Outline.Enabled) DrawRing(x, y, text, advances.data());
-  ExtTextOutA(dc_, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), advances.data());
+  if (Outline.Enabled) DrawRing(x, y, text, steps);
+  DrawSteps(x, y, text, steps);
 }
 
-void TCanvas::TextOutline(int x, int y, std::string_view text, std::span<const int> advances) {
+void TCanvas::TextOutline(int x, int y, std::string_view text, std::span<const TextStep> steps) {
   PrepareText();
-  DrawRing(x, y, text, advances.data());
+  DrawRing(x, y, text, steps);
 }
 
 void TCanvas::CopyRect(const Rect& target, const TCanvas& source, const Rect& from) {

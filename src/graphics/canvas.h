@@ -36,6 +36,12 @@ struct TOutline {
   int Width = 1;
 };
 
+// From one character to the next, in pixels: across, and down for a text that goes on below.
+struct TextStep {
+  int across = 0;
+  int down = 0;
+};
+
 // Raster operations of CopyRect.
 inline constexpr DWORD cmSrcCopy = SRCCOPY;        // D = S
 inline constexpr DWORD cmMergePaint = MERGEPAINT;  // D = D OR NOT S
@@ -72,11 +78,12 @@ class TCanvas {
   // Top-left corner at (x, y) in the font's colour; with bsClear no background, with bsSolid a box
   // in the brush's colour.
   void TextOut(int64_t x, int64_t y, std::string_view text);
-  // The same with each byte's advance given (a double-byte character's in its first byte, 0 in
-  // its second), so that texts far apart on one line are drawn in one call.
-  void TextOut(int x, int y, std::string_view text, std::span<const int> advances);
+  // The same with each byte's step to the next character given, across and down (a double-byte
+  // character's step in its first byte, none in its second), so that texts far apart, on one line
+  // or on several, are drawn in one call.
+  void TextOut(int x, int y, std::string_view text, std::span<const TextStep> steps);
   // The outline's ring alone of such a text, whether the outline is on or not.
-  void TextOutline(int x, int y, std::string_view text, std::span<const int> advances);
+  void TextOutline(int x, int y, std::string_view text, std::span<const TextStep> steps);
   // A rectangle of another canvas onto one of this, by CopyMode; equal sizes copy 1:1.
   void CopyRect(const Rect& target, const TCanvas& source, const Rect& from);
 
@@ -85,8 +92,10 @@ class TCanvas {
   void SelectFont();
   // The font, colour and background mode of a text.
   void PrepareText();
-  // The outline's ring of a text that is about to be drawn, with these advances (or none).
-  void DrawRing(int x, int y, std::string_view text, const int* advances);
+  // The outline's ring of a text that is about to be drawn, with these steps (or none).
+  void DrawRing(int x, int y, std::string_view text, std::span<const TextStep> steps);
+  // The text at (x, y), its characters placed by the steps, in the DC's colour.
+  void DrawSteps(int x, int y, std::string_view text, std::span<const TextStep> steps);
 
   HDC dc_;
   HGDIOBJ dcFont_;  // the font the DC was made with

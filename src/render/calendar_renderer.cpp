@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/calendar_layout.h"
 #include "core/day_notes.h"
@@ -118,24 +119,65 @@ DayGrid<std::string> NotesOfDays(const MonthGrid& grid, TDateTime today, const G
   return texts;
 }
 
+// How high each day's number is, measured in its font on the canvas, once for each shape.
+DayGrid<int64_t> NumberHeights(TCanvas& canvas, const MonthGrid& grid, const DayGrid<TFont>& fonts) {
+  DayGrid<int64_t> heights{};
+  int64_t height = 0;
+  const TFont* measured = nullptr;  // whose height the next font of its shape shares
+  for (int week = 0; week < 6; ++week) {
+    for (int column = 0; column < 7; ++column) {
+      if (grid[week][column].Day == 0) continue;
+      const TFont& font = fonts[week][column];
+      if (!measured || !font.SameShapes(*measured)) {
+        canvas.Font.Assign(font);
+        height = canvas.TextExtent("0").cy;
+        measured = &font;
+      }
+      heights[week][column] = height;
+    }
+  }
+  return heights;
+}
+
 // Each day's number, alone in its cell or with its line of notes (one for every day, though it say
-// nothing), measured before any is drawn.
+// nothing), measured before any is drawn: first the numbers, then the notes, so that the canvas's
+// font changes only where the next day's differs, and each font's height and each note once.
 DayGrid<DayTexts> LayDays(TCanvas& canvas, const MonthGrid& grid, const CalendarLayout& layout,
                           const DayGrid<TFont>& fonts, const DayGrid<std::string>* notes, int leastNoteHeight) {
   DayGrid<DayTexts> days;
+  auto number = [&](int week, int column) {
+    char digits[8];
+    return std::string(digits, std::to_chars(digits, digits + sizeof digits, grid[week][column].Day).ptr);
+  };
+  if (!notes) {
+    for (int week = 0; week < 6; ++week) {
+      for (int column = 0; column < 7; ++column) {
+        if (grid[week][column].Day != 0)
+          days[week][column] = NumberAlone(layout.DayCell(week, column), number(week, column));
+      }
+    }
+    return days;
+  }
+  const DayGrid<int64_t> numberHeights = NumberHeights(canvas, grid, fonts);
+  std::vector<std::pair<std::string, MeasuredText>> measured;  // the notes of the font last measured in
+  TFont noteFont;
   for (int week = 0; week < 6; ++week) {
     for (int column = 0; column < 7; ++column) {
-      const DayCell& day = grid[week][column];
-      if (day.Day == 0) continue;
-      char digits[8];
-      std::string number(digits, std::to_chars(digits, digits + sizeof digits, day.Day).ptr);
-      const Rect cell = layout.DayCell(week, column);
-      if (notes) {
-        days[week][column] =
-            LayDayTexts(canvas, cell, fonts[week][column], std::move(number), (*notes)[week][column], leastNoteHeight);
-      } else {
-        days[week][column] = NumberAlone(cell, std::move(number));
+      if (grid[week][column].Day == 0) continue;
+      SetNoteFont(noteFont, fonts[week][column], leastNoteHeight);
+      if (!noteFont.SameShapes(canvas.Font)) measured.clear();
+      canvas.Font.Assign(noteFont);
+      const std::string& note = (*notes)[week][column];
+      // An empty note is as high as any other.
+      const std::string sized = note.empty() ? "0" : note;
+      auto found = std::find_if(measured.begin(), measured.end(), [&](const auto& m) { return m.first == sized; });
+      if (found == measured.end()) {
+        MeasuredText text;
+        text.size = canvas.TextExtent(sized, text.ends);
+        found = measured.insert(measured.end(), {sized, std::move(text)});
       }
+      days[week][column] = LayDayTexts(layout.DayCell(week, column), number(week, column), numberHeights[week][column],
+                                       note, found->second, noteFont);
     }
   }
   return days;
@@ -204,8 +246,8 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
   const DayGrid<DayTexts> days = LayDays(canvas, grid, layout, dayFonts, notes ? &*notes : nullptr,
                                          static_cast<int>(pointsToPixels(kLeastNotePoints)));
 
+  DayGrid<bool> marked{};  // today's cell, its texts drawn with its mark
   for (int week = 0; week < 6; ++week) {
-    std::array<bool, 7> marked{};  // today's cell, its texts drawn with its mark
     for (int column = 0; column < 7; ++column) {
       const DayCell& day = grid[week][column];
       if (day.Day == 0) continue;
@@ -216,8 +258,8 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
       const DayTexts& shown = days[week][column];
       const Rect cell = layout.DayCell(week, column);
       const bool markable = cell.width() <= kLargestMark && cell.height() <= kLargestMark;
-      marked[column] = day.TodayFlag && markable && (settings.TodayStyle == 0 || settings.TodayStyle == 1);
-      if (marked[column]) {
+      marked[week][column] = day.TodayFlag && markable && (settings.TodayStyle == 0 || settings.TodayStyle == 1);
+      if (marked[week][column]) {
         texts.Flush();
         const bool outlined = std::exchange(canvas.Outline.Enabled, false);  // the mark has no outline
         if (settings.TodayStyle == 0) {
@@ -231,13 +273,19 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
         texts.DrawCentred(shown.numberBox, shown.number);
       }
     }
-    // The week's lines of notes after its numbers, so that those of one font go out together.
+  }
+  // The lines of notes after all the numbers, so that the font changes twice, not at every week.
+  for (int week = 0; week < 6; ++week) {
     for (int column = 0; column < 7; ++column) {
       const DayTexts& shown = days[week][column];
-      if (shown.note.empty() || marked[column]) continue;
+      if (shown.note.empty() || marked[week][column]) continue;
       if (!shown.noteFont.SameShapes(canvas.Font)) texts.Flush();
       canvas.Font.Assign(shown.noteFont);
-      texts.DrawCentred(shown.noteBox, shown.note);
+      if (shown.noteMeasured.ends.size() == shown.note.size()) {
+        texts.DrawCentred(shown.noteBox, shown.note, shown.noteMeasured.size, shown.noteMeasured.ends);
+      } else {
+        texts.DrawCentred(shown.noteBox, shown.note);
+      }
     }
   }
   texts.Flush();

@@ -13,21 +13,22 @@ void DrawCentred(TCanvas& canvas, const Rect& box, std::string_view text) {
   canvas.TextOut(box.left + CentredOffset(box.width(), size.cx), box.top + CentredOffset(box.height(), size.cy), text);
 }
 
-DayTexts LayDayTexts(TCanvas& canvas, const Rect& cell, const TFont& numberFont, std::string number,
-                     std::string_view note, int leastNoteHeight) {
-  DayTexts texts{std::move(number), cell, {}, {}, {}};
-  texts.noteFont.Assign(numberFont);
-  texts.noteFont.SetHeight(std::max(numberFont.Height() / 2, leastNoteHeight));
-  canvas.Font.Assign(numberFont);
-  const int64_t numberHeight = canvas.TextExtent("0").cy;
-  canvas.Font.Assign(texts.noteFont);
-  std::vector<int> ends;
-  const int64_t noteHeight = canvas.TextExtent(note.empty() ? std::string_view("0") : note, ends).cy;
-  const DayTextBoxes boxes = PlaceDayTexts(cell, numberHeight, noteHeight);
+void SetNoteFont(TFont& note, const TFont& number, int leastHeight) {
+  note.Assign(number);
+  note.SetHeight(std::max(number.Height() / 2, leastHeight));
+}
+
+DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight, std::string_view note,
+                     const MeasuredText& measured, const TFont& noteFont) {
+  DayTexts texts{std::move(number), cell, {}, {}, {}, {}};
+  texts.noteFont.Assign(noteFont);
+  const DayTextBoxes boxes = PlaceDayTexts(cell, numberHeight, measured.size.cy);
   texts.numberBox = boxes.number;
   if (boxes.note && !note.empty()) {
+    const size_t fits = FittingBytes(note, measured.ends, cell.width());
     texts.noteBox = *boxes.note;
-    texts.note = note.substr(0, FittingBytes(note, ends, cell.width()));
+    texts.note = note.substr(0, fits);
+    if (fits == note.size()) texts.noteMeasured = measured;  // a note cut short is measured again as it is
   }
   return texts;
 }

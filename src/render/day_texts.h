@@ -4,28 +4,39 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/geometry.h"
 #include "graphics/canvas.h"
 
 namespace tezun {
 
+// A text as measured in its font: its size, and where each byte's character ends.
+struct MeasuredText {
+  SIZE size{};
+  std::vector<int> ends;
+};
+
 struct DayTexts {
   std::string number;
   Rect numberBox;    // the number is centred in it: the whole cell, or the upper part of the pair
   std::string note;  // cut to the cell's width; empty where there is no line
   Rect noteBox;
-  TFont noteFont;  // the day's face, colour and style, half the number's height but never below the least
+  TFont noteFont;             // the day's face, colour and style, half the number's height but never below the least
+  MeasuredText noteMeasured;  // the note, where it is whole; nothing where it was cut
 };
 
-// The day's texts in its cell, measured on the canvas, whose font this changes. The note's font is
-// half as high as the number's, but never below `leastNoteHeight` pixels; the pair of number and
-// line is centred in the cell and the number lies where it would with a line of any text.
-DayTexts LayDayTexts(TCanvas& canvas, const Rect& cell, const TFont& numberFont, std::string number,
-                     std::string_view note, int leastNoteHeight);
+// The font of the notes under a number in this font: half as high, but never below the least.
+void SetNoteFont(TFont& note, const TFont& number, int leastHeight);
+
+// The day's texts in its cell, from the note as measured in its font. The pair of number
+// (`numberHeight` high) and line is centred in the cell, and the number lies where it would with a
+// line of any text.
+DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight, std::string_view note,
+                     const MeasuredText& measured, const TFont& noteFont);
 
 // The day's number as laid out alone, centred in its cell: how it is shown without notes.
-inline DayTexts NumberAlone(const Rect& cell, std::string number) { return {std::move(number), cell, {}, {}, {}}; }
+inline DayTexts NumberAlone(const Rect& cell, std::string number) { return {std::move(number), cell, {}, {}, {}, {}}; }
 
 // The texts in one colour, on a canvas whose pixels lie `dx`, `dy` from the calendar's: the number
 // in the canvas's font, the note in its own. The canvas's font is the number's again afterwards.

@@ -297,6 +297,15 @@ TEST(RenderCalendar, TextsDrawnTogetherGiveThePictureOfTextsDrawnOneByOne) {
        {0, 0, 200, 200}},
       {"texts wider than their cells", [](TCalendarSettings& s) { s.Fonts.Weekday.Size = 30; }, {0, 0, 150, 240}},
       {"zero-wide cells", [](TCalendarSettings&) {}, {100, 0, 106, 210}},
+      {"outlined, with every note and a title",
+       [](TCalendarSettings& s) { s.Outline = s.DayNames = s.SolarTerms = s.Rokuyo = 1, s.Title = 2; },
+       {0, 0, 240, 240}},
+      {"outlined, bold, 六曜 under the numbers",
+       [](TCalendarSettings& s) {
+         s.Outline = s.Rokuyo = 1;
+         s.Fonts.Weekday.Style = fsBold;
+       },
+       {3, 2, 236, 238}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

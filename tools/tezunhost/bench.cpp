@@ -187,6 +187,8 @@ void BreakdownOfOneCall(const PluginModule& plugin, SIZE screen) {
   everyOption.WeekStart = everyOption.Outline = 1;
   everyOption.Title = 2;
   everyOption.PanelOpacity = 60;
+  TCalendarSettings withNotes = everyOption;
+  withNotes.DayNames = withNotes.SolarTerms = withNotes.Rokuyo = 1;
   tezun::StoredSettings kept;
   int changes = 0;
   tezun::TBitmap canvasPicture;
@@ -239,6 +241,13 @@ void BreakdownOfOneCall(const PluginModule& plugin, SIZE screen) {
        },
        nullptr,
        {}},
+      {"calendar, every option and the notes under the dates on",
+       nullptr,
+       [&] {
+         tezun::RenderCalendar(canvasPicture.Canvas(), {0, 0, 200, 200}, withNotes, kSomeDay);
+       },
+       nullptr,
+       {}},
   };
   RunSideBySide(trials, screen.cx > 2000 ? 15 : 41);
   const double whole = trials[0].Median(), read = trials[1].Median(), unchanged = trials[2].Median(),
@@ -249,8 +258,8 @@ void BreakdownOfOneCall(const PluginModule& plugin, SIZE screen) {
       "calendar %.2f + the rest %.2f\n",
       screen.cx, screen.cy, whole * 1e3, unchanged * 1e3, measuring * 1e3, composing * 1e3, calendar * 1e3,
       (whole - unchanged - measuring - composing - calendar) * 1e3);
-  std::printf("%4ldx%-4ld the calendar alone: %.3f ms, with every option on %.3f ms\n", screen.cx, screen.cy,
-              calendar * 1e3, trials[7].Median() * 1e3);
+  std::printf("%4ldx%-4ld the calendar alone: %.3f ms, with every option on %.3f ms, and the notes too %.3f ms\n",
+              screen.cx, screen.cy, calendar * 1e3, trials[7].Median() * 1e3, trials[8].Median() * 1e3);
   std::printf(
       "%4ldx%-4ld the store's part of a call: key unchanged %.3f ms, key changed %.3f ms (reading it all %.3f ms)\n",
       screen.cx, screen.cy, unchanged * 1e3, changed * 1e3, read * 1e3);
@@ -307,6 +316,7 @@ int Bench(const PluginModule& plugin, const PluginModule* before) {
     trials.push_back(WholeCall("before: whole call: centred, screen-sized picture", *before, centred, screen));
     trials.push_back(WholeCall("before: whole call: tiled about the centre, 256 x 256", *before, tiled, {256, 256}));
     trials.push_back(WholeCall("before: whole call: tiled about the centre, 1 x 1", *before, tiled, {1, 1}));
+    trials.push_back(WholeCall("before: whole call: centred, every calendar option on", *before, options, screen));
     if (scaled)
       trials.push_back(UnawareWholeCall("before: whole call from a DPI-unaware thread", *before, centred, screen));
   }
