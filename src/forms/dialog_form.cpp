@@ -36,14 +36,15 @@ bool IsGroupBox(const ControlRow& row) {
   return std::string_view(row.kind.className) == "BUTTON" && (row.kind.style & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
-}  // namespace
-
+// The dialogs' font, "ＭＳ Ｐゴシック", at a character height in pixels.
 FontHandle MakeDialogFont(int height) {
   FontHandle font(CreateFontA(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, kDialogFontName));
   if (!font) throw EOutOfResources("cannot create the dialog's font");
   return font;
 }
+
+}  // namespace
 
 DialogForm::DialogForm() : pixelsPerInch_(ScreenPixelsPerInch()) {}
 

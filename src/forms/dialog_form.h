@@ -131,9 +131,6 @@ class DialogForm : public Window {
   std::array<COLORREF, 16> customColours_{};
 };
 
-// The dialogs' font, "ＭＳ Ｐゴシック", at a character height in pixels.
-FontHandle MakeDialogFont(int height);
-
 // Whether a button (check box or radio button) is checked, and checking or clearing one; no
 // command runs for a change made here.
 inline bool IsChecked(HWND control) { return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
