@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "koyomi.h"
 #include "texts.h"
 
 namespace tezun {
@@ -63,20 +64,22 @@ constexpr DatedHoliday kDatedHolidays[] = {
     {2019, 2019, 10, 22, 0, kEnthronementCeremony},
 };
 
-// An equinox day from the year From, its day of the month by the published approximation. Before
-// 1980 the approximation has its own constant and counts leap years from 1983; beyond 2099 it is
-// used as it stands, for want of another.
+// An equinox day from the year From. From 1900 to 2100 it is the day of the equinox in the
+// traditional calendar's table, which the ephemeris gives; the published approximation, which
+// misses 2100 by a day, serves the years beyond. Before 1980 the approximation has its own
+// constant and counts leap years from 1983.
 struct EquinoxHoliday {
   int From;
   unsigned Month;
+  int Term;  // the solar term in the table: 春分 or 秋分
   double ConstantBefore1980;
   double ConstantFrom1980;
   const char* Name;
 };
 
 constexpr EquinoxHoliday kEquinoxHolidays[] = {
-    {1949, 3, 20.8357, 20.8431, kVernalEquinoxDay},
-    {1948, 9, 23.2588, 23.2488, kAutumnalEquinoxDay},
+    {1949, 3, 5, 20.8357, 20.8431, kVernalEquinoxDay},
+    {1948, 9, 17, 23.2588, 23.2488, kAutumnalEquinoxDay},
 };
 
 constexpr sys_days kSubstitutesBegin{1973y / April / 12};
@@ -94,6 +97,9 @@ bool Matches(const DatedHoliday& rule, const year_month_day& date) {
 
 // Integer division truncates toward zero, as the approximation's inner truncation does.
 int EquinoxDayOfMonth(const EquinoxHoliday& rule, int y) {
+  if (const auto term = SolarTermDay(y, rule.Term)) {
+    return static_cast<int>(static_cast<unsigned>(year_month_day{*term}.day()));
+  }
   const bool before1980 = y < 1980;
   const double constant = before1980 ? rule.ConstantBefore1980 : rule.ConstantFrom1980;
   const int leapDays = (y - (before1980 ? 1983 : 1980)) / 4;

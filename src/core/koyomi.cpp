@@ -25,16 +25,20 @@ void AppendNumber(std::string& text, int number) {
   text.append(digits, result.ptr);
 }
 
+// The month is the last row that begins on or before the day; the first row holds the range's
+// first day, so there always is one for a day of the range.
+const LunarMonthRow& MonthOf(sys_days day) {
+  const std::span<const LunarMonthRow> months(kLunarMonths, kLunarMonthCount);
+  const auto next = std::upper_bound(months.begin(), months.end(), day,
+                                     [](sys_days d, const LunarMonthRow& row) { return d < FirstDayOf(row); });
+  return *(next - 1);
+}
+
 }  // namespace
 
 std::optional<OldDate> OldDateOn(sys_days day) {
   if (!InRange(day)) return std::nullopt;
-  // The month is the last row that begins on or before the day; the first row holds the range's
-  // first day, so there always is one.
-  const std::span<const LunarMonthRow> months(kLunarMonths, kLunarMonthCount);
-  const auto next = std::upper_bound(months.begin(), months.end(), day,
-                                     [](sys_days d, const LunarMonthRow& row) { return d < FirstDayOf(row); });
-  const LunarMonthRow& month = *(next - 1);
+  const LunarMonthRow& month = MonthOf(day);
   const int dayOfMonth = static_cast<int>((day - FirstDayOf(month)).count()) + 1;
   return OldDate{static_cast<int>(month.number), month.leap != 0, dayOfMonth};
 }
@@ -50,6 +54,25 @@ std::optional<int> SolarTermOn(sys_days day) {
   for (int term : {first, first + 1}) {
     if (terms.day[term] == static_cast<unsigned>(date.day())) return term;
   }
+  return std::nullopt;
+}
+
+std::optional<sys_days> SolarTermDay(int y, int term) {
+  if (y < kSolarTermFirstYear || y > static_cast<int>(year_month_day{kKoyomiLastDay}.year())) return std::nullopt;
+  const unsigned civilMonth = static_cast<unsigned>(term / 2 + 1);
+  return sys_days{year{y} / month{civilMonth} / std::chrono::day{kSolarTermDays[y - kSolarTermFirstYear].day[term]}};
+}
+
+std::optional<MoonPhase> MoonPhaseOn(sys_days day) {
+  if (!InRange(day)) return std::nullopt;
+  const LunarMonthRow& month = MonthOf(day);
+  const auto after = (day - FirstDayOf(month)).count();
+  // The quarters' days after the first, from the row's three digits (see LunarMonthRow).
+  const unsigned digits = month.quarters;
+  if (after == 0) return MoonPhase::New;
+  if (after == digits / 100) return MoonPhase::FirstQuarter;
+  if (after == digits / 10 % 10 + 10) return MoonPhase::Full;
+  if (after == digits % 10 + 20) return MoonPhase::LastQuarter;
   return std::nullopt;
 }
 

@@ -1,5 +1,5 @@
 // The traditional Japanese calendar of a day, in Japan Standard Time: the old-calendar (旧暦) date,
-// the 六曜 and the solar term (二十四節気) that falls on it. Every figure comes from the generated
+// the 六曜, the solar term (二十四節気) that falls on it and the Moon's phase. Every figure comes from the generated
 // table (koyomi_table.cpp), which covers 1900-01-01 to 2100-12-31; outside it nothing is answered.
 #pragma once
 
@@ -31,6 +31,15 @@ Rokuyo RokuyoOf(const OldDate& date);
 // The solar term that falls on a day, as an index into kSolarTermNames (0 小寒 to 23 冬至, in the
 // order they come in a civil year); nothing on the other days and outside the table's range.
 std::optional<int> SolarTermOn(std::chrono::sys_days day);
+
+// The day of a solar term (0 小寒 to 23 冬至) in a year of the table; nothing for other years.
+std::optional<std::chrono::sys_days> SolarTermDay(int year, int term);
+
+// The four phases of the Moon, in the order they come; kMoonPhaseNames holds their names.
+enum class MoonPhase { New, FirstQuarter, Full, LastQuarter };  // 新月 上弦 満月 下弦
+
+// The phase whose instant falls on the day; nothing on the other days and outside the range.
+std::optional<MoonPhase> MoonPhaseOn(std::chrono::sys_days day);
 
 // "旧M月D日", or "旧閏M月D日" for a leap month, in Shift-JIS.
 std::string OldDateText(const OldDate& date);

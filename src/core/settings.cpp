@@ -40,10 +40,14 @@ const std::array<ExtraOptionEntry, 7> kExtraOptions{{
     {"OutlineColor", &TCalendarSettings::OutlineColor, clBlack, Itself},
 }};
 
-const std::array<ExtraOptionEntry, 3> kDayNoteOptions{{
+const std::array<ExtraOptionEntry, 7> kDayNoteOptions{{
     {"DayNames", &TCalendarSettings::DayNames, 0, OneOrNone},
     {"SolarTerms", &TCalendarSettings::SolarTerms, 0, OneOrNone},
     {"Rokuyo", &TCalendarSettings::Rokuyo, 0, OneOrNone},
+    {"Zassetsu", &TCalendarSettings::Zassetsu, 0, OneOrNone},
+    {"Eto", &TCalendarSettings::Eto, 0, OneOrNone},
+    {"Kaiun", &TCalendarSettings::Kaiun, 0, OneOrNone},
+    {"MoonPhases", &TCalendarSettings::MoonPhases, 0, OneOrNone},
 }};
 
 TCalendarSettings DefaultSettings() {

@@ -65,6 +65,12 @@ struct TCalendarSettings {
   int32_t DayNames = 0;
   int32_t SolarTerms = 0;
   int32_t Rokuyo = 0;
+  // Under each day's number too, 1: its 雑節, its 干支, its 開運日; and a drawn Moon on the days of
+  // its four phases.
+  int32_t Zassetsu = 0;
+  int32_t Eto = 0;
+  int32_t Kaiun = 0;
+  int32_t MoonPhases = 0;
   bool operator==(const TCalendarSettings&) const = default;
 };
 
@@ -98,7 +104,7 @@ struct ExtraOptionEntry {
 extern const std::array<OptionEntry, 10> kOptionEntries;
 extern const std::array<FontSectionEntry, 5> kFontSections;
 extern const std::array<ExtraOptionEntry, 7> kExtraOptions;
-extern const std::array<ExtraOptionEntry, 3> kDayNoteOptions;
+extern const std::array<ExtraOptionEntry, 7> kDayNoteOptions;
 
 // The record as a fresh load from an empty key leaves it.
 TCalendarSettings DefaultSettings();
@@ -116,15 +122,20 @@ inline int PanelPercent(const TCalendarSettings& s) {
 }
 inline bool Outlined(const TCalendarSettings& s) { return s.Outline == 1; }
 
-// What the second line under each day's number shows; nothing at all when none is chosen.
+// What the lines under each day's number show; nothing at all when none is chosen.
 struct DayNoteChoice {
   bool names = false;
   bool terms = false;
   bool rokuyo = false;
-  bool Any() const { return names || terms || rokuyo; }
+  bool zassetsu = false;
+  bool eto = false;
+  bool kaiun = false;
+  bool Any() const { return names || terms || rokuyo || zassetsu || eto || kaiun; }
 };
 inline DayNoteChoice DayNotesOf(const TCalendarSettings& s) {
-  return {s.DayNames == 1, s.SolarTerms == 1, s.Rokuyo == 1};
+  return {s.DayNames == 1, s.SolarTerms == 1, s.Rokuyo == 1, s.Zassetsu == 1, s.Eto == 1, s.Kaiun == 1};
 }
+// Whether a drawn Moon marks the days of its phases.
+inline bool MoonPhasesShown(const TCalendarSettings& s) { return s.MoonPhases == 1; }
 
 }  // namespace tezun

@@ -77,6 +77,12 @@ const char* const kRokuyoNames[6] = {"大安", "赤口", "先勝", "友引", "�
 const char* const kSolarTermNames[24] = {"小寒", "大寒", "立春", "雨水", "啓蟄", "春分", "清明", "穀雨",
                                          "立夏", "小満", "芒種", "夏至", "小暑", "大暑", "立秋", "処暑",
                                          "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
+const char* const kStemNames[10] = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+const char* const kBranchNames[12] = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
+const char* const kZassetsuNames[11] = {"節分",       "彼岸入り", "彼岸明け", "社日",     "八十八夜", "二百十日",
+                                        "二百二十日", "入梅",     "半夏生",   "土用入り", "土用の丑"};
+const char* const kKaiunNames[5] = {"一粒万倍日", "天赦日", "寅の日", "巳の日", "己巳の日"};
+const char* const kMoonPhaseNames[4] = {"新月", "上弦", "満月", "下弦"};
 const char kOwnDayFileNotText[] =
     "このファイルは読み取れる形のテキストではありません。Shift-JIS、UTF-8 または UTF-16 (Unicode "
     "テキスト) で保存したファイルを選んでください。何も追加しませんでした。";

@@ -70,6 +70,14 @@ extern const char kDaySuffix[];
 extern const char* const kRokuyoNames[6];      // 大安 赤口 先勝 友引 先負 仏滅
 extern const char* const kSolarTermNames[24];  // 小寒 大寒 立春 ... 大雪 冬至
 
+// The day's 干支 is a stem and a branch; the 雑節, the 開運日 and the Moon's phases in the order of
+// their enums (zassetsu.h, kaiun.h, koyomi.h).
+extern const char* const kStemNames[10];      // 甲 乙 丙 丁 戊 己 庚 辛 壬 癸
+extern const char* const kBranchNames[12];    // 子 丑 寅 卯 辰 巳 午 未 申 酉 戌 亥
+extern const char* const kZassetsuNames[11];  // 節分 彼岸入り 彼岸明け 社日 ... 土用入り 土用の丑
+extern const char* const kKaiunNames[5];      // 一粒万倍日 天赦日 寅の日 巳の日 己巳の日
+extern const char* const kMoonPhaseNames[4];  // 新月 上弦 満月 下弦
+
 // The refusals of a file of own days, each ending with "nothing was added"; %u is a line's
 // number, %s its text.
 extern const char kOwnDayFileNotText[];         // not Shift-JIS, UTF-8 or UTF-16 (Unicode) text

@@ -6,6 +6,7 @@
 #include "core/calendar_layout.h"
 #include "core/koyomi.h"
 #include "core/texts.h"
+#include "support/iconv_code_page.h"
 
 namespace tezun {
 namespace {
@@ -65,6 +66,39 @@ TEST(DayNote, TextsInTheirOrderWithOneSpaceAndOnlyWhereKnown) {
   EXPECT_EQ(DayNote(sys_days{2101y / 1 / 1}, true, table, {true, true, true}), kNewYearsDay);
   EXPECT_EQ(DayNote(sys_days{1899y / 12 / 31}, false, table, {true, true, true}), "");
   EXPECT_EQ(DayNote(sys_days{1900y / 1 / 1}, false, table, {false, false, true}), RokuyoName(sys_days{1900y / 1 / 1}));
+}
+
+std::string Sjis(std::u16string_view text) { return test::IconvCodePage932(text).value(); }
+
+// The six in the order name, term, 雑節, 六曜, 干支, 開運日: 2023-03-21, 春分の日 on 春分 and 社日,
+// 戊寅 in 卯月, 一粒万倍日, 天赦日 and 寅の日 at once.
+TEST(DayNote, AllSixInTheirOrder) {
+  const GridRules table{};
+  const sys_days day{2023y / 3 / 21};
+  const DayNoteChoice all{true, true, true, true, true, true};
+  EXPECT_EQ(DayNote(day, true, table, all),
+            Sjis(u"春分の日 春分 社日 ") + std::string(RokuyoName(day)) + Sjis(u" 戊寅 一粒万倍日 天赦日 寅の日"));
+  EXPECT_EQ(DayNote(day, true, table, {false, false, false, false, true, false}), Sjis(u"戊寅"));
+  EXPECT_EQ(DayNote(day, true, table, {false, false, false, true, false, true}),
+            Sjis(u"社日 一粒万倍日 天赦日 寅の日"));
+  // 干支, 雑節 and 開運日 end with the table, as the terms do.
+  EXPECT_EQ(DayNote(sys_days{2101y / 1 / 1}, true, table, all), kNewYearsDay);
+  EXPECT_EQ(DayNote(sys_days{1899y / 12 / 31}, false, table, all), "");
+  EXPECT_TRUE((DayNoteChoice{false, false, false, false, false, true}.Any())) << "開運日 alone is a line";
+}
+
+TEST(KoyomiMarks, WhatTheFullListingAdds) {
+  const struct {
+    year_month_day day;
+    std::u16string_view marks;
+  } cases[] = {
+      {2024y / 1 / 1, u"甲子 一粒万倍日 天赦日"}, {2026y / 2 / 3, u"戊申 節分"},
+      {2026y / 7 / 26, u"辛丑 土用の丑"},         {2024y / 4 / 9, u"癸卯 一粒万倍日 新月"},
+      {2024y / 3 / 25, u"戊子 社日 満月"},        {2025y / 7 / 19, u"己丑 土用入り 土用の丑"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(KoyomiMarks(sys_days{c.day}), Sjis(c.marks)) << int(c.day.year());
+  EXPECT_EQ(KoyomiMarks(kKoyomiLastDay + days{1}), "");
+  EXPECT_EQ(KoyomiMarks(kKoyomiFirstDay - days{1}), "");
 }
 
 TEST(DayTexts, NumberAndLineCentredAsAPairWhereBothFit) {

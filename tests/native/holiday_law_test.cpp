@@ -91,6 +91,20 @@ TEST(HolidayLaw, EquinoxDaysByTheApproximation) {
   });
 }
 
+// To 2100 the days of the ephemeris's equinoxes, which the approximation misses in 2100 by a day
+// each; beyond it the approximation.
+TEST(HolidayLaw, EquinoxDaysOfTheEphemerisTo2100) {
+  ExpectNames({
+      {2100y / March / 20, sjis::kVernalEquinoxDay},
+      {2100y / March / 19, kWorkingDay},
+      {2100y / September / 23, sjis::kAutumnalEquinoxDay},
+      {2100y / September / 22, kWorkingDay},
+      {2100y / September / 21, kWorkingDay},  // no longer between 敬老の日 and an equinox on the 22nd
+      {2101y / March / 20, sjis::kVernalEquinoxDay},
+      {2101y / September / 22, sjis::kAutumnalEquinoxDay},
+  });
+}
+
 TEST(HolidayLaw, SubstitutesAndDaysBetweenOnAnyWeekday) {
   ExpectNames({
       {2026y / May / 6, sjis::kSubstituteHoliday},  // Wednesday, after the holidays of the 4th and 5th

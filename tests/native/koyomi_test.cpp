@@ -139,6 +139,49 @@ TEST(Koyomi, InvariantsOverTheWholeRange) {
   EXPECT_EQ(solsticeSpans, 200);
 }
 
+TEST(Koyomi, MoonPhasesOfKnownEclipses) {
+  const struct {
+    year_month_day day;
+    std::optional<MoonPhase> phase;
+    const char* why;
+  } cases[] = {
+      {2024y / 4 / 9, MoonPhase::New, "the eclipse of 8 April 2024 at 18:18 UTC, the 9th in JST"},
+      {2024y / 4 / 8, std::nullopt, "not the day before in JST"},
+      {2024y / 9 / 18, MoonPhase::Full, "the partial lunar eclipse of 18 September 2024"},
+      {2022y / 11 / 8, MoonPhase::Full, "the total lunar eclipse seen from Japan with Uranus occulted"},
+      {2025y / 9 / 8, MoonPhase::Full, "the total lunar eclipse of the early morning of 8 September 2025"},
+      {2017y / 2 / 26, MoonPhase::New, "the new moon at 23:58 JST"},
+      {1900y / 1 / 1, MoonPhase::New, "the range's first day begins a month"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MoonPhaseOn(sys_days{c.day}), c.phase) << c.why;
+  EXPECT_EQ(MoonPhaseOn(kKoyomiFirstDay - days{1}), std::nullopt);
+  EXPECT_EQ(MoonPhaseOn(kKoyomiLastDay + days{1}), std::nullopt);
+}
+
+// The phases come in their order, new moon on each month's first day, 6 to 9 days apart (instants
+// 6 to 8.5 days apart), some 49 to 51 in a year.
+TEST(Koyomi, MoonPhasesInOrderOverTheWholeRange) {
+  std::optional<std::pair<sys_days, MoonPhase>> last;
+  int thisYear = 0;
+  for (sys_days day = kKoyomiFirstDay; day <= kKoyomiLastDay; day += days{1}) {
+    const auto phase = MoonPhaseOn(day);
+    ASSERT_EQ(phase == MoonPhase::New, OldDateOn(day)->day == 1) << Text(day);
+    if (phase) {
+      if (last) {
+        ASSERT_EQ(static_cast<int>(*phase), (static_cast<int>(last->second) + 1) % 4) << Text(day);
+        const auto gap = (day - last->first).count();
+        ASSERT_TRUE(gap >= 6 && gap <= 9) << Text(day) << ": " << gap << " days after the phase before";
+      }
+      last = {day, *phase};
+      ++thisYear;
+    }
+    if (day == sys_days{year_month_day{day}.year() / December / 31}) {
+      ASSERT_TRUE(thisYear >= 48 && thisYear <= 51) << Text(day) << ": " << thisYear;
+      thisYear = 0;
+    }
+  }
+}
+
 TEST(Koyomi, OldDateTextInShiftJis) {
   EXPECT_EQ(OldDateText({12, false, 17}), Bytes("8B 8C") + "12" + Bytes("8C 8E") + "17" + Bytes("93 FA"));
   EXPECT_EQ(OldDateText({11, true, 1}), Bytes("8B 8C 89 5B") + "11" + Bytes("8C 8E") + "1" + Bytes("93 FA"));

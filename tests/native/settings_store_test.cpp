@@ -143,14 +143,30 @@ TEST_F(SettingsStoreTest, ExtraOptionsLoadInOrderAndMeanTheirDefaultsOutsideThei
     int32_t loaded;
     int32_t meaning;
   } cases[] = {
-      {"WeekStart", "1", 1, 1},        {"WeekStart", "2", 2, 0},
-      {"Title", "$3", 3, 3},           {"Title", "4", 4, 0},
-      {"Title", "-1", -1, 0},          {"PanelOpacity", " 100", 100, 100},
-      {"PanelOpacity", "101", 101, 0}, {"PanelOpacity", "50%", 0, 0},
-      {"PanelColor", "255", 255, 255}, {"Outline", "1", 1, 1},
-      {"Outline", "0x1", 1, 1},        {"OutlineColor", "x", 0, 0},
-      {"DayNames", "1", 1, 1},         {"SolarTerms", "2", 2, 0},
-      {"Rokuyo", " 1", 1, 1},          {"Rokuyo", "-1", -1, 0},
+      {"WeekStart", "1", 1, 1},
+      {"WeekStart", "2", 2, 0},
+      {"Title", "$3", 3, 3},
+      {"Title", "4", 4, 0},
+      {"Title", "-1", -1, 0},
+      {"PanelOpacity", " 100", 100, 100},
+      {"PanelOpacity", "101", 101, 0},
+      {"PanelOpacity", "50%", 0, 0},
+      {"PanelColor", "255", 255, 255},
+      {"Outline", "1", 1, 1},
+      {"Outline", "0x1", 1, 1},
+      {"OutlineColor", "x", 0, 0},
+      {"DayNames", "1", 1, 1},
+      {"SolarTerms", "2", 2, 0},
+      {"Rokuyo", " 1", 1, 1},
+      {"Rokuyo", "-1", -1, 0},
+      {"Zassetsu", "1", 1, 1},
+      {"Zassetsu", "0x2", 2, 0},
+      {"Eto", "$1", 1, 1},
+      {"Eto", "one", 0, 0},
+      {"Kaiun", " 1", 1, 1},
+      {"Kaiun", "1 ", 0, 0},
+      {"MoonPhases", "1", 1, 1},
+      {"MoonPhases", "10", 10, 0},
   };
   std::vector<ExtraOptionEntry> entries(kExtraOptions.begin(), kExtraOptions.end());
   entries.insert(entries.end(), kDayNoteOptions.begin(), kDayNoteOptions.end());
@@ -200,10 +216,12 @@ TEST_F(SettingsStoreTest, OwnDaysLoadLastAndAListTooLongReadsAsEmpty) {
   Put("Option", "OwnDays", std::string(70000, 'x'), kRegBinary);
   Put("Option", "OutlineColor", "255" + std::string(1, '\0'));
   Put("Option", "Rokuyo", "1" + std::string(1, '\0'));
+  Put("Option", "MoonPhases", "1" + std::string(1, '\0'));
   settings = TCalendarSettings{};
   EXPECT_NE(LoadError(settings).find("'OwnDays'"), std::string::npos) << "not text: an error, however long";
   EXPECT_EQ(settings.OutlineColor, 255) << "loaded before it";
   EXPECT_EQ(settings.Rokuyo, 0) << "the day notes' options come after it";
+  EXPECT_EQ(settings.MoonPhases, 0) << "and the Moon's after them";
 }
 
 TEST_F(SettingsStoreTest, SaveNeverWritesHolidayRules) {
@@ -237,6 +255,10 @@ TEST_F(SettingsStoreTest, OnlyChangedOptionsAreSavedAfterTheThirty) {
        {"PanelColor", "OutlineColor"}},
       {"the own days", [](TCalendarSettings& s) { s.OwnDays = OwnDayList("05-01 x"); }, {"OwnDays"}},
       {"rokuyo, and a 2 that means none", [](TCalendarSettings& s) { s.Rokuyo = 1, s.SolarTerms = 2; }, {"Rokuyo"}},
+      {"the four of the almanac",
+       [](TCalendarSettings& s) { s.MoonPhases = s.Kaiun = s.Eto = s.Zassetsu = 1; },
+       {"Zassetsu", "Eto", "Kaiun", "MoonPhases"}},
+      {"a 3 that means none", [](TCalendarSettings& s) { s.Eto = 3; }, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

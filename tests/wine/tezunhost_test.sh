@@ -51,6 +51,18 @@ host koyomi --year 2033 >"$work/koyomi" 2>"$work/err" || fail "koyomi --year 203
 LC_ALL=C grep -qxF "2033-12-22 $(sjis '旧閏11月1日 大安')" "$work/koyomi" || fail "koyomi 2033 lacks 閏11月"
 host koyomi --year 2100 | tail -n 1 | LC_ALL=C grep -qxF "2100-12-31 $(sjis '旧12月1日 赤口')" ||
   fail "koyomi 2100 does not end on 旧12月1日"
+# --all: each line as without it, then " / " and the day's marks.
+for year in 2024 2026; do
+  host koyomi --year $year >"$work/plain" 2>"$work/err" || fail "koyomi --year $year: $(cat "$work/err")"
+  host koyomi --year $year --all >"$work/all" 2>"$work/err" || fail "koyomi --year $year --all: $(cat "$work/err")"
+  LC_ALL=C sed 's| / .*||' "$work/all" | cmp -s - "$work/plain" || fail "koyomi $year --all changes the lines before ' / '"
+  [ "$(LC_ALL=C grep -c ' / ' "$work/all")" -eq "$(wc -l <"$work/plain")" ] || fail "koyomi $year --all: a line without ' / '"
+done
+for line in '2026-02-03 旧12月16日 先負 / 戊申 節分' '2026-07-26 旧6月13日 赤口 / 辛丑 土用の丑'; do
+  LC_ALL=C grep -qxF "$(sjis "$line")" "$work/all" || fail "koyomi 2026 --all lacks '$line'"
+done
+host koyomi --year 2024 --all | LC_ALL=C grep -qxF "$(sjis '2024-01-01 旧11月20日 赤口 / 甲子 一粒万倍日 天赦日')" ||
+  fail "koyomi 2024 --all does not begin with 甲子 一粒万倍日 天赦日"
 
 # The README's registry file names the default key; imported with a test key in its place, it
 # stores HolidayRules = 1 as text.

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "core/day_notes.h"
 #include "core/koyomi.h"
 #include "core/texts.h"
 #include "date_text.h"
@@ -32,7 +33,7 @@ int TableYear(const std::string& yearText) {
 
 }  // namespace
 
-int PrintKoyomi(const std::string& yearText) {
+int PrintKoyomi(const std::string& yearText, bool all) {
   const year listed{TableYear(yearText)};
   const sys_days last{listed / December / 31};
   for (sys_days day{listed / January / 1}; day <= last; day += days{1}) {
@@ -41,6 +42,7 @@ int PrintKoyomi(const std::string& yearText) {
     std::string line = DateText(year_month_day{day}) + " " + tezun::OldDateText(old) + " " +
                        tezun::kRokuyoNames[static_cast<int>(tezun::RokuyoOf(old))];
     if (const auto term = tezun::SolarTermOn(day)) line += std::string(" ") + tezun::kSolarTermNames[*term];
+    if (all) line += " / " + tezun::KoyomiMarks(day);
     std::printf("%s\n", line.c_str());
   }
   return 0;

@@ -43,11 +43,12 @@ constexpr char kUsage[] =
     "       tezunhost bench [--compare PATH] [--plugin PATH]\n"
     "       tezunhost holidays --year Y [--rules table|current] [--key KEY]\n"
     "       tezunhost days --import FILE [--key KEY]\n"
-    "       tezunhost koyomi --year Y\n"
+    "       tezunhost koyomi --year Y [--all]\n"
     "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text (empty: the\n"
     "default one). FILE: the Cabinet Office's holiday CSV, or a list of own days (Shift-JIS,\n"
     "UTF-8 or UTF-16 text).\n"
-    "Y: a year; for koyomi one from 1900 to 2100, whose days it lists with their old-calendar dates.\n"
+    "Y: a year; for koyomi one from 1900 to 2100, whose days it lists with their old-calendar dates;\n"
+    "--all adds each day's place in the sixty-day cycle, its seasonal and lucky days, the Moon's phase.\n"
     "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n"
     "--awareness unaware: call from a thread that declares no DPI awareness, as old hosts do.\n";
 constexpr char kSeeUsage[] = " (tezunhost without arguments shows how to call it)";
@@ -74,6 +75,10 @@ Arguments Parse(int argc, wchar_t** argv) {
   Arguments arguments{argv[1], {}};
   for (int i = 2; i < argc; ++i) {
     const std::wstring name = argv[i];
+    if (name == L"--all") {  // the one option that takes no value
+      arguments.options[name] = L"";
+      continue;
+    }
     if (!name.starts_with(L"--") || i + 1 >= argc) throw HostError("bad argument " + Utf8(name) + kSeeUsage);
     arguments.options[name] = argv[++i];
   }
@@ -241,7 +246,9 @@ int Run(int argc, wchar_t** argv) {
   if (arguments.command == L"screenshot") return Screenshot(arguments);
   if (arguments.command == L"holidays") return Holidays(arguments);
   if (arguments.command == L"days") return Days(arguments);
-  if (arguments.command == L"koyomi") return PrintKoyomi(Utf8(arguments.Require(L"--year")));
+  if (arguments.command == L"koyomi") {
+    return PrintKoyomi(Utf8(arguments.Require(L"--year")), arguments.Get(L"--all").has_value());
+  }
   const std::wstring pluginPath = arguments.Get(L"--plugin").value_or(DefaultPluginPath());
   if (arguments.command == L"soak") {
     // The soak loads the plug-in itself: reloading, nothing else may hold it loaded.
