@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "geometry.h"
 
@@ -39,14 +40,32 @@ struct CalendarLayout {
 // centred as a pair, and the number's place is the same whether or not the line has text, so that
 // the numbers of a row stay in line. Where the cell is too low for both there is no line, and the
 // number is centred in the whole cell as ever. The number and the line are centred in their boxes.
+// Where up to `maxLines` lines are allowed, the cell holds as many as fit, each `noteHeight` high
+// under the one before, all centred with the number as one block: how many depends on the cell's
+// height and the fonts alone, so the numbers of a row stay in line whatever their lines say.
 struct DayTextBoxes {
   Rect number;
-  std::optional<Rect> note;
+  std::optional<Rect> note;  // the first line's box; the others follow under it
+  int lines = 0;
 };
-DayTextBoxes PlaceDayTexts(const Rect& cell, int64_t numberHeight, int64_t noteHeight);
+DayTextBoxes PlaceDayTexts(const Rect& cell, int64_t numberHeight, int64_t noteHeight, int maxLines = 1);
 
 // How many bytes of a Shift-JIS text fit in `width`, never half a character: `ends` gives where
 // each byte's character ends from the text's start (a double-byte character's two bytes alike).
 size_t FittingBytes(std::string_view text, std::span<const int> ends, int64_t width);
+
+// A text broken into at most `maxLines` lines of `width`, as byte ranges: each line ends at the
+// last space that lets it fit (the space is dropped), or at a character boundary where no space
+// does; the last line is cut as FittingBytes cuts. With one line, that line is FittingBytes'.
+struct TextLine {
+  size_t begin = 0;
+  size_t end = 0;
+  bool operator==(const TextLine&) const = default;
+};
+std::vector<TextLine> WrapText(std::string_view text, std::span<const int> ends, int64_t width, int maxLines);
+
+// Where a day's drawn Moon lies: a disc three quarters of the note's height across, an eighth of
+// that height in from the cell's top and right edges; nothing in a cell too small for it.
+std::optional<Rect> MoonBox(const Rect& cell, int64_t noteHeight);
 
 }  // namespace tezun

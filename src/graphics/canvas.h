@@ -71,6 +71,8 @@ class TCanvas {
   void BlendRect(const Rect& rect, int32_t color, int percent);
   // Inscribed in the rectangle, outlined with the pen and filled with the brush.
   void Ellipse(const Rect& rect);
+  // The right or left half of that ellipse, cut by its vertical diameter, outlined and filled alike.
+  void HalfEllipse(const Rect& rect, bool right);
   SIZE TextExtent(std::string_view text);
   // The same, and where each byte's character ends from the text's start (a double-byte
   // character's two bytes both end where it does).

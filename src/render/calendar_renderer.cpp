@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,11 +12,13 @@
 
 #include "core/calendar_layout.h"
 #include "core/day_notes.h"
+#include "core/koyomi.h"
 #include "core/month_grid.h"
 #include "core/month_title.h"
 #include "core/texts.h"
 #include "day_texts.h"
 #include "graphics/bitmap.h"
+#include "moon_mark.h"
 #include "system_eras.h"
 #include "text_run.h"
 
@@ -29,6 +32,10 @@ constexpr int64_t kLargestMark = 1 << 16;
 
 // The least height of the line of notes under a day's number: 8 pixels at 96 dots per inch.
 constexpr int kLeastNotePoints = 6;
+
+// The most lines a day's notes take where the cell is high enough: a name, a term, 雑節 and 六曜,
+// 干支 and 開運日 read in three lines of a tall cell.
+constexpr int kMostNoteLines = 3;
 
 // A solid disc in the day's colour with the day's texts in TodayColor on it.
 void DrawColouredMark(TCanvas& canvas, const Rect& cell, const DayTexts& texts, int32_t todayColor) {
@@ -143,7 +150,8 @@ DayGrid<int64_t> NumberHeights(TCanvas& canvas, const MonthGrid& grid, const Day
 // nothing), measured before any is drawn: first the numbers, then the notes, so that the canvas's
 // font changes only where the next day's differs, and each font's height and each note once.
 DayGrid<DayTexts> LayDays(TCanvas& canvas, const MonthGrid& grid, const CalendarLayout& layout,
-                          const DayGrid<TFont>& fonts, const DayGrid<std::string>* notes, int leastNoteHeight) {
+                          const DayGrid<TFont>& fonts, const DayGrid<std::string>* notes, int leastNoteHeight,
+                          int maxLines) {
   DayGrid<DayTexts> days;
   auto number = [&](int week, int column) {
     char digits[8];
@@ -177,10 +185,32 @@ DayGrid<DayTexts> LayDays(TCanvas& canvas, const MonthGrid& grid, const Calendar
         found = measured.insert(measured.end(), {sized, std::move(text)});
       }
       days[week][column] = LayDayTexts(layout.DayCell(week, column), number(week, column), numberHeights[week][column],
-                                       note, found->second, noteFont);
+                                       note, found->second, noteFont, maxLines);
     }
   }
   return days;
+}
+
+// The Moon in the top-right corner of each day of its phases, in the day's colour, its size from
+// the height its notes' font has (whether or not they are shown).
+void DrawMoons(TCanvas& canvas, const MonthGrid& grid, TDateTime today, const CalendarLayout& layout,
+               const DayGrid<TFont>& fonts, int leastNoteHeight) {
+  const auto month = CalendarDay(today);
+  if (!month) return;
+  const std::chrono::year_month_day ymd{*month};
+  TFont noteFont;
+  for (int week = 0; week < 6; ++week) {
+    for (int column = 0; column < 7; ++column) {
+      const DayCell& day = grid[week][column];
+      if (day.Day == 0) continue;
+      const auto phase = MoonPhaseOn(std::chrono::sys_days{ymd.year() / ymd.month() / std::chrono::day{day.Day}});
+      if (!phase) continue;
+      SetNoteFont(noteFont, fonts[week][column], leastNoteHeight);
+      if (const auto box = MoonBox(layout.DayCell(week, column), std::abs(noteFont.Height()))) {
+        DrawMoon(canvas, *box, *phase, fonts[week][column].Color);
+      }
+    }
+  }
 }
 
 }  // namespace
@@ -243,8 +273,12 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
     notes = NotesOfDays(grid, today, rules, choice);
     texts.Flush();  // measuring the texts changes the canvas's font
   }
-  const DayGrid<DayTexts> days = LayDays(canvas, grid, layout, dayFonts, notes ? &*notes : nullptr,
-                                         static_cast<int>(pointsToPixels(kLeastNotePoints)));
+  // The almanac's texts are long: with any of them chosen, a note goes on to further lines where
+  // the cell is high enough; without them the notes stay on one line as they always have.
+  const int maxLines = choice.zassetsu || choice.eto || choice.kaiun ? kMostNoteLines : 1;
+  const int leastNoteHeight = static_cast<int>(pointsToPixels(kLeastNotePoints));
+  const DayGrid<DayTexts> days =
+      LayDays(canvas, grid, layout, dayFonts, notes ? &*notes : nullptr, leastNoteHeight, maxLines);
 
   DayGrid<bool> marked{};  // today's cell, its texts drawn with its mark
   for (int week = 0; week < 6; ++week) {
@@ -286,9 +320,11 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
       } else {
         texts.DrawCentred(shown.noteBox, shown.note);
       }
+      for (size_t k = 0; k < shown.moreLines.size(); ++k) texts.DrawCentred(shown.LineBox(k + 1), shown.moreLines[k]);
     }
   }
   texts.Flush();
+  if (MoonPhasesShown(settings)) DrawMoons(canvas, grid, today, layout, dayFonts, leastNoteHeight);
 }
 
 }  // namespace tezun

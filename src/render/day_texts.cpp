@@ -19,16 +19,24 @@ void SetNoteFont(TFont& note, const TFont& number, int leastHeight) {
 }
 
 DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight, std::string_view note,
-                     const MeasuredText& measured, const TFont& noteFont) {
-  DayTexts texts{std::move(number), cell, {}, {}, {}, {}};
+                     const MeasuredText& measured, const TFont& noteFont, int maxLines) {
+  DayTexts texts{std::move(number), cell, {}, {}, {}, {}, {}};
   texts.noteFont.Assign(noteFont);
-  const DayTextBoxes boxes = PlaceDayTexts(cell, numberHeight, measured.size.cy);
+  const DayTextBoxes boxes = PlaceDayTexts(cell, numberHeight, measured.size.cy, maxLines);
   texts.numberBox = boxes.number;
   if (boxes.note && !note.empty()) {
-    const size_t fits = FittingBytes(note, measured.ends, cell.width());
     texts.noteBox = *boxes.note;
-    texts.note = note.substr(0, fits);
-    if (fits == note.size()) texts.noteMeasured = measured;  // a note cut short is measured again as it is
+    const std::vector<TextLine> lines = WrapText(note, measured.ends, cell.width(), boxes.lines);
+    for (size_t k = 0; k < lines.size(); ++k) {
+      std::string line(note.substr(lines[k].begin, lines[k].end - lines[k].begin));
+      if (k == 0) {
+        texts.note = std::move(line);
+      } else {
+        texts.moreLines.push_back(std::move(line));
+      }
+    }
+    // A note cut short or broken is measured again line by line, as it is drawn.
+    if (texts.note.size() == note.size()) texts.noteMeasured = measured;
   }
   return texts;
 }
@@ -42,6 +50,9 @@ void DrawDayTexts(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_
   canvas.Font.Assign(texts.noteFont);
   canvas.Font.Color = colour;
   DrawCentred(canvas, Offset(texts.noteBox, dx, dy), texts.note);
+  for (size_t k = 0; k < texts.moreLines.size(); ++k) {
+    DrawCentred(canvas, Offset(texts.LineBox(k + 1), dx, dy), texts.moreLines[k]);
+  }
   canvas.Font.Assign(number);
 }
 

@@ -20,23 +20,29 @@ struct MeasuredText {
 struct DayTexts {
   std::string number;
   Rect numberBox;    // the number is centred in it: the whole cell, or the upper part of the pair
-  std::string note;  // cut to the cell's width; empty where there is no line
+  std::string note;  // its first line, cut to the cell's width; empty where there is no line
   Rect noteBox;
   TFont noteFont;             // the day's face, colour and style, half the number's height but never below the least
-  MeasuredText noteMeasured;  // the note, where it is whole; nothing where it was cut
+  MeasuredText noteMeasured;  // the note, where it is whole on its line; nothing where it was cut
+  std::vector<std::string> moreLines;  // where the note goes on, each under the one before
+
+  // The box of line k, 0 the first.
+  Rect LineBox(size_t k) const { return Offset(noteBox, 0, static_cast<int64_t>(k) * noteBox.height()); }
 };
 
 // The font of the notes under a number in this font: half as high, but never below the least.
 void SetNoteFont(TFont& note, const TFont& number, int leastHeight);
 
-// The day's texts in its cell, from the note as measured in its font. The pair of number
-// (`numberHeight` high) and line is centred in the cell, and the number lies where it would with a
-// line of any text.
+// The day's texts in its cell, from the note as measured in its font. The number (`numberHeight`
+// high) and its lines, at most `maxLines` of them, are centred as a block in the cell, and the
+// number lies where it would with lines of any text.
 DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight, std::string_view note,
-                     const MeasuredText& measured, const TFont& noteFont);
+                     const MeasuredText& measured, const TFont& noteFont, int maxLines = 1);
 
 // The day's number as laid out alone, centred in its cell: how it is shown without notes.
-inline DayTexts NumberAlone(const Rect& cell, std::string number) { return {std::move(number), cell, {}, {}, {}, {}}; }
+inline DayTexts NumberAlone(const Rect& cell, std::string number) {
+  return {std::move(number), cell, {}, {}, {}, {}, {}};
+}
 
 // The texts in one colour, on a canvas whose pixels lie `dx`, `dy` from the calendar's: the number
 // in the canvas's font, the note in its own. The canvas's font is the number's again afterwards.

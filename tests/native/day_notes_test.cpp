@@ -134,5 +134,54 @@ TEST(DayTexts, ALineIsCutAtACharacterBoundaryToTheWidth) {
   EXPECT_EQ(FittingBytes("a\x91", std::vector<int>{5, 9}, 100), 1u) << "a lead byte at the end is no character";
 }
 
+// Lines break at the last space that fits, else at a character; the last line is cut; one line is
+// what FittingBytes gives.
+TEST(DayTexts, ALongNoteWrapsAtSpacesThenCharacters) {
+  const std::string text = "ab cd\x91\xE5\x88\xC0";  // "ab cd大安"
+  const std::vector<int> ends = {5, 10, 13, 18, 23, 35, 35, 47, 47};
+  using L = std::vector<TextLine>;
+  const struct {
+    int64_t width;
+    int maxLines;
+    L lines;
+  } cases[] = {
+      {100, 3, L{{0, 9}}},                 // whole
+      {24, 3, L{{0, 2}, {3, 7}, {7, 9}}},  // "ab" / "cd大" / "安"
+      {24, 2, L{{0, 2}, {3, 7}}},          // the rest cut
+      {24, 1, L{{0, 5}}},                  // one line: cut at a character, as ever
+      {12, 3, L{{0, 2}, {3, 5}, {5, 7}}},  // "ab" / "cd" / "大"
+      {4, 3, L{}},                         // not one character fits
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(WrapText(text, ends, c.width, c.maxLines), c.lines) << c.width << " " << c.maxLines;
+    if (c.maxLines == 1) EXPECT_EQ(c.lines.at(0).end, FittingBytes(text, ends, c.width));
+  }
+}
+
+TEST(DayTexts, AsManyLinesAsTheCellHoldsUpToTheMost) {
+  const struct {
+    int64_t cellHeight;
+    int maxLines, lines;
+    int64_t numberTop;
+  } cases[] = {
+      {28, 1, 1, 14}, {27, 3, 1, 13},  // one line: the pair as ever
+      {28, 3, 2, 10}, {31, 3, 2, 11},  // two, centred as a block with the number
+      {36, 3, 3, 10}, {80, 3, 3, 32},  // three, the most
+      {19, 3, 0, 10},                  // none: the number alone in the cell
+  };
+  for (const auto& c : cases) {
+    const DayTextBoxes boxes = PlaceDayTexts({0, 10, 28, 10 + c.cellHeight}, 12, 8, c.maxLines);
+    EXPECT_EQ(boxes.lines, c.lines) << c.cellHeight;
+    EXPECT_EQ(boxes.number.top, c.numberTop) << c.cellHeight;
+  }
+}
+
+TEST(DayTexts, TheMoonInTheTopRightCornerWhereItFits) {
+  EXPECT_EQ(MoonBox({0, 0, 40, 40}, 8), (Rect{33, 1, 39, 7}));
+  EXPECT_EQ(MoonBox({100, 50, 160, 110}, 16), (Rect{146, 52, 158, 64}));
+  EXPECT_FALSE(MoonBox({0, 0, 7, 40}, 8).has_value()) << "too narrow";
+  EXPECT_FALSE(MoonBox({0, 0, 40, 40}, 3).has_value()) << "too small to draw";
+}
+
 }  // namespace
 }  // namespace tezun
