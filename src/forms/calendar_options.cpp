@@ -17,7 +17,7 @@ constexpr WindowClass kClass{kOptionsClass, 0, COLOR_BTNFACE + 1};
 
 // At 96 dots per inch, in the client area.
 constexpr int kClientWidth = 339;
-constexpr int kClientHeight = 367;
+constexpr int kClientHeight = 407;
 constexpr int kMostOpacity = 100;
 
 // Placed by the edit it belongs to.
@@ -43,14 +43,18 @@ constexpr ControlRow kLayout[] = {
     {C::chkOutline, kCheckBox, kOutlineCheck, {24, 236, 121, 17}, 4},
     {C::btnOutlineColor, kPushButton, kColourButton, {152, 232, 75, 25}, 5},
     {C::chkHolidayLaw, kCheckBox, kHolidayLawItem, {16, 274, 225, 17}, 6},
-    {C::gbDayNotes, kGroupBox, kDayNotesGroup, {8, 296, 233, 63}},
+    {C::gbDayNotes, kGroupBox, kDayNotesGroup, {8, 296, 233, 103}},
     {C::chkDayNames, kCheckBox, kDayNamesCheck, {24, 314, 121, 17}, 7},
     {C::chkSolarTerms, kCheckBox, kSolarTermsCheck, {152, 314, 81, 17}, 8},
     {C::chkRokuyo, kCheckBox, kRokuyoCheck, {24, 334, 121, 17}, 9},
-    {C::btnOK, kPushButton, "OK", {256, 8, 75, 25}, 10},
-    {C::btnCancel, kPushButton, "Cancel", {256, 40, 75, 25}, 11},
+    {C::chkZassetsu, kCheckBox, kZassetsuCheck, {152, 334, 81, 17}, 10},
+    {C::chkEto, kCheckBox, kEtoCheck, {24, 354, 121, 17}, 11},
+    {C::chkKaiun, kCheckBox, kKaiunCheck, {152, 354, 81, 17}, 12},
+    {C::chkMoonPhases, kCheckBox, kMoonPhasesCheck, {24, 374, 121, 17}, 13},
+    {C::btnOK, kPushButton, "OK", {256, 8, 75, 25}, 14},
+    {C::btnCancel, kPushButton, "Cancel", {256, 40, 75, 25}, 15},
     // Wider than OK and Cancel, to the left: its caption is longer, and fills 75 pixels to the frame.
-    {C::btnOwnDays, kPushButton, kOwnDaysButton, {248, 88, 83, 25}, 12},
+    {C::btnOwnDays, kPushButton, kOwnDaysButton, {248, 88, 83, 25}, 16},
 };
 
 // "西暦 (2026年12月)": a title choice with this month in its form.
@@ -93,6 +97,10 @@ void TfrmCalendarOptions::DoExchange(Exchange direction) {
   ExchangeCheck(direction, chkDayNames, notes.names, s.DayNames);
   ExchangeCheck(direction, chkSolarTerms, notes.terms, s.SolarTerms);
   ExchangeCheck(direction, chkRokuyo, notes.rokuyo, s.Rokuyo);
+  ExchangeCheck(direction, chkZassetsu, notes.zassetsu, s.Zassetsu);
+  ExchangeCheck(direction, chkEto, notes.eto, s.Eto);
+  ExchangeCheck(direction, chkKaiun, notes.kaiun, s.Kaiun);
+  ExchangeCheck(direction, chkMoonPhases, MoonPhasesShown(s), s.MoonPhases);
 }
 
 void TfrmCalendarOptions::FormShow() {
@@ -117,6 +125,10 @@ void TfrmCalendarOptions::Command(int id) {
     case chkDayNames:
     case chkSolarTerms:
     case chkRokuyo:
+    case chkZassetsu:
+    case chkEto:
+    case chkKaiun:
+    case chkMoonPhases:
       DoExchange(Exchange::ToSettings);
       session_.Changed();
       break;

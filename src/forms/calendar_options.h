@@ -38,6 +38,10 @@ class TfrmCalendarOptions : public DialogForm {
     chkDayNames,
     chkSolarTerms,
     chkRokuyo,
+    chkZassetsu,
+    chkEto,
+    chkKaiun,
+    chkMoonPhases,
   };
 
   // Created hidden, owned by the settings dialog; it edits the session's settings.

@@ -59,6 +59,10 @@ const char kDayNotesGroup[] = "日付の下に表示";
 const char kDayNamesCheck[] = "祝日・休日の名前";
 const char kSolarTermsCheck[] = "二十四節気";
 const char kRokuyoCheck[] = "六曜";
+const char kZassetsuCheck[] = "雑節";
+const char kEtoCheck[] = "干支";
+const char kKaiunCheck[] = "開運日";
+const char kMoonPhasesCheck[] = "月の満ち欠け";
 
 const char kOwnDaysCaption[] = "自分の休日";
 const char kOwnDaysHint[] =

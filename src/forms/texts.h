@@ -52,16 +52,20 @@ extern const char kDayNotesGroup[];     // "日付の下に表示": shown under 
 extern const char kDayNamesCheck[];     // "祝日・休日の名前": the names of holidays and days off
 extern const char kSolarTermsCheck[];   // "二十四節気": the 24 solar terms
 extern const char kRokuyoCheck[];       // "六曜"
+extern const char kZassetsuCheck[];     // "雑節": 節分, 彼岸, 土用 and the other seasonal days
+extern const char kEtoCheck[];          // "干支": the day's place in the sixty-day cycle
+extern const char kKaiunCheck[];        // "開運日": 一粒万倍日, 天赦日, 寅の日, 巳の日
+extern const char kMoonPhasesCheck[];   // "月の満ち欠け": the Moon's phases
 
 // The own days' editor.
-extern const char kOwnDaysCaption[];        // "自分の休日": your own days off
-extern const char kOwnDaysHint[];           // how a line is written
-extern const char kImportButton[];          // "読み込み...": import
-extern const char kImportFilter[];          // the Open dialog's file types, NUL between, two NULs at the end
-extern const char kBadLines[];              // these lines cannot be read; mend them, then OK
-extern const char kBadLine[];               // "%u 行目: %s": a line's number and text
-extern const char kMoreBadLines[];          // "ほか %u 行": and that many more
-extern const char kCannotReadFile[];        // the file cannot be read
-extern const char kOwnDaysTooLong[];        // the list is longer than 64 KiB
+extern const char kOwnDaysCaption[];  // "自分の休日": your own days off
+extern const char kOwnDaysHint[];     // how a line is written
+extern const char kImportButton[];    // "読み込み...": import
+extern const char kImportFilter[];    // the Open dialog's file types, NUL between, two NULs at the end
+extern const char kBadLines[];        // these lines cannot be read; mend them, then OK
+extern const char kBadLine[];         // "%u 行目: %s": a line's number and text
+extern const char kMoreBadLines[];    // "ほか %u 行": and that many more
+extern const char kCannotReadFile[];  // the file cannot be read
+extern const char kOwnDaysTooLong[];  // the list is longer than 64 KiB
 
 }  // namespace tezun

@@ -347,7 +347,7 @@ TEST_F(SettingsDialogTest, LayoutFollowsTheScreenDensity) {
     ASSERT_NE(options, nullptr);
     GetClientRect(options, &client);
     EXPECT_EQ(client.right, scaled(339));
-    EXPECT_EQ(client.bottom, scaled(367));
+    EXPECT_EQ(client.bottom, scaled(407));
     const RECT ok = placed(options, IDOK);
     const RECT expectedOk{scaled(256), scaled(8), scaled(75), scaled(25)};
     EXPECT_TRUE(EqualRect(&ok, &expectedOk)) << "OK at " << same(ok, expectedOk);
@@ -828,6 +828,9 @@ TEST_F(SettingsDialogTest, OptionsWindowEditsTheCalendarAndOnlyOkKeepsTheChanges
       ClickControl(options, Opt::chkDayNames);
       test::FocusControl(options, Opt::chkRokuyo);
       test::PressKey(VK_SPACE);
+      ClickControl(options, Opt::chkEto);
+      test::FocusControl(options, Opt::chkMoonPhases);
+      test::PressKey(VK_SPACE);
       test::WaitUntil([] { return false; }, 100ms);
       changedAtOnce = test::CaptureClient(image) != before;
       if (c.closeOptions == VK_RETURN) test::FocusControl(options, Opt::btnOK);
@@ -853,8 +856,12 @@ TEST_F(SettingsDialogTest, OptionsWindowEditsTheCalendarAndOnlyOkKeepsTheChanges
     expect("HolidayRules", "1");
     expect("DayNames", "1");
     expect("Rokuyo", "1");
+    expect("Eto", "1");
+    expect("MoonPhases", "1");
     EXPECT_EQ(Stored("Option", "OutlineColor"), "(none)") << "not changed, not written";
     EXPECT_EQ(Stored("Option", "SolarTerms"), "(none)");
+    EXPECT_EQ(Stored("Option", "Zassetsu"), "(none)");
+    EXPECT_EQ(Stored("Option", "Kaiun"), "(none)");
   }
 }
 
@@ -868,7 +875,7 @@ TEST_F(SettingsDialogTest, OptionsWindowTabOrder) {
     ClickControl(dialog, Id::btnOptions);
     HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
     ASSERT_NE(options, nullptr);
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < 18; ++i) {
       test::PressKey(VK_TAB);
       test::WaitUntil([] { return false; }, 60ms);
       visited.push_back(test::FocusedControl(options));
@@ -877,10 +884,11 @@ TEST_F(SettingsDialogTest, OptionsWindowTabOrder) {
     test::WaitUntil([&] { return !IsWindow(options); });
     ClickControl(dialog, Id::btnCancel);
   });
-  EXPECT_EQ(visited, (std::vector<int>{Opt::optSunday, Opt::optTitleEnglish, Opt::edtOpacity, Opt::btnPanelColor,
-                                       Opt::chkOutline, Opt::btnOutlineColor, Opt::chkHolidayLaw, Opt::chkDayNames,
-                                       Opt::chkSolarTerms, Opt::chkRokuyo, Opt::btnOK, Opt::btnCancel, Opt::btnOwnDays,
-                                       Opt::optSunday}));
+  EXPECT_EQ(visited,
+            (std::vector<int>{Opt::optSunday, Opt::optTitleEnglish, Opt::edtOpacity, Opt::btnPanelColor,
+                              Opt::chkOutline, Opt::btnOutlineColor, Opt::chkHolidayLaw, Opt::chkDayNames,
+                              Opt::chkSolarTerms, Opt::chkRokuyo, Opt::chkZassetsu, Opt::chkEto, Opt::chkKaiun,
+                              Opt::chkMoonPhases, Opt::btnOK, Opt::btnCancel, Opt::btnOwnDays, Opt::optSunday}));
 }
 
 // "自分の休日...": the list typed into, imported from the Cabinet Office's file through the Open
