@@ -15,7 +15,6 @@ enum class Kaiun {
   Mi,             // 巳の日
   Tsuchinotomi,   // 己巳の日, which a 巳 day of the stem 己 is instead of 巳の日
 };
-inline constexpr int kKaiunCount = 5;
 
 // The solar month (節月) of a day, as its branch: from 立春 寅 (2) to the day before 啓蟄, on to
 // 小寒's 丑 (1). Only the day of the month's 節 is needed, so it is known wherever the table is.

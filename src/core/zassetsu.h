@@ -22,7 +22,6 @@ enum class Zassetsu {
   DoyoIri,         // 土用入り: the Sun at 27, 117, 207 and 297 degrees
   DoyoUshi,        // 土用の丑: a 丑 day within a 土用
 };
-inline constexpr int kZassetsuCount = 11;
 
 // The 雑節 of the day, in the order above; none outside the table's range.
 std::vector<Zassetsu> ZassetsuOn(std::chrono::sys_days day);

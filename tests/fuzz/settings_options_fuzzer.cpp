@@ -119,6 +119,7 @@ TCalendarSettings Expected(MemoryRegistry& registry, const std::string& keyPath)
   const auto list = Stored(registry, keyPath, "Option", "OwnDays");
   expected.OwnDaysTooLong = list && list->size() > kMaxOwnDaysBytes;
   expected.OwnDays = OwnDayList(list && !expected.OwnDaysTooLong ? TextOf(*list) : std::string());
+  for (const auto& entry : kDayNoteOptions) expected.*entry.field = integer("Option", entry.name, entry.fallback);
   return expected;
 }
 
@@ -130,6 +131,7 @@ void CheckRoundTrip(const std::string& hostKey, const TCalendarSettings& loaded)
   auto store = OpenSettingsStore(*root, hostKey);
   SaveSettings(store, loaded);
   for (const auto& entry : kExtraOptions) store.WriteSettingInteger("Option", entry.name, loaded.*entry.field);
+  for (const auto& entry : kDayNoteOptions) store.WriteSettingInteger("Option", entry.name, loaded.*entry.field);
   TCalendarSettings expected = loaded;
   if (loaded.OwnDays.Text().size() < kMaxOwnDaysBytes && !loaded.OwnDaysTooLong) {
     store.WriteSettingText("Option", "OwnDays", loaded.OwnDays.Text());
