@@ -96,7 +96,7 @@ TEST(KoyomiMarks, WhatTheFullListingAdds) {
       {2026y / 7 / 26, u"辛丑 土用の丑"},         {2024y / 4 / 9, u"癸卯 一粒万倍日 新月"},
       {2024y / 3 / 25, u"戊子 社日 満月"},        {2025y / 7 / 19, u"己丑 土用入り 土用の丑"},
   };
-  for (const auto& c : cases) EXPECT_EQ(KoyomiMarks(sys_days{c.day}), Sjis(c.marks)) << int(c.day.year());
+  for (const auto& c : cases) EXPECT_EQ(KoyomiMarks(sys_days{c.day}), Sjis(c.marks)) << static_cast<int>(c.day.year());
   EXPECT_EQ(KoyomiMarks(kKoyomiLastDay + days{1}), "");
   EXPECT_EQ(KoyomiMarks(kKoyomiFirstDay - days{1}), "");
 }

@@ -62,7 +62,8 @@ TEST(Kaiun, SolarMonthsBeginOnTheirSetsu) {
       {2024y / 1 / 5, 0}, {2024y / 1 / 6, 1},   {2024y / 2 / 3, 1},  {2024y / 2 / 4, 2},   {2021y / 2 / 2, 1},
       {2021y / 2 / 3, 2}, {2024y / 12 / 6, 11}, {2024y / 12 / 7, 0}, {2024y / 11 / 7, 11}, {2024y / 11 / 6, 10},
   };
-  for (const auto& c : cases) EXPECT_EQ(SolarMonthBranch(sys_days{c.day}), c.branch) << unsigned(c.day.day());
+  for (const auto& c : cases)
+    EXPECT_EQ(SolarMonthBranch(sys_days{c.day}), c.branch) << static_cast<unsigned>(c.day.day());
 }
 
 // Every year: 5 to 7 天赦日, each the 干支 of its season; 寅 and 巳 days twelve days apart; a

@@ -141,9 +141,9 @@ TEST(Koyomi, InvariantsOverTheWholeRange) {
 
 TEST(Koyomi, MoonPhasesOfKnownEclipses) {
   const struct {
-    year_month_day day;
+    year_month_day day{};
     std::optional<MoonPhase> phase;
-    const char* why;
+    const char* why = "";
   } cases[] = {
       {2024y / 4 / 9, MoonPhase::New, "the eclipse of 8 April 2024 at 18:18 UTC, the 9th in JST"},
       {2024y / 4 / 8, std::nullopt, "not the day before in JST"},

@@ -45,10 +45,12 @@ Rect Cell(int week, int column, int64_t width, int64_t height) {
   return CalendarLayout({0, 0, 7 * width, 7 * height}).DayCell(week, column);
 }
 
+uint32_t At(const Pixels& pixels, int64_t x, int64_t y) { return pixels.at(static_cast<int>(x), static_cast<int>(y)); }
+
 int InkCount(const Pixels& pixels, const Rect& r) {
   int count = 0;
   for (int64_t y = r.top; y < r.bottom; ++y) {
-    for (int64_t x = r.left; x < r.right; ++x) count += pixels.at(int(x), int(y)) != kPaper;
+    for (int64_t x = r.left; x < r.right; ++x) count += At(pixels, x, y) != kPaper;
   }
   return count;
 }
@@ -61,11 +63,14 @@ std::vector<std::pair<int64_t, int64_t>> InkBands(const Pixels& pixels, const Re
     if (!bands.empty() && bands.back().second == y) {
       bands.back().second = y + 1;
     } else {
-      bands.push_back({y, y + 1});
+      bands.emplace_back(y, y + 1);
     }
   }
   return bands;
 }
+
+// Seven rows of 40-pixel-wide cells, 100 and 28 pixels high.
+constexpr Rect kTallCells{0, 0, 280, 700}, kLowCells{0, 0, 280, 196};
 
 TCalendarSettings WithAllNotes() {
   TCalendarSettings settings = Plain();
@@ -76,8 +81,8 @@ TCalendarSettings WithAllNotes() {
 
 // 2024-01-01: 元日 赤口 甲子 一粒万倍日 天赦日, far wider than a 40-pixel cell.
 TEST(AlmanacRender, ALongNoteGoesOnToThreeLinesInATallCellAndIsCutInALowOne) {
-  const Pixels tall = Render(WithAllNotes(), {0, 0, 280, 7 * 100});
-  const Pixels low = Render(WithAllNotes(), {0, 0, 280, 7 * 28});
+  const Pixels tall = Render(WithAllNotes(), kTallCells);
+  const Pixels low = Render(WithAllNotes(), kLowCells);
   const Rect newYear = Cell(0, 1, 40, 100), newYearLow = Cell(0, 1, 40, 28);
   EXPECT_EQ(InkBands(tall, newYear).size(), 4u) << "the number and three lines";
 
@@ -91,17 +96,17 @@ TEST(AlmanacRender, ALongNoteGoesOnToThreeLinesInATallCellAndIsCutInALowOne) {
   // Without the almanac's texts the notes keep to one line, as they always have.
   TCalendarSettings older = WithAllNotes();
   older.Zassetsu = older.Eto = older.Kaiun = 0;
-  EXPECT_EQ(InkBands(Render(older, {0, 0, 280, 7 * 100}), newYear).size(), 2u);
+  EXPECT_EQ(InkBands(Render(older, kTallCells), newYear).size(), 2u);
 }
 
 TEST(AlmanacRender, NothingChangesWithoutAOne) {
   TCalendarSettings settings = Plain();
   settings.DayNames = settings.Rokuyo = 1;
-  const Pixels before = Render(settings, {0, 0, 280, 7 * 100});
+  const Pixels before = Render(settings, kTallCells);
   settings.Zassetsu = settings.Eto = settings.Kaiun = settings.MoonPhases = 2;
-  EXPECT_TRUE(Render(settings, {0, 0, 280, 7 * 100}) == before);
+  EXPECT_TRUE(Render(settings, kTallCells) == before);
   settings.Zassetsu = settings.Eto = settings.Kaiun = settings.MoonPhases = -1;
-  EXPECT_TRUE(Render(settings, {0, 0, 280, 7 * 100}) == before);
+  EXPECT_TRUE(Render(settings, kTallCells) == before);
 }
 
 // The Moon's disc in the corner, lit as its phase is, scaled with the fonts.
@@ -126,12 +131,12 @@ TEST(AlmanacRender, TheMoonInItsCornerAt96And144Dpi) {
       boxes.push_back(*box);
       const int64_t cx = box->left + box->width() / 2, cy = box->top + box->height() / 2;
       const int64_t quarter = std::max<int64_t>(1, box->width() / 5);  // inside the rim, either side of the middle
-      auto inked = [&](int64_t x) { return with.at(int(x), int(cy)) != kPaper; };
+      auto inked = [&](int64_t x) { return At(with, x, cy) != kPaper; };
       EXPECT_EQ(inked(cx - quarter), p.lit == -1 || p.lit == 2) << p.week << ": the left half";
       EXPECT_EQ(inked(cx + quarter), p.lit == 1 || p.lit == 2) << p.week << ": the right half";
       EXPECT_TRUE(inked(box->left) && inked(box->right - 1)) << p.week << ": the rim";
 
-      EXPECT_EQ(with.at(int(cx), int(box->top - 1)), without.at(int(cx), int(box->top - 1))) << "nothing above";
+      EXPECT_EQ(At(with, cx, box->top - 1), At(without, cx, box->top - 1)) << "nothing above";
     }
     EXPECT_GE(boxes[0].width(), dpi == 96 ? 6 : 9);
     // Every pixel that changed lies in one of the four discs.
@@ -159,10 +164,9 @@ TEST(AlmanacRender, TheMoonIsOutlinedAsTheTextsAre) {
   ASSERT_TRUE(box.has_value());
   const uint32_t ring = test::FromColorRef(0x808000);
   bool ringSeen = false;
-  for (int64_t x = box->left - 1; x <= box->right; ++x)
-    ringSeen = ringSeen || pixels.at(int(x), int(box->top - 1)) == ring;
+  for (int64_t x = box->left - 1; x <= box->right; ++x) ringSeen = ringSeen || At(pixels, x, box->top - 1) == ring;
   EXPECT_TRUE(ringSeen) << "the outline's colour just above the full moon";
-  EXPECT_EQ(pixels.at(int(box->left + box->width() / 2), int(box->top + box->height() / 2)), 0u) << "black inside";
+  EXPECT_EQ(At(pixels, box->left + box->width() / 2, box->top + box->height() / 2), 0u) << "black inside";
 }
 
 }  // namespace
