@@ -109,6 +109,12 @@ desk /restore 2>"$work/err" || fail "/restore: $(cat "$work/err")"
 [ "$(wallpaper)" = "$(windows_path "$work/before.bmp")" ] || fail "/restore set '$(wallpaper)'"
 [ "$(desktop_value WallpaperStyle)" = 2 ] || fail "/restore did not put back the style"
 
+# The release's uninstall.reg takes away TezunDesk's key and its Run value with the plug-in's.
+desk /autostart on 2>/dev/null
+reg import "$(windows_path "$here/../../docs/uninstall.reg")" || fail "uninstall.reg does not import"
+reg query 'HKCU\Software\TezunDesk' && fail "uninstall.reg left TezunDesk's key"
+reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v TezunDesk && fail "uninstall.reg left the Run value"
+
 # Anything else: the switches named, exit 1.
 for wrong in /frobnicate "/autostart maybe" "/once /restore"; do
   # shellcheck disable=SC2086  # the words are the arguments
