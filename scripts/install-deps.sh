@@ -75,7 +75,7 @@ packages=(
   wine64 xvfb xauth x11-utils fonts-ipafont-gothic fonts-dejavu-core fonts-wine locales
   googletest libjpeg62-turbo-dev libjpeg-turbo-progs
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck
-  python3 unzip
+  python3 unzip faketime
 )
 # The product is 32-bit: Debian's 32-bit Wine runs it, with the i386 X libraries its display
 # driver loads.
