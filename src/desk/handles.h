@@ -67,16 +67,4 @@ class ComApartment {
   bool initialised_;
 };
 
-// A mutex held while the owner lives.
-class HeldMutex {
- public:
-  explicit HeldMutex(HANDLE mutex) : mutex_(mutex) {}
-  HeldMutex(const HeldMutex&) = delete;
-  HeldMutex& operator=(const HeldMutex&) = delete;
-  ~HeldMutex() { ReleaseMutex(mutex_); }
-
- private:
-  HANDLE mutex_;
-};
-
 }  // namespace tezun::desk
