@@ -39,6 +39,10 @@ class WritingTurn {
   bool held_ = false;
 };
 
+std::wstring PictureToDecorate(const std::wstring& currentWallpaper) {
+  return ChoosePicture(ReadDeskValue(kPictureValue).value_or(L""), currentWallpaper, Composition::OutputFolder());
+}
+
 std::wstring FullPath(const std::wstring& path) {
   const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
   if (size == 0) return path;
@@ -65,7 +69,7 @@ std::wstring Composition::OutputFolder() {
   const std::wstring base = SUCCEEDED(found) && local ? local : L"";
   CoTaskMemFree(local);
   if (base.empty()) throw DeskError{kExitUnwritable, Wide(kCannotWrite) + L"%LOCALAPPDATA%\n" + ErrorText(found)};
-  const std::wstring folder = base + L"\\TezunDesk";
+  std::wstring folder = base + L"\\TezunDesk";
   if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
     throw DeskError{kExitUnwritable, Wide(kCannotWrite) + folder + L"\n" + ErrorText(GetLastError())};
   }
@@ -75,10 +79,6 @@ std::wstring Composition::OutputFolder() {
 const PluginHost& Composition::Plugin() {
   if (!plugin_) plugin_.emplace(PluginBesideProgram());
   return *plugin_;
-}
-
-std::wstring Composition::PictureToDecorate(const std::wstring& currentWallpaper) const {
-  return desk::ChoosePicture(ReadDeskValue(kPictureValue).value_or(L""), currentWallpaper, OutputFolder());
 }
 
 LocalDate Composition::ComposeAndSet() {

@@ -23,7 +23,7 @@ class Composition {
 
   // Makes `path` the picture to decorate, once it has been read; a DeskError, and nothing stored,
   // when it cannot be.
-  void ChoosePicture(const std::wstring& path);
+  static void ChoosePicture(const std::wstring& path);
 
   // The plug-in's settings dialog, on the picture to decorate (or none, when it cannot be read).
   void RunSettings();
@@ -33,7 +33,6 @@ class Composition {
 
  private:
   const PluginHost& Plugin();
-  std::wstring PictureToDecorate(const std::wstring& currentWallpaper) const;
 
   HWND window_;
   std::optional<PluginHost> plugin_;

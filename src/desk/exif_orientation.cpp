@@ -17,10 +17,11 @@ class Tiff {
     if (!little_ && !(data_[0] == 'M' && data_[1] == 'M')) return 1;
     if (Short(2) != 42) return 1;
     const uint64_t directory = Long(4);
-    if (directory + 2 > size_) return 1;
+    const uint64_t firstEntry = directory + 2;
+    if (firstEntry > size_) return 1;
     const uint32_t entries = Short(directory);
     for (uint32_t i = 0; i < entries; ++i) {
-      const uint64_t entry = directory + 2 + uint64_t{i} * 12;
+      const uint64_t entry = firstEntry + static_cast<uint64_t>(i) * 12;
       if (entry + 12 > size_) return 1;
       if (Short(entry) != kOrientationTag) continue;
       if (Short(entry + 2) != kShortType || Long(entry + 4) != 1) return 1;

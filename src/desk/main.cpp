@@ -25,7 +25,8 @@ namespace {
 // terminal gave us one, else in a message box.
 void Say(const std::wstring& message) {
   HANDLE stream = GetStdHandle(STD_ERROR_HANDLE);
-  if (stream && stream != INVALID_HANDLE_VALUE && GetFileType(stream) != FILE_TYPE_UNKNOWN) {
+  // No stream (0) and a closed one both read as FILE_TYPE_UNKNOWN.
+  if (GetFileType(stream) != FILE_TYPE_UNKNOWN) {
     const std::wstring line = message + L"\n";
     const int size =
         WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
@@ -63,7 +64,7 @@ int Run(HINSTANCE instance, const DeskRequest& request) {
       composition.ComposeAndSet();
       return kExitDone;
     case DeskCommand::Picture:
-      composition.ChoosePicture(request.picture);
+      Composition::ChoosePicture(request.picture);
       if (request.alsoOnce) composition.ComposeAndSet();
       return kExitDone;
     case DeskCommand::Settings: {

@@ -156,7 +156,7 @@ void ResidentWindow::OnCommand(UINT command) {
     case kPicture:
       if (const std::wstring path = AskForPicture(window_); !path.empty()) {
         try {
-          composition_->ChoosePicture(path);
+          Composition::ChoosePicture(path);
           Handle(DeskEvent::RefreshAsked, true);
         } catch (const DeskError& error) {
           Tell(error, true);

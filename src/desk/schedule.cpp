@@ -21,7 +21,7 @@ bool ComposesOn(DeskEvent event, const std::optional<LocalDate>& composedFor, co
 }
 
 int64_t MillisecondsUntilMidnight(const LocalClock& now) {
-  constexpr int64_t kDay = 24 * 60 * 60 * 1000;
+  constexpr int64_t kDay = int64_t{24} * 60 * 60 * 1000;
   constexpr int64_t kMargin = 500;
   const int64_t sinceMidnight =
       ((static_cast<int64_t>(now.hour) * 60 + now.minute) * 60 + now.second) * 1000 + now.millisecond;

@@ -47,7 +47,7 @@ bool ComposesOn(DeskEvent event, const std::optional<LocalDate>& composedFor, co
 int64_t MillisecondsUntilMidnight(const LocalClock& now);
 
 // The minute's check, in milliseconds.
-constexpr int64_t kMinuteCheckMilliseconds = 60 * 1000;
+constexpr int64_t kMinuteCheckMilliseconds = int64_t{60} * 1000;
 
 // Bursts of messages (a display change announces itself several times) are gathered into one
 // composition this long after the first.

@@ -8,7 +8,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "desk/handles.h"
@@ -53,9 +52,9 @@ class ResidentDesk : public testing::Test {
  protected:
   void SetUp() override {
     // The picture to decorate, when the test run names one.
-    if (const char* samples = std::getenv("TEZUN_SAMPLES_DIR")) {
-      const std::string picture = std::string(samples) + "\\evening.png";
-      const std::wstring wide(picture.begin(), picture.end());
+    wchar_t samples[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"TEZUN_SAMPLES_DIR", samples, MAX_PATH) > 0) {
+      const std::wstring wide = std::wstring(samples) + L"\\evening.png";
       HKEY key = nullptr;
       ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\TezunDesk", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
                                 nullptr),
@@ -154,7 +153,7 @@ TEST_F(ResidentDesk, HandlesFlatOverAThousandCompositions) {
       kCompositions, seconds * 1000 / kCompositions, static_cast<unsigned long>(before.handles),
       static_cast<unsigned long>(after.handles), static_cast<unsigned long>(before.gdiObjects),
       static_cast<unsigned long>(after.gdiObjects), after.gdiReported ? "" : " (estimated)",
-      before.privateBytes / 1048576.0, after.privateBytes / 1048576.0);
+      static_cast<double>(before.privateBytes) / 1048576.0, static_cast<double>(after.privateBytes) / 1048576.0);
   EXPECT_LE(after.handles, before.handles + 4) << "kernel handles grow";
   EXPECT_LE(after.gdiObjects, before.gdiObjects + 4) << "GDI objects grow";
   EXPECT_LE(after.privateBytes, before.privateBytes + (SIZE_T{16} << 20)) << "memory grows";
