@@ -3,8 +3,8 @@
 namespace tezun::desk {
 namespace {
 
-constexpr wchar_t kFirstName[] = L"TezunDesk-1.png";
-constexpr wchar_t kSecondName[] = L"TezunDesk-2.png";
+constexpr wchar_t kFirstName[] = L"TezunDesk-1.bmp";
+constexpr wchar_t kSecondName[] = L"TezunDesk-2.bmp";
 
 // A path as Windows compares it for our purposes: one kind of slash, no trailing slash, ASCII
 // letters in one case. Letters beyond ASCII are left as they are: a miss there only means that a

@@ -53,15 +53,15 @@ std::vector<BYTE> PixelsOf(HBITMAP bitmap, const Writing& writing, UINT& width, 
   return pixels;
 }
 
-// The PNG file's bytes, made in memory: the file is then written in one piece.
-std::vector<BYTE> EncodePng(const std::vector<BYTE>& pixels, UINT width, UINT height, UINT stride,
+// The BMP file's bytes, made in memory: the file is then written in one piece.
+std::vector<BYTE> EncodeBmp(const std::vector<BYTE>& pixels, UINT width, UINT height, UINT stride,
                             const Writing& writing) {
   ComPtr<IWICImagingFactory> factory;
   writing.Check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)));
   ComPtr<IStream> memory;
   writing.Check(CreateStreamOnHGlobal(nullptr, TRUE, &memory));
   ComPtr<IWICBitmapEncoder> encoder;
-  writing.Check(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder));
+  writing.Check(factory->CreateEncoder(GUID_ContainerFormatBmp, nullptr, &encoder));
   writing.Check(encoder->Initialize(memory.Get(), WICBitmapEncoderNoCache));
   ComPtr<IWICBitmapFrameEncode> frame;
   ComPtr<IPropertyBag2> options;
@@ -92,7 +92,7 @@ void WritePicture(HBITMAP bitmap, const std::wstring& path) {
   const Writing writing(path);
   UINT width = 0, height = 0, stride = 0;
   const std::vector<BYTE> pixels = PixelsOf(bitmap, writing, width, height, stride);
-  const std::vector<BYTE> bytes = EncodePng(pixels, width, height, stride, writing);
+  const std::vector<BYTE> bytes = EncodeBmp(pixels, width, height, stride, writing);
 
   const std::wstring temporary = path + L".partial";
   {

@@ -1,4 +1,7 @@
-// The composed wallpaper, written losslessly as PNG through the Windows Imaging Component.
+// The composed wallpaper, written losslessly as a BMP file through the Windows Imaging Component.
+// BMP, not PNG: every version of Windows shows it as the wallpaper as it is (Windows 7 converts
+// other formats first, Wine shows no other), and a screen's pixels are written faster than they
+// are compressed.
 #pragma once
 
 #include <windows.h>

@@ -10,9 +10,9 @@ using Arguments = std::vector<std::wstring>;
 TEST(DeskCommandLine, EverySwitchAndItsValue) {
   struct Case {
     Arguments arguments;
-    DeskCommand command;
+    DeskCommand command = DeskCommand::Resident;
     std::wstring picture;
-    bool alsoOnce, autostart;
+    bool alsoOnce = false, autostart = false;
   };
   const Case cases[] = {
       {{}, DeskCommand::Resident, L"", false, false},

@@ -50,7 +50,7 @@ TEST(DeskExifOrientation, TheTagInEitherByteOrder) {
 TEST(DeskExifOrientation, AnythingUnreadableIsAsStored) {
   const Bytes good = Jpeg(Tiff(6, true));
   struct Case {
-    const char* what;
+    const char* what = nullptr;
     Bytes file;
   };
   const Case cases[] = {

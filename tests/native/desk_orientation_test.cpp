@@ -12,7 +12,7 @@ constexpr PictureSize kStoredSize{3, 2};
 
 TEST(DeskOrientation, EveryTagAsExifDefinesIt) {
   struct Case {
-    uint32_t orientation;
+    uint32_t orientation = 0;
     PictureSize size;
     std::vector<uint32_t> seen;
   };
@@ -32,14 +32,14 @@ TEST(DeskOrientation, EveryTagAsExifDefinesIt) {
     const PictureSize size = OrientedSize(kStoredSize, c.orientation);
     EXPECT_EQ(size, c.size) << "tag " << c.orientation;
     EXPECT_EQ(Reorients(c.orientation), c.orientation >= 2 && c.orientation <= 8);
-    std::vector<uint32_t> seen(size.width * size.height);
+    std::vector<uint32_t> seen(size_t{size.width} * size.height);
     Reorient(kStored.data(), kStoredSize, c.orientation, seen.data(), size.width);
     EXPECT_EQ(seen, c.seen) << "tag " << c.orientation;
   }
 }
 
 TEST(DeskOrientation, RowsOfTheTargetMayBeWiderThanThePicture) {
-  std::vector<uint32_t> seen(4 * 3, 0);
+  std::vector<uint32_t> seen(size_t{4} * 3, 0);
   Reorient(kStored.data(), kStoredSize, 6, seen.data(), 4);
   EXPECT_EQ(seen, (std::vector<uint32_t>{4, 1, 0, 0, 5, 2, 0, 0, 6, 3, 0, 0}));
 }

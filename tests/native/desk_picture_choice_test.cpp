@@ -6,22 +6,22 @@ namespace tezun::desk {
 namespace {
 
 const std::wstring kFolder = L"C:\\Users\\tomo\\AppData\\Local\\TezunDesk";
-const std::wstring kOurFirst = kFolder + L"\\TezunDesk-1.png";
-const std::wstring kOurSecond = kFolder + L"\\TezunDesk-2.png";
+const std::wstring kOurFirst = kFolder + L"\\TezunDesk-1.bmp";
+const std::wstring kOurSecond = kFolder + L"\\TezunDesk-2.bmp";
 const std::wstring kPhoto = L"C:\\Users\\tomo\\Pictures\\海.jpg";
 
 TEST(DeskPictureChoice, OwnOutputIsRecognisedAsWindowsComparesPaths) {
   struct Case {
     std::wstring path;
-    bool own;
+    bool own = false;
   };
   const Case cases[] = {
       {kOurFirst, true},
-      {L"c:/users/TOMO/appdata/local/tezundesk/TezunDesk-2.png", true},
+      {L"c:/users/TOMO/appdata/local/tezundesk/TezunDesk-2.bmp", true},
       {kFolder + L"\\old\\picture.bmp", true},
       {kFolder, false},  // the folder itself is no file of ours
       {kFolder + L"\\", false},
-      {kFolder + L"2\\TezunDesk-1.png", false},  // a folder whose name only begins like ours
+      {kFolder + L"2\\TezunDesk-1.bmp", false},  // a folder whose name only begins like ours
       {kPhoto, false},
       {L"", false},
   };
@@ -56,7 +56,7 @@ TEST(DeskPictureChoice, TwoNamesTakeTurns) {
   EXPECT_EQ(NextOutputPath(kFolder, kPhoto), kOurFirst);
   EXPECT_EQ(NextOutputPath(kFolder, kOurFirst), kOurSecond);
   EXPECT_EQ(NextOutputPath(kFolder, kOurSecond), kOurFirst);
-  EXPECT_EQ(NextOutputPath(kFolder, L"C:/USERS/tomo/AppData/Local/TezunDesk/tezundesk-1.PNG"), kOurSecond);
+  EXPECT_EQ(NextOutputPath(kFolder, L"C:/USERS/tomo/AppData/Local/TezunDesk/tezundesk-1.BMP"), kOurSecond);
   EXPECT_EQ(NextOutputPath(kFolder + L"\\", L""), kOurFirst);
 }
 

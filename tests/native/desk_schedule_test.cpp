@@ -10,9 +10,9 @@ constexpr LocalDate kYesterday{2026, 12, 8};
 
 TEST(DeskSchedule, WhichEventsCompose) {
   struct Case {
-    DeskEvent event;
+    DeskEvent event = DeskEvent::Started;
     std::optional<LocalDate> composedFor;
-    bool composes;
+    bool composes = false;
   };
   const Case cases[] = {
       {DeskEvent::MinuteCheck, kToday, false},       // idle: the check costs nothing else
@@ -39,8 +39,8 @@ TEST(DeskSchedule, AnotherMonthOrYearIsAnotherDate) {
 
 TEST(DeskSchedule, MidnightIsWaitedForWithAMargin) {
   struct Case {
-    int hour, minute, second, millisecond;
-    int64_t expected;
+    int hour = 0, minute = 0, second = 0, millisecond = 0;
+    int64_t expected = 0;
   };
   const Case cases[] = {
       {0, 0, 0, 0, 24 * 3600 * 1000 + 500},  {23, 59, 59, 999, 1 + 500}, {23, 59, 30, 0, 30 * 1000 + 500},

@@ -4,8 +4,9 @@
   desk_pictures.py bmp OUT WIDTH HEIGHT         a 24-bit BMP whose every corner looks different
   desk_pictures.py huge-png OUT WIDTH HEIGHT    a valid, black PNG of that size (small on disk)
   desk_pictures.py orient IN.jpg OUT.jpg TAG    IN with an Exif orientation tag in front
-  desk_pictures.py same A.png B.png [TOLERANCE] exit 0 when the pixels match (each channel within
-                                                TOLERANCE), else 1 and where they differ first
+  desk_pictures.py same A B [TOLERANCE]         exit 0 when the pixels of the two pictures (PNG or
+                                                24-bit BMP) match, each channel within TOLERANCE;
+                                                else 1 and where they differ first
 """
 import struct
 import sys
@@ -98,9 +99,31 @@ def png_pixels(path):
     return width, height, bytes(out)
 
 
+def bmp_pixels(path):
+    data = open(path, "rb").read()
+    offset, = struct.unpack("<I", data[10:14])
+    width, height, _, depth, compression = struct.unpack("<iiHHI", data[18:34])
+    assert depth == 24 and compression == 0, f"{path}: a BMP form this does not read"
+    stride = (width * 3 + 3) // 4 * 4
+    rows = range(abs(height)) if height < 0 else reversed(range(height))  # bottom-up unless negative
+    out = bytearray()
+    for y in rows:
+        line = data[offset + y * stride:offset + y * stride + width * 3]
+        rgb = bytearray(width * 3)  # BGR to RGB, as PNG has them
+        rgb[0::3], rgb[1::3], rgb[2::3] = line[2::3], line[1::3], line[0::3]
+        out += rgb
+    return width, abs(height), bytes(out)
+
+
+def pixels(path):
+    with open(path, "rb") as f:
+        magic = f.read(2)
+    return bmp_pixels(path) if magic == b"BM" else png_pixels(path)
+
+
 def same(a, b, tolerance=0):
-    wa, ha, pa = png_pixels(a)
-    wb, hb, pb = png_pixels(b)
+    wa, ha, pa = pixels(a)
+    wb, hb, pb = pixels(b)
     if (wa, ha) != (wb, hb):
         print(f"sizes differ: {wa} x {ha} and {wb} x {hb}")
         return 1

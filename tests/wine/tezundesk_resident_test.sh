@@ -62,17 +62,17 @@ if [ "$(cat "$tree/wine-arch")" = win64 ] && [ -n "$(dpkg -L libfaketime 2>/dev/
   before=$(wallpaper)
   within 120 wallpaper_is_ours_but_not "$before" || fail "the resident start under faketime did not compose"
   evening=$(wallpaper)
-  cp "$(unix_path "$evening")" "$work/evening.png"
+  cp "$(unix_path "$evening")" "$work/evening.bmp"
   within 240 wallpaper_is_ours_but_not "$evening" || fail "midnight passed and the wallpaper stayed"
   morning=$(wallpaper)
-  cp "$(unix_path "$morning")" "$work/morning.png"
+  cp "$(unix_path "$morning")" "$work/morning.bmp"
   stop_resident
   run --stop
   # The plug-in's picture of the new day, made on that day.
   at '2027-01-01 00:00:30' "$wine_run" --tree "$tree" --state desk --start
   at '2027-01-01 00:00:30' reference "$samples/evening.png" "$work/new-year.png"
-  same_pixels "$work/morning.png" "$work/new-year.png" "after midnight"
-  pictures same "$work/evening.png" "$work/morning.png" >/dev/null && fail "the calendar did not change at midnight"
+  same_pixels "$work/morning.bmp" "$work/new-year.png" "after midnight"
+  pictures same "$work/evening.bmp" "$work/morning.bmp" >/dev/null && fail "the calendar did not change at midnight"
 else
   echo "note: midnight under faketime is tried by the 64-bit tree only"
 fi

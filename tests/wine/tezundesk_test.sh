@@ -21,7 +21,7 @@ reg add 'HKCU\Control Panel\Desktop' /v TileWallpaper /d 0 /f
 # The first /once decorates the wallpaper Windows showed, and remembers it.
 desk /once 2>"$work/err" || fail "the first /once exited with $?: $(cat "$work/err")"
 first=$(wallpaper)
-[ "$first" = "$output_folder\\TezunDesk-1.png" ] || fail "the wallpaper is '$first', not our first file"
+[ "$first" = "$output_folder\\TezunDesk-1.bmp" ] || fail "the wallpaper is '$first', not our first file"
 [ "$(desktop_value WallpaperStyle)/$(desktop_value TileWallpaper)" = "0/0" ] || fail "the wallpaper is not centred"
 reference "$work/before.bmp" "$work/ref-before.png"
 same_pixels "$(unix_path "$first")" "$work/ref-before.png" "the first /once"
@@ -29,11 +29,11 @@ same_pixels "$(unix_path "$first")" "$work/ref-before.png" "the first /once"
 [ "$(desk_value RememberedWallpaperStyle)" = 2 ] || fail "its style is not remembered"
 
 # Again: the other name, the same picture (not a calendar on a calendar).
-cp "$(unix_path "$first")" "$work/first.png"
+cp "$(unix_path "$first")" "$work/first.bmp"
 desk /once 2>"$work/err" || fail "the second /once exited with $?: $(cat "$work/err")"
 second=$(wallpaper)
-[ "$second" = "$output_folder\\TezunDesk-2.png" ] || fail "the second wallpaper is '$second', not our second file"
-same_pixels "$(unix_path "$second")" "$work/first.png" "the second /once"
+[ "$second" = "$output_folder\\TezunDesk-2.bmp" ] || fail "the second wallpaper is '$second', not our second file"
+same_pixels "$(unix_path "$second")" "$work/first.bmp" "the second /once"
 
 # Each kind of file, chosen with /picture, gives what ExecutePlugIn makes of it.
 cjpeg -quality 95 "$work/before.bmp" >"$work/photo.jpg"
@@ -57,7 +57,7 @@ same_pixels "$(unix_path "$(wallpaper)")" "$work/ref-turned.png" "the tagged pho
 # Pictures that cannot be read: exit 2, a line naming the file, and nothing changed.
 desk /picture "$(windows_path "$samples/evening.png")" /once 2>/dev/null || fail "setting a good picture failed"
 good=$(wallpaper)
-cp "$(unix_path "$good")" "$work/good.png"
+cp "$(unix_path "$good")" "$work/good.bmp"
 head -c 3000 "$samples/evening.png" >"$work/truncated.png"
 printf 'not a picture at all\n' >"$work/text.png"
 pictures huge-png "$work/huge.png" 20000 20000
@@ -67,7 +67,7 @@ for bad in "$work/missing.png" "$work/truncated.png" "$work/text.png" "$work/hug
   [ $code -eq 2 ] || fail "$(basename "$bad"): exit $code, not 2: $(cat "$work/err")"
   grep -qF "$(basename "$bad")" "$work/err" || fail "$(basename "$bad"): the message does not name the file: $(cat "$work/err")"
   [ "$(wallpaper)" = "$good" ] || fail "$(basename "$bad") changed the wallpaper"
-  cmp -s "$(unix_path "$good")" "$work/good.png" || fail "$(basename "$bad") changed the wallpaper's file"
+  cmp -s "$(unix_path "$good")" "$work/good.bmp" || fail "$(basename "$bad") changed the wallpaper's file"
   [ "$(desk_value Picture)" = "$(windows_path "$samples/evening.png")" ] || fail "$(basename "$bad") was stored"
 done
 grep -q '大きすぎ' "$work/err" || fail "the huge picture's message does not say it is too large: $(cat "$work/err")"
@@ -91,7 +91,7 @@ if chattr +i "$folder" 2>/dev/null; then
   chattr -i "$folder"
   [ $code -eq 3 ] || fail "an unwritable folder: exit $code, not 3: $(cat "$work/err")"
   [ "$(wallpaper)" = "$good" ] || fail "an unwritable folder changed the wallpaper"
-  cmp -s "$(unix_path "$good")" "$work/good.png" || fail "an unwritable folder changed the wallpaper's file"
+  cmp -s "$(unix_path "$good")" "$work/good.bmp" || fail "an unwritable folder changed the wallpaper's file"
   [ -z "$(find "$folder" -name '*.partial')" ] || fail "a partial file was left"
 else
   echo "note: chattr cannot make $folder unwritable here; the unwritable folder is not tried"
