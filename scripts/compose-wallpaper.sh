@@ -2,8 +2,8 @@
 # The main job: sets up the machine (as root), builds the plug-in and the host program, and lets
 # the plug-in compose a wallpaper with this month's calendar, written as a picture. It runs the
 # product as the host would: the 32-bit Tezun.bpi loaded by a 32-bit tezunhost.exe under the
-# 32-bit Wine. Where that cannot run (a machine that runs no 32-bit code, or a 32-bit Wine that
-# could not be installed) it says why and uses the 64-bit build.
+# 32-bit Wine, natively or, where the kernel runs no 32-bit code, under qemu-i386; it says which.
+# Where neither can run it says why and uses the 64-bit build.
 #
 #   scripts/compose-wallpaper.sh [IN [OUT]]    default: samples/evening.png -> wallpaper.png
 #
@@ -16,15 +16,16 @@ in=${1:-samples/evening.png}
 out=${2:-wallpaper.png}
 scripts/install-deps.sh
 preset=win32
-probe=0
-why=$(scripts/probe-32bit) || probe=$?
-if [ $probe -eq 1 ]; then
-  echo "compose-wallpaper: this machine runs no 32-bit code ($why); using the 64-bit build" >&2
-  preset=win64
-elif [ $probe -ne 0 ]; then
-  echo "compose-wallpaper: $why; using the 64-bit build" >&2
-  preset=win64
-fi
+way=0
+why=$(scripts/probe-32bit) || way=$?
+case $way in
+  0) echo "compose-wallpaper: the 32-bit product, natively (${why#native: })" >&2 ;;
+  1) echo "compose-wallpaper: the 32-bit product under qemu-i386, slower than natively (${why#emulated: })" >&2 ;;
+  *)
+    echo "compose-wallpaper: the 32-bit product cannot run here (${why#cannot: }); using its 64-bit twin" >&2
+    preset=win64
+    ;;
+esac
 cmake --preset $preset >/dev/null
 cmake --build --preset $preset --target Tezun tezunhost
 export TEZUN_SCREEN=${TEZUN_SCREEN:-1280x720x24}

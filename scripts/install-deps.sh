@@ -75,15 +75,8 @@ packages=(
   wine64 xvfb xauth x11-utils fonts-ipafont-gothic fonts-dejavu-core fonts-wine locales
   googletest libjpeg62-turbo-dev libjpeg-turbo-progs
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck
-  python3 unzip faketime
+  python3 unzip patchelf faketime
 )
-# The product is 32-bit: Debian's 32-bit Wine runs it, with the i386 X libraries its display
-# driver loads.
-i386_packages=(
-  wine32:i386 libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxfixes3:i386
-  libxinerama1:i386 libxcomposite1:i386 libxxf86vm1:i386
-)
-
 # Source packages (libjpeg-turbo) need a deb-src entry.
 src_list=/etc/apt/sources.list.d/tezun-deb-src.sources
 if [ ! -f "$src_list" ]; then
@@ -96,13 +89,8 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SRC
   need_update=1
 fi
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  dpkg --add-architecture i386
-  need_update=1
-fi
-
 # One refresh of the lists, and only when something is missing.
-for p in "${packages[@]}" "${i386_packages[@]}"; do installed "$p" || need_update=1; done
+for p in "${packages[@]}"; do installed "$p" || need_update=1; done
 [ -z "${need_update:-}" ] || apt_update
 
 # Without these nothing builds.
@@ -111,16 +99,37 @@ if ! install_packages "${packages[@]}"; then
   exit 1
 fi
 
-# Without these the product's own tests cannot run: the test command then fails and says so, and
-# the main job uses the 64-bit build. Where the machine runs no 32-bit code at all, they are not
-# needed: the 32-bit tests are skipped there.
-install_packages "${i386_packages[@]}" || true
-probe=0
-why=$("$(dirname "$0")/probe-32bit") || probe=$?
-if [ $probe -eq 1 ]; then
-  echo "install-deps: this machine runs no 32-bit code ($why): the 32-bit tests will be skipped" >&2
-elif [ $probe -ne 0 ]; then
-  echo "install-deps: $why; the product's tests fail until the 32-bit Wine runs" >&2
+# The product is 32-bit. Where the system's own 32-bit Wine is installed and starts, it runs the
+# product; otherwise a private i386 root holds one (scripts/i386-root), made from signed package
+# lists alone, since the machine's own i386 lists may be unusable. Where the kernel runs no 32-bit
+# code, qemu-i386 runs that root's Wine: bookworm's qemu 7.2 cannot, the one in bookworm-backports
+# can.
+scripts_dir=$(cd "$(dirname "$0")" && pwd)
+loader=$("$scripts_dir/probe-32bit" --loader) || true
+if [ "$loader" != "${TEZUN_WINE32:-/usr/lib/wine/wine}" ]; then
+  "$scripts_dir/i386-root" || echo "install-deps: the private i386 root cannot be made" >&2
+  if ! "$scripts_dir/probe-32bit" --kernel >/dev/null; then
+    qemu_version=$(dpkg-query -W -f='${Version}' qemu-user 2>/dev/null || true)
+    if [ -z "$qemu_version" ] || dpkg --compare-versions "$qemu_version" lt 1:10; then
+      backports=/etc/apt/sources.list.d/tezun-backports.sources
+      if [ ! -f "$backports" ]; then
+        cat >"$backports" <<'SRC'
+Types: deb
+URIs: http://deb.debian.org/debian
+Suites: bookworm-backports
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+      fi
+      apt_update
+      echo "install-deps: installing qemu-user from bookworm-backports"
+      apt_install -qq qemu-user/bookworm-backports >/dev/null ||
+        echo "install-deps: qemu-user cannot be installed from bookworm-backports" >&2
+    fi
+  fi
+  way=0
+  why=$("$scripts_dir/probe-32bit") || way=$?
+  [ $way -eq 2 ] && echo "install-deps: $why; the product's tests fail until the 32-bit Wine runs" >&2
 fi
 
 # Wine picks its ANSI code page from the locale: ja_JP.UTF-8 gives code page 932.

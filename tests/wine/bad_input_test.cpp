@@ -302,7 +302,7 @@ TEST_F(BadInputTest, ABitmapTheHostStillHasSelectedPreviewsAsNoPicture) {
           test::WaitUntil([] { return test::FindTopWindow(kPreviewClass) == nullptr; });
         }
         test::ClickControl(dialog, TfrmSetting::btnCancel);
-        if (!test::WaitUntil([&] { return returned.load(); }, 15s)) PostMessageA(dialog, WM_CLOSE, 0, 0);
+        if (!test::WaitUntil([&] { return returned.load(); }, 60s)) PostMessageA(dialog, WM_CLOSE, 0, 0);
       });
       EXPECT_EQ(SettingPlugIn(nullptr, settingsKey_.c_str(), given), 0);
       returned = true;

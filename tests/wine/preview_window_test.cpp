@@ -23,10 +23,10 @@ class PreviewWindowTest : public ::testing::Test {
     std::atomic<bool> finished = false;
     std::thread other([&] {
       test::WaitUntil([&] { return preview_.Visible(); });
-      test::WaitUntil([] { return false; }, 200ms);
+      test::WaitUntilIdle(preview_.Handle());
       GetWindowRect(preview_.Handle(), &seen);
       user(preview_.Handle());
-      if (!test::WaitUntil([&] { return finished.load(); }, 10s)) {
+      if (!test::WaitUntil([&] { return finished.load(); }, 60s)) {
         preview_.EndModal(mrCancel);
         PostMessageA(preview_.Handle(), WM_NULL, 0, 0);
       }

@@ -69,7 +69,7 @@ class SettingsDialogTest : public ::testing::Test {
   }
 
   // Runs SettingPlugIn on `wallpaper` while `user` works the dialog from another thread. A dialog
-  // still open fifteen seconds on is closed by force, and the test fails.
+  // still open a minute on is closed by force, and the test fails.
   void Run(HBITMAP wallpaper, const std::function<void(HWND dialog)>& user) {
     std::atomic<bool> returned = false;
     std::thread other([&] {
@@ -77,7 +77,7 @@ class SettingsDialogTest : public ::testing::Test {
       calender_ = test::FindTopWindow(kCalenderClass);
       ASSERT_NE(dialog_, nullptr) << "the dialog did not open";
       user(dialog_);
-      if (!test::WaitUntil([&] { return returned.load(); }, 15s)) {
+      if (!test::WaitUntil([&] { return returned.load(); }, 60s)) {
         ADD_FAILURE() << "the dialog did not close";
         PostMessageA(dialog_, WM_CLOSE, 0, 0);
       }
@@ -391,7 +391,7 @@ TEST_F(SettingsDialogTest, EveryTextFitsItsControl) {
 TEST_F(SettingsDialogTest, ThePlacementWindowIsSeenAboveTheDialog) {
   int white = 0;
   Run(nullptr, [&](HWND dialog) {
-    test::WaitUntil([] { return false; }, 300ms);
+    test::WaitUntilIdle(dialog);
     RECT client{};
     GetClientRect(calender_, &client);
     MapWindowPoints(calender_, nullptr, reinterpret_cast<POINT*>(&client), 2);
@@ -419,7 +419,7 @@ TEST_F(SettingsDialogTest, TabFollowsTheDialogsOrderAndSkipsWhatIsDisabled) {
     ClickControl(dialog, Id::rgDayOfWeekEnglish);  // focused, and its set is entered there from now on
     for (int i = 0; i < 14; ++i) {
       PostMessageA(GetDlgItem(dialog, focused()), WM_KEYDOWN, VK_TAB, 0);
-      test::WaitUntil([] { return false; }, 60ms);
+      test::WaitUntilIdle(dialog);
       visited.push_back(focused());
     }
     ClickControl(dialog, Id::btnCancel);
@@ -489,7 +489,7 @@ TEST_F(SettingsDialogTest, EnterAndSpacePressTheFocusedButtonAndNothingElse) {
           break;
         }
         case Outcome::Nothing:
-          test::WaitUntil([] { return false; }, 300ms);
+          test::WaitUntilIdle(dialog);
           EXPECT_EQ(test::FindTopWindow("#32770"), nullptr);
           EXPECT_EQ(test::FindTopWindow(kPreviewClass), nullptr);
           break;
@@ -497,7 +497,7 @@ TEST_F(SettingsDialogTest, EnterAndSpacePressTheFocusedButtonAndNothingElse) {
         case Outcome::Confirmed:
           return;  // the dialog closes by itself, or Run fails
       }
-      test::WaitUntil([] { return false; }, 100ms);
+      test::WaitUntilIdle(dialog);
       stillOpen = IsWindowVisible(dialog) != FALSE;
       EXPECT_EQ(test::FocusedControl(dialog), keyCase.control) << "the focus comes back to the control";
       ClickControl(dialog, Id::btnCancel);
@@ -524,7 +524,7 @@ TEST_F(SettingsDialogTest, TabAndShiftTabFollowTheOrderFromTheOpenedDialog) {
       const bool forward[] = {true, true, true, true, false, false, false, false};
       for (bool ahead : forward) {
         test::PressKey(VK_TAB, ahead == startBackwards);
-        test::WaitUntil([] { return false; }, 60ms);
+        test::WaitUntilIdle(dialog);
         visited.push_back(test::FocusedControl(dialog));
       }
       ClickControl(dialog, Id::btnCancel);
@@ -571,7 +571,7 @@ TEST_F(SettingsDialogTest, ArrowKeysChooseWithinARadioSet) {
   Run(nullptr, [&](HWND dialog) {
     for (const Step& step : steps) {
       test::PressKey(step.key);
-      test::WaitUntil([] { return false; }, 60ms);
+      test::WaitUntilIdle(dialog);
       const int focused = test::FocusedControl(dialog);
       seen.emplace_back(focused, IsControlChecked(dialog, focused));
     }
@@ -649,7 +649,7 @@ TEST_F(SettingsDialogTest, HolidayLawItemSwitchesTheRulesAndRedraws) {
       look();
       for (int i = 0; i < c.switches; ++i) {
         PostMessageA(dialog, WM_SYSCOMMAND, TfrmSetting::kHolidayLawCommand, 0);
-        test::WaitUntil([] { return false; }, 150ms);
+        test::WaitUntilIdle(dialog);
         look();
       }
       ClickControl(dialog, c.close);
@@ -828,12 +828,12 @@ TEST_F(SettingsDialogTest, OptionsWindowEditsTheCalendarAndOnlyOkKeepsTheChanges
       ClickControl(options, Opt::chkDayNames);
       test::FocusControl(options, Opt::chkRokuyo);
       test::PressKey(VK_SPACE);
-      test::WaitUntil([] { return false; }, 100ms);
+      test::WaitUntilIdle(options);
       changedAtOnce = test::CaptureClient(image) != before;
       if (c.closeOptions == VK_RETURN) test::FocusControl(options, Opt::btnOK);
       test::PressKey(c.closeOptions);
       test::WaitUntil([&] { return !IsWindow(options); });
-      test::WaitUntil([] { return false; }, 100ms);
+      test::WaitUntilIdle(dialog);
       restoredOnCancel = test::CaptureClient(image) == before;
       lawItemChecked =
           (GetMenuState(GetSystemMenu(dialog, FALSE), TfrmSetting::kHolidayLawCommand, MF_BYCOMMAND) & MF_CHECKED) != 0;
@@ -870,7 +870,7 @@ TEST_F(SettingsDialogTest, OptionsWindowTabOrder) {
     ASSERT_NE(options, nullptr);
     for (int i = 0; i < 14; ++i) {
       test::PressKey(VK_TAB);
-      test::WaitUntil([] { return false; }, 60ms);
+      test::WaitUntilIdle(options);
       visited.push_back(test::FocusedControl(options));
     }
     test::PressKey(VK_ESCAPE);
@@ -905,7 +905,7 @@ TEST_F(SettingsDialogTest, OwnDaysTypedImportedAndRefusedWhileALineIsBad) {
   std::ofstream(picture, std::ios::binary) << test::Bytes("89 50 4E 47 0D 0A 1A 0A 00 00 00 0D 49 48 44 52");
   auto type = [](HWND control, const std::string& text) {
     for (const char c : text) PostMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 0);
-    test::WaitUntil([] { return false; }, 100ms);
+    test::WaitUntilIdle(control);
   };
   const std::string stored = "12-29..01-03 year end";
   for (const bool keep : {true, false}) {
@@ -955,7 +955,7 @@ TEST_F(SettingsDialogTest, OwnDaysTypedImportedAndRefusedWhileALineIsBad) {
         ClickControl(editor, Days::btnCancel);
       }
       test::WaitUntil([&] { return !IsWindow(editor); });
-      test::WaitUntil([] { return false; }, 100ms);
+      test::WaitUntilIdle(options);
       shownAtOnce = test::CaptureClient(image) != before;
       ClickControl(options, Opt::btnOK);
       test::WaitUntil([&] { return !IsWindow(options); });
@@ -1082,7 +1082,7 @@ TEST_F(SettingsDialogTest, AHostCallingWhileTheDialogIsOpenLosesNoEdit) {
           return TRUE;
         },
         reinterpret_cast<LPARAM>(&dialogs));
-    test::WaitUntil([] { return false; }, 150ms);
+    test::WaitUntilIdle(dialog);
     sameCalendar = test::CaptureClient(GetWindow(calender_, GW_CHILD)) == english;
     ClickControl(dialog, Id::btnOK);
   });

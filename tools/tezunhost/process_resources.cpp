@@ -36,6 +36,19 @@ DWORD ProbeHandleCount() {
   return count;
 }
 
+// Wine reports no private commit of its own (PrivateUsage is 0), and what it reports instead is
+// the Linux process's memory, which under CPU emulation holds the emulator's translated code
+// too. The committed private pages of the process's own address space are what it allocated.
+SIZE_T CommittedPrivateBytes() {
+  SIZE_T bytes = 0;
+  MEMORY_BASIC_INFORMATION region{};
+  for (const char* at = nullptr; VirtualQuery(at, &region, sizeof region) == sizeof region;
+       at = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) bytes += region.RegionSize;
+  }
+  return bytes;
+}
+
 }  // namespace
 
 ProcessResources MeasureProcessResources() {
@@ -48,8 +61,7 @@ ProcessResources MeasureProcessResources() {
   PROCESS_MEMORY_COUNTERS_EX memory{};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
-  // Wine leaves PrivateUsage 0 and reports the private commit as PagefileUsage.
-  resources.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+  resources.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : CommittedPrivateBytes();
   if (!GetProcessHandleCount(GetCurrentProcess(), &resources.handles) || resources.handles == 0) {
     resources.handles = ProbeHandleCount();
   }

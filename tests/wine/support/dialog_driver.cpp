@@ -37,14 +37,15 @@ HWND FindTopWindow(const char* className, HWND owner) {
 
 HWND WaitForTopWindow(const char* className, HWND owner) {
   HWND found = nullptr;
-  WaitUntil([&] { return (found = FindTopWindow(className, owner)) != nullptr; });
-  WaitUntil([] { return false; }, 100ms);  // let it finish showing itself
+  if (WaitUntil([&] { return (found = FindTopWindow(className, owner)) != nullptr; })) {
+    WaitUntilIdle(found);  // it has finished showing itself
+  }
   return found;
 }
 
 void ClickControl(HWND dialog, int id) {
   PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-  WaitUntil([] { return false; }, 150ms);
+  WaitUntilIdle(dialog);
 }
 
 void FocusControl(HWND dialog, int id) {
@@ -56,7 +57,7 @@ void FocusControl(HWND dialog, int id) {
   PressMouse(MOUSEEVENTF_LEFTDOWN);
   MoveMouse(beside);
   PressMouse(MOUSEEVENTF_LEFTUP);
-  WaitUntil([] { return false; }, 100ms);
+  WaitUntilIdle(dialog);
 }
 
 int FocusedControl(HWND dialog) {

@@ -13,7 +13,7 @@ namespace tezun::test {
 
 // A visible top-level window of this process with the class, owned by `owner` when one is given.
 HWND FindTopWindow(const char* className, HWND owner = nullptr);
-// Waits up to five seconds for one; null if none came.
+// Waits for one, and until it has finished showing itself; null if none came.
 HWND WaitForTopWindow(const char* className, HWND owner = nullptr);
 
 // Clicks a control of a dialog, as a mouse click on it would (nothing happens when it is disabled).

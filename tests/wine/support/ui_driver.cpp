@@ -1,8 +1,27 @@
 #include "ui_driver.h"
 
+#include <atomic>
 #include <thread>
 
 namespace tezun::test {
+namespace {
+
+// A WM_NULL with this parameter, posted to the window last: a hook on its thread's queue sees it
+// taken, and looks whether anything else is still waiting there then.
+constexpr WPARAM kIdleMarker = 0x1D1E;
+enum class Marker { Posted, TakenBusy, TakenIdle };
+std::atomic<Marker> marker = Marker::Posted;
+
+LRESULT CALLBACK WatchQueue(int code, WPARAM removal, LPARAM message) {
+  const MSG& taken = *reinterpret_cast<const MSG*>(message);
+  if (code == HC_ACTION && removal == PM_REMOVE && taken.message == WM_NULL && taken.wParam == kIdleMarker) {
+    const DWORD waiting = HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_PAINT));
+    marker = waiting ? Marker::TakenBusy : Marker::TakenIdle;
+  }
+  return CallNextHookEx(nullptr, code, removal, message);
+}
+
+}  // namespace
 
 void MoveMouse(POINT screen) {
   INPUT input{};
@@ -59,6 +78,24 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     std::this_thread::sleep_for(10ms);
   }
   return true;
+}
+
+bool WaitUntilIdle(HWND window, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, WatchQueue, nullptr, GetWindowThreadProcessId(window, nullptr));
+  if (!hook) return false;
+  bool idle = false;
+  while (!idle) {
+    marker = Marker::Posted;
+    if (!PostMessageA(window, WM_NULL, kIdleMarker, 0)) break;
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    // A window destroyed meanwhile takes its messages with it.
+    if (left.count() <= 0 || !WaitUntil([&] { return marker != Marker::Posted || !IsWindow(window); }, left)) break;
+    idle = marker == Marker::TakenIdle;
+  }
+  UnhookWindowsHookEx(hook);
+  return idle;
 }
 
 }  // namespace tezun::test
