@@ -75,7 +75,7 @@ packages=(
   wine64 xvfb xauth x11-utils fonts-ipafont-gothic fonts-dejavu-core fonts-wine locales
   googletest libjpeg62-turbo-dev libjpeg-turbo-progs
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck
-  python3 unzip patchelf
+  python3 unzip patchelf faketime
 )
 # Source packages (libjpeg-turbo) need a deb-src entry.
 src_list=/etc/apt/sources.list.d/tezun-deb-src.sources

@@ -53,14 +53,14 @@ run_clang_tidy() {
   # The native tree is compiled by g++, which gives the core's texts.cpp -fexec-charset=CP932.
   # clang accepts only UTF-8 there; a later -fexec-charset=UTF-8 overrides it, and nothing the
   # checks look at depends on the bytes of the literals.
-  tidy native 'src/core|tools/reducebench|tests/native' --extra-arg=-fexec-charset=UTF-8 || status=1
+  tidy native 'src/core|src/desk|tools/reducebench|tests/native' --extra-arg=-fexec-charset=UTF-8 || status=1
 
   # The win64 tree is compiled by MinGW's g++. clang parses the same code for the MinGW target
   # with MinGW's own libstdc++ and Windows headers; -nostdlibinc keeps clang's builtin headers
   # (intrinsics, stddef.h) but drops the host's /usr/include. The core was analysed above.
   local triplet=x86_64-w64-mingw32 cxx
   cxx=$("$triplet-g++-posix" -print-file-name=include)/c++
-  tidy win64 'src/graphics|src/render|src/forms|src/plugin|tools/tezunhost|tests/wine' \
+  tidy win64 'src/graphics|src/render|src/forms|src/plugin|src/desk|tools/tezunhost|tests/wine' \
     --extra-arg-before=--target="$triplet" --extra-arg=-nostdlibinc --extra-arg=-isystem"$cxx" \
     --extra-arg=-isystem"$cxx/$triplet" --extra-arg=-isystem"$cxx/backward" \
     --extra-arg=-idirafter"/usr/$triplet/include" --extra-arg=-fexec-charset=UTF-8 || status=1

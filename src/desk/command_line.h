@@ -1,0 +1,38 @@
+// TezunDesk's command line: what it was asked to do, and the exit status of each outcome.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tezun::desk {
+
+enum class DeskCommand {
+  Resident,   // no switch: stay in the notification area and keep the wallpaper right
+  Once,       // /once: compose and set once, then end
+  Picture,    // /picture FILE: make FILE the picture to decorate (with /once: then compose)
+  Settings,   // /settings: the plug-in's settings dialog, then compose if OK was pressed
+  Autostart,  // /autostart on|off: the value that starts TezunDesk with Windows
+  Restore,    // /restore: put back the wallpaper remembered on the first run
+};
+
+struct DeskRequest {
+  DeskCommand command = DeskCommand::Resident;
+  std::wstring picture;    // Picture only
+  bool alsoOnce = false;   // Picture only: /once was given too
+  bool autostart = false;  // Autostart only: on
+};
+
+// Exit statuses, for scheduled tasks and scripts.
+enum DeskExit : int {
+  kExitDone = 0,
+  kExitUsage = 1,
+  kExitUnreadable = 2,  // the picture cannot be read; the wallpaper is unchanged
+  kExitUnwritable = 3,  // the wallpaper cannot be made, written or set; it is unchanged
+};
+
+// The arguments after the program's name. Switches start with / or -, in any case; nothing: the
+// request cannot be understood (the caller shows the switches and exits with kExitUsage).
+std::optional<DeskRequest> ParseCommandLine(const std::vector<std::wstring>& arguments);
+
+}  // namespace tezun::desk

@@ -1,0 +1,54 @@
+#include "plugin_host.h"
+
+#include "desk_error.h"
+#include "texts.h"
+
+namespace tezun::desk {
+namespace {
+
+// An empty key text: the plug-in's settings are those at the host's default key, so that a user
+// who also has the wallpaper program sees the same calendar in both.
+constexpr char kDefaultKey[] = "";
+
+}  // namespace
+
+PluginHost::PluginHost(const std::wstring& path) : module_(LoadLibraryW(path.c_str())) {
+  if (!module_) throw DeskError{kExitUnwritable, Wide(kCannotLoadPlugin) + path + L"\n" + ErrorText(GetLastError())};
+  execute_ = reinterpret_cast<ExecuteProc>(reinterpret_cast<void*>(Find("ExecutePlugIn")));
+  setting_ = reinterpret_cast<SettingProc>(reinterpret_cast<void*>(Find("SettingPlugIn")));
+  info_ = reinterpret_cast<InfoProc>(reinterpret_cast<void*>(Find("GetPlugInInfo")));
+}
+
+FARPROC PluginHost::Find(const char* name) const {
+  FARPROC proc = GetProcAddress(module_.get(), name);
+  if (!proc) {
+    const std::string ascii(name);
+    throw DeskError{kExitUnwritable, Wide(kPluginLacks) + std::wstring(ascii.begin(), ascii.end())};
+  }
+  return proc;
+}
+
+Bitmap PluginHost::Execute(HWND window, HBITMAP picture) const {
+  HBITMAP wallpaper = picture;
+  execute_(window, kDefaultKey, &wallpaper);
+  // The handle passed in is the plug-in's now, whatever it returned.
+  if (!wallpaper || wallpaper == picture) throw DeskError{kExitUnwritable, Wide(kPluginGaveNothing)};
+  return Bitmap(wallpaper);
+}
+
+void PluginHost::Settings(HWND window, HBITMAP picture) const { setting_(window, kDefaultKey, picture); }
+
+std::wstring PluginBesideProgram() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);  // a long path: try again with room for it
+  }
+  return path.substr(0, path.find_last_of(L"\\/") + 1) + L"Tezun.bpi";
+}
+
+}  // namespace tezun::desk

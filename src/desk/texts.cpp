@@ -1,0 +1,41 @@
+// Compiled with -fexec-charset=CP932: every narrow literal here becomes Shift-JIS.
+#include "texts.h"
+
+namespace tezun::desk {
+
+const char kTipName[] = "Tezun";
+const char kTitle[] = "TezunDesk";
+const char kMenuRefresh[] = "今すぐ更新";
+const char kMenuSettings[] = "設定...";
+const char kMenuPicture[] = "壁紙の画像...";
+const char kMenuAutostart[] = "Windows の起動時に開始";
+const char kMenuRestore[] = "元の壁紙に戻す";
+const char kMenuExit[] = "終了";
+const char kUsage[] =
+    "使い方: TezunDesk.exe [スイッチ]\n"
+    "  (なし)                 通知領域に常駐し、壁紙のカレンダーを毎日更新します\n"
+    "  /once                  壁紙を一度作って設定し、終了します\n"
+    "  /picture ファイル      飾る画像を決めます (/once と一緒なら続けて設定します)\n"
+    "  /settings              設定画面を開き、OK なら壁紙を作り直します\n"
+    "  /autostart on | off    Windows の起動時に開始するかどうかを決めます\n"
+    "  /restore               元の壁紙に戻します\n";
+// The open dialog's filter: pairs of a description and its patterns, each ending in NUL.
+const char kPictureFilter[] =
+    "画像 (*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff)\0*.bmp;*.dib;*.jpg;*.jpeg;*.jpe;*.png;*.gif;*.tif;*.tiff\0"
+    "すべてのファイル (*.*)\0*.*\0";
+
+const char kCannotReadPicture[] = "壁紙の画像を読み込めません: ";
+const char kNoSuchFile[] = "ファイルがありません。";
+const char kNotAPicture[] = "画像のファイルではないか、読めない形式です。";
+const char kDamagedPicture[] = "ファイルが壊れているか、途中で切れています。";
+const char kTooLarge[] = "画像が大きすぎて、メモリに読み込めません: ";
+const char kNoMemory[] = "メモリが足りません。";
+const char kCannotWrite[] = "壁紙のファイルを書き込めません: ";
+const char kCannotSet[] = "Windows に壁紙を設定できません: ";
+const char kCannotLoadPlugin[] = "Tezun.bpi を読み込めません。TezunDesk.exe と同じフォルダーに置いてください: ";
+const char kPluginLacks[] = "Tezun.bpi に次の関数がありません: ";
+const char kPluginGaveNothing[] = "Tezun.bpi が壁紙を返しませんでした。";
+const char kAnotherIsWriting[] = "ほかの TezunDesk が壁紙を書き込み中のため、待ちきれませんでした。";
+const char kErrorCode[] = "エラー ";
+
+}  // namespace tezun::desk

@@ -1,0 +1,37 @@
+// TezunDesk's interface texts, kept in Shift-JIS like the plug-in's; Wide() gives the UTF-16 that
+// the wide Windows functions take, whatever the code page of the machine.
+#pragma once
+
+#include <string>
+
+namespace tezun::desk {
+
+extern const char kTipName[];
+extern const char kTitle[];
+extern const char kMenuRefresh[];
+extern const char kMenuSettings[];
+extern const char kMenuPicture[];
+extern const char kMenuAutostart[];
+extern const char kMenuRestore[];
+extern const char kMenuExit[];
+extern const char kUsage[];
+extern const char kPictureFilter[];
+
+extern const char kCannotReadPicture[];
+extern const char kNoSuchFile[];
+extern const char kNotAPicture[];
+extern const char kDamagedPicture[];
+extern const char kTooLarge[];
+extern const char kNoMemory[];
+extern const char kCannotWrite[];
+extern const char kCannotSet[];
+extern const char kCannotLoadPlugin[];
+extern const char kPluginLacks[];
+extern const char kPluginGaveNothing[];
+extern const char kAnotherIsWriting[];
+extern const char kErrorCode[];
+
+// Shift-JIS bytes as UTF-16.
+std::wstring Wide(const char* shiftJis);
+
+}  // namespace tezun::desk
