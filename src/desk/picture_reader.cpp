@@ -42,7 +42,8 @@ class Reading {
       case HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND):
         Fail(Wide(kNoSuchFile));
       case E_OUTOFMEMORY:
-        Fail(Wide(kNoMemory));
+        // Some decoders hold the whole picture before they tell its size.
+        Fail(Wide(kTooLarge));
       default:
         Fail(Wide(kDamagedPicture) + L"\n" + ErrorText(static_cast<unsigned long>(result)));
     }
@@ -92,7 +93,7 @@ Bitmap ReadPicture(const std::wstring& path) {
   const uint64_t bytes = uint64_t{stored.width} * stored.height * 4;
   if (stored.width == 0 || stored.height == 0) reading.Fail(Wide(kDamagedPicture));
   if (stored.width > kLargestSide || stored.height > kLargestSide || bytes > kLargestPictureBytes) {
-    reading.Fail(Wide(kTooLarge) + std::to_wstring(stored.width) + L" x " + std::to_wstring(stored.height));
+    reading.Fail(Wide(kTooLarge) + L": " + std::to_wstring(stored.width) + L" x " + std::to_wstring(stored.height));
   }
 
   ComPtr<IWICBitmapSource> pixels;

@@ -70,6 +70,7 @@ for bad in "$work/missing.png" "$work/truncated.png" "$work/text.png" "$work/hug
   cmp -s "$(unix_path "$good")" "$work/good.bmp" || fail "$(basename "$bad") changed the wallpaper's file"
   [ "$(desk_value Picture)" = "$(windows_path "$samples/evening.png")" ] || fail "$(basename "$bad") was stored"
 done
+# Whether the decoder tells the size first or runs out of memory holding it, the user is told it is too large.
 grep -q '大きすぎ' "$work/err" || fail "the huge picture's message does not say it is too large: $(cat "$work/err")"
 
 # The chosen picture gone: /once exits 2, the wallpaper stays.
