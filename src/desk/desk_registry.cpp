@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "handles.h"
+#include "program_path.h"
 
 namespace tezun::desk {
 namespace {
@@ -11,18 +12,7 @@ constexpr wchar_t kDeskKey[] = L"Software\\TezunDesk";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kRunValue[] = L"TezunDesk";
 
-std::wstring QuotedProgramPath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return L"\"" + path + L"\"";
-}
+std::wstring QuotedProgramPath() { return L"\"" + ProgramPath() + L"\""; }
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "plugin_host.h"
 
 #include "desk_error.h"
+#include "program_path.h"
 #include "texts.h"
 
 namespace tezun::desk {
@@ -39,15 +40,7 @@ Bitmap PluginHost::Execute(HWND window, HBITMAP picture) const {
 void PluginHost::Settings(HWND window, HBITMAP picture) const { setting_(window, kDefaultKey, picture); }
 
 std::wstring PluginBesideProgram() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);  // a long path: try again with room for it
-  }
+  const std::wstring path = ProgramPath();
   return path.substr(0, path.find_last_of(L"\\/") + 1) + L"Tezun.bpi";
 }
 

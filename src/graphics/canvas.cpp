@@ -79,28 +79,29 @@ void TCanvas::BlendRect(const Rect& rect, int32_t color, int percent) {
                 static_cast<int>(area.height()), source.get(), 0, 0, 1, 1, blend);
 }
 
-void TCanvas::Ellipse(const Rect& rect) {
+template <typename Draw>
+void TCanvas::WithPenAndBrush(const Rect& rect, Draw draw) {
   const PenHandle pen = Made(CreatePen(Pen.Style, Pen.Width, ColorToRGB(Pen.Color)));
   BrushHandle brush;
   if (Brush.Style == BrushStyle::bsSolid) brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
   const Selection penSelected(dc_, pen.get());
   const Selection brushSelected(dc_, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
-  const RECT r = ToRECT(rect);
-  ::Ellipse(dc_, r.left, r.top, r.right, r.bottom);
+  draw(ToRECT(rect));
+}
+
+void TCanvas::Ellipse(const Rect& rect) {
+  WithPenAndBrush(rect, [&](const RECT& r) { ::Ellipse(dc_, r.left, r.top, r.right, r.bottom); });
 }
 
 void TCanvas::HalfEllipse(const Rect& rect, bool right) {
-  const PenHandle pen = Made(CreatePen(Pen.Style, Pen.Width, ColorToRGB(Pen.Color)));
-  BrushHandle brush;
-  if (Brush.Style == BrushStyle::bsSolid) brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
-  const Selection penSelected(dc_, pen.get());
-  const Selection brushSelected(dc_, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
-  const RECT r = ToRECT(rect);
-  // A chord runs counter-clockwise from its first radial to its second: from the bottom of the
-  // vertical diameter to its top by way of the right side, or from the top to the bottom by the left.
-  const int middle = r.left + (r.right - r.left) / 2;
-  const int from = right ? r.bottom : r.top, to = right ? r.top : r.bottom;
-  ::Chord(dc_, r.left, r.top, r.right, r.bottom, middle, from, middle, to);
+  WithPenAndBrush(rect, [&](const RECT& r) {
+    // A chord runs counter-clockwise from its first radial to its second: from the bottom of the
+    // vertical diameter to its top by way of the right side, or from the top to the bottom by the
+    // left.
+    const int middle = r.left + (r.right - r.left) / 2;
+    const int from = right ? r.bottom : r.top, to = right ? r.top : r.bottom;
+    ::Chord(dc_, r.left, r.top, r.right, r.bottom, middle, from, middle, to);
+  });
 }
 
 void TCanvas::SelectFont() {

@@ -90,6 +90,9 @@ class TCanvas {
   void CopyRect(const Rect& target, const TCanvas& source, const Rect& from);
 
  private:
+  // Runs `draw` with the pen and the brush (none for bsClear) selected, on the rectangle.
+  template <typename Draw>
+  void WithPenAndBrush(const Rect& rect, Draw draw);
   // The font stays selected between texts: selecting it anew for each one is what costs.
   void SelectFont();
   // The font, colour and background mode of a text.
