@@ -121,8 +121,14 @@ SIZE TCanvas::TextExtent(std::string_view text) {
 SIZE TCanvas::TextExtent(std::string_view text, std::vector<int>& ends) {
   SelectFont();
   SIZE size{};
-  ends.assign(text.size(), 0);
-  GetTextExtentExPointA(dc_, text.data(), static_cast<int>(text.size()), 0, nullptr, ends.data(), &size);
+  // Wine turns the text into characters by the font's code page but walks its bytes by the
+  // system's to give each its width: in a font of another code page (a Western face chosen for
+  // Japanese texts) it reads and writes one place further for each lead byte, up to twice the
+  // text's length. Both are given that room, and nothing beyond the text counts.
+  const std::string padded = std::string(text) + std::string(text.size(), '\0');
+  ends.assign(padded.size(), 0);
+  GetTextExtentExPointA(dc_, padded.data(), static_cast<int>(text.size()), 0, nullptr, ends.data(), &size);
+  ends.resize(text.size());
   return size;
 }
 
