@@ -5,6 +5,7 @@
 
 #include "bitmap.h"
 #include "core/shift_jis.h"
+#include "dib_pixels.h"
 #include "gdi_handles.h"
 #include "graphics_error.h"
 #include "screen.h"
@@ -48,22 +49,25 @@ void TCanvas::BlendRect(const Rect& rect, int32_t color, int percent) {
   const int alpha = MulDiv(percent, 255, 100);
   const COLORREF rgb = ColorToRGB(color);
   // On a 24-bit picture of our own the pixels are blended in place: GDI's blend from a single
-  // pixel stretched over the area costs Wine several times as much.
-  DIBSECTION section{};
-  if (GetObjectA(GetCurrentObject(dc_, OBJ_BITMAP), sizeof section, &section) == static_cast<int>(sizeof section) &&
-      section.dsBm.bmBitsPixel == 24 && section.dsBm.bmBits) {
-    GdiFlush();  // what GDI still has queued for these pixels first
-    const Rect pixels = Intersect(area, {0, 0, section.dsBm.bmWidth, section.dsBm.bmHeight});
+  // pixel stretched over the area costs Wine several times as much. What each value of each
+  // channel becomes is worked out once.
+  if (const auto pixels = DibPixels::Of(dc_)) {
+    const Rect inside = Intersect(area, pixels->Bounds());
     const BYTE source[3] = {GetBValue(rgb), GetGValue(rgb), GetRValue(rgb)};
-    const bool bottomUp = section.dsBmih.biHeight > 0;
-    for (int64_t y = pixels.top; y < pixels.bottom; ++y) {
-      const int64_t row = bottomUp ? section.dsBm.bmHeight - 1 - y : y;
-      BYTE* pixel = static_cast<BYTE*>(section.dsBm.bmBits) + row * section.dsBm.bmWidthBytes + pixels.left * 3;
-      for (int64_t x = pixels.left; x < pixels.right; ++x) {
-        for (const BYTE channel : source) {
-          *pixel = static_cast<BYTE>(*pixel + ((channel - *pixel) * alpha + (channel >= *pixel ? 127 : -127)) / 255);
-          ++pixel;
-        }
+    BYTE blended[3][256];
+    for (int c = 0; c < 3; ++c) {
+      const int channel = source[c];
+      for (int value = 0; value < 256; ++value) {
+        blended[c][value] =
+            static_cast<BYTE>(value + ((channel - value) * alpha + (channel >= value ? 127 : -127)) / 255);
+      }
+    }
+    for (int64_t y = inside.top; y < inside.bottom; ++y) {
+      BYTE* pixel = pixels->At(inside.left, y);
+      for (int64_t x = inside.left; x < inside.right; ++x, pixel += 3) {
+        pixel[0] = blended[0][pixel[0]];
+        pixel[1] = blended[1][pixel[1]];
+        pixel[2] = blended[2][pixel[2]];
       }
     }
     return;
