@@ -32,14 +32,22 @@ Rect TCanvas::ClipRect() const {
 }
 
 void TCanvas::FillRect(const Rect& rect) {
-  const BrushHandle brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
   const RECT r = ToRECT(rect);
+  if (recording_) {
+    recording_->AddFill(r, ColorToRGB(Brush.Color));
+    return;
+  }
+  const BrushHandle brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
   ::FillRect(dc_, &r, brush.get());
 }
 
 void TCanvas::BlendRect(const Rect& rect, int32_t color, int percent) {
   const Rect area = Intersect(rect, ClipRect());
   if (IsEmpty(area) || percent <= 0) return;
+  if (recording_) {
+    recording_->AddBlend(rect, color, percent);
+    return;
+  }
   if (percent >= 100) {
     const BrushHandle brush = Made(CreateSolidBrush(ColorToRGB(color)));
     const RECT r = ToRECT(area);
@@ -83,29 +91,26 @@ void TCanvas::BlendRect(const Rect& rect, int32_t color, int percent) {
                 static_cast<int>(area.height()), source.get(), 0, 0, 1, 1, blend);
 }
 
-template <typename Draw>
-void TCanvas::WithPenAndBrush(const Rect& rect, Draw draw) {
-  const PenHandle pen = Made(CreatePen(Pen.Style, Pen.Width, ColorToRGB(Pen.Color)));
+void TCanvas::PaintFigure(Figure figure, const Rect& rect) {
+  const RECT r = ToRECT(rect);
+  const PenKind pen{Pen.Style, Pen.Width, ColorToRGB(Pen.Color)};
+  const bool solid = Brush.Style == BrushStyle::bsSolid;
+  if (recording_) {
+    recording_->AddFigure(figure, r, pen, solid ? std::optional(ColorToRGB(Brush.Color)) : std::nullopt);
+    return;
+  }
+  const PenHandle penMade = Made(CreatePen(pen.style, pen.width, pen.color));
   BrushHandle brush;
-  if (Brush.Style == BrushStyle::bsSolid) brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
-  const Selection penSelected(dc_, pen.get());
+  if (solid) brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
+  const Selection penSelected(dc_, penMade.get());
   const Selection brushSelected(dc_, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
-  draw(ToRECT(rect));
+  DrawFigure(dc_, figure, r);
 }
 
-void TCanvas::Ellipse(const Rect& rect) {
-  WithPenAndBrush(rect, [&](const RECT& r) { ::Ellipse(dc_, r.left, r.top, r.right, r.bottom); });
-}
+void TCanvas::Ellipse(const Rect& rect) { PaintFigure(Figure::Ellipse, rect); }
 
 void TCanvas::HalfEllipse(const Rect& rect, bool right) {
-  WithPenAndBrush(rect, [&](const RECT& r) {
-    // A chord runs counter-clockwise from its first radial to its second: from the bottom of the
-    // vertical diameter to its top by way of the right side, or from the top to the bottom by the
-    // left.
-    const int middle = r.left + (r.right - r.left) / 2;
-    const int from = right ? r.bottom : r.top, to = right ? r.top : r.bottom;
-    ::Chord(dc_, r.left, r.top, r.right, r.bottom, middle, from, middle, to);
-  });
+  PaintFigure(right ? Figure::RightHalf : Figure::LeftHalf, rect);
 }
 
 void TCanvas::SelectFont() {
@@ -157,7 +162,7 @@ void TCanvas::DrawSteps(int x, int y, std::string_view text, std::span<const Tex
     values.push_back(step.across);
     if (!oneLine) values.push_back(-step.down);
   }
-  ExtTextOutA(dc_, x, y, oneLine ? 0 : ETO_PDY, nullptr, text.data(), static_cast<UINT>(text.size()), values.data());
+  Text(x, y, oneLine ? 0 : ETO_PDY, text, values);
 }
 
 void TCanvas::DrawRing(int x, int y, std::string_view text, std::span<const TextStep> steps) {
@@ -166,8 +171,7 @@ void TCanvas::DrawRing(int x, int y, std::string_view text, std::span<const Text
   const POINT offsets[] = {{-w, -w}, {0, -w}, {w, -w}, {-w, 0}, {w, 0}, {-w, w}, {0, w}, {w, w}};
   if (steps.empty() || text.empty()) {
     for (const POINT& offset : offsets) {
-      ExtTextOutA(dc_, ClampToInt32(int64_t{x} + offset.x), ClampToInt32(int64_t{y} + offset.y), 0, nullptr,
-                  text.data(), static_cast<UINT>(text.size()), nullptr);
+      Text(ClampToInt32(int64_t{x} + offset.x), ClampToInt32(int64_t{y} + offset.y), 0, text, {});
     }
   } else {
     // The eight copies in one call, which costs under Wine what one copy does: the last character
@@ -193,11 +197,21 @@ void TCanvas::DrawRing(int x, int y, std::string_view text, std::span<const Text
   SetTextColor(dc_, ColorToRGB(Font.Color));
 }
 
+void TCanvas::Text(int x, int y, UINT options, std::string_view text, std::span<const int> advances) {
+  if (recording_) {
+    recording_->AddText(Font.Log(), {0, GetTextColor(dc_), GetBkMode(dc_), GetBkColor(dc_), x, y, options,
+                                     std::string(text), std::vector<int>(advances.begin(), advances.end())});
+    return;
+  }
+  ExtTextOutA(dc_, x, y, options, nullptr, text.data(), static_cast<UINT>(text.size()),
+              advances.empty() ? nullptr : advances.data());
+}
+
 void TCanvas::TextOut(int64_t x, int64_t y, std::string_view text) {
   PrepareText();
   const int left = ClampToInt32(x), top = ClampToInt32(y);
   if (Outline.Enabled) DrawRing(left, top, text, {});
-  ExtTextOutA(dc_, left, top, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+  Text(left, top, 0, text, {});
 }
 
 void TCanvas::TextOut(int x, int y, std::string_view text, std::span<const TextStep> steps) {
@@ -216,6 +230,10 @@ void TCanvas::CopyRect(const Rect& target, const TCanvas& source, const Rect& fr
   const int width = ClampToInt32(target.width()), height = ClampToInt32(target.height());
   const int fromX = ClampToInt32(from.left), fromY = ClampToInt32(from.top);
   const int fromWidth = ClampToInt32(from.width()), fromHeight = ClampToInt32(from.height());
+  if (recording_) {
+    recording_->AddCopy({x, y}, {width, height}, source.dc_, {fromX, fromY}, {fromWidth, fromHeight}, CopyMode);
+    return;
+  }
   if (width == fromWidth && height == fromHeight) {
     BitBlt(dc_, x, y, width, height, source.dc_, fromX, fromY, CopyMode);
   } else {
