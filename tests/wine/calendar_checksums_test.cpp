@@ -8,12 +8,12 @@
 // After a change meant to alter pictures, TEZUN_PRINT_CHECKSUMS=1 prints the table anew, for
 // calendar_checksums.inc.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <array>
 #include <bit>
 #include <cinttypes>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "graphics/bitmap.h"
@@ -49,12 +49,12 @@ void ApplyOptions(TCalendarSettings& s, unsigned bits) {
 }
 
 struct Calendar {
-  const char* name;
+  const char* name = nullptr;
   TCalendarSettings settings;
   Rect rect;
-  SIZE picture;
-  unsigned varied;  // the option bits that take both values
-  unsigned fixed;   // the others' values
+  SIZE picture{};
+  unsigned varied = 0;  // the option bits that take both values
+  unsigned fixed = 0;   // the others' values
 };
 
 // May 2026, with today the 13th: holidays from the 3rd to the 6th (the 6th by the law only), 八十八夜,
@@ -143,7 +143,7 @@ constexpr std::array<std::array<uint64_t, kNoteChoices>, 2> kChecksums = {{
 
 TEST(CalendarChecksums, EveryCombinationOfOptionsDrawsThePictureItDrew) {
   const Calendar calendars[] = {Defaults(), OwnFonts()};
-  const bool print = std::getenv("TEZUN_PRINT_CHECKSUMS") != nullptr;
+  const bool print = GetEnvironmentVariableA("TEZUN_PRINT_CHECKSUMS", nullptr, 0) > 0;
   if (print) std::printf("    // Printed by calendar_checksums_test.cpp with TEZUN_PRINT_CHECKSUMS=1.\n");
   for (size_t c = 0; c < std::size(calendars); ++c) {
     SCOPED_TRACE(calendars[c].name);
