@@ -18,6 +18,7 @@
 #include "core/texts.h"
 #include "day_texts.h"
 #include "graphics/bitmap.h"
+#include "kept_calendar.h"
 #include "moon_mark.h"
 #include "system_eras.h"
 #include "text_run.h"
@@ -213,25 +214,9 @@ void DrawMoons(TCanvas& canvas, const MonthGrid& grid, TDateTime today, const Ca
   }
 }
 
-}  // namespace
-
-void ApplyCalFont(TFont& font, const TCalFont& record, const Scale& pointsToPixels) {
-  font.SetName(record.Name);
-  font.SetSize(record.Size, pointsToPixels);
-  font.Color = record.Color;
-  font.SetStyle(record.Style);
-}
-
-void CaptureCalFont(TCalFont& record, const TFont& font) {
-  record.Name = font.Name();
-  record.Size = font.Size();
-  record.Color = font.Color;
-  record.Style = font.Style();
-}
-
-void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
-                    const CalendarScale& scale) {
-  if (rectangle.width() < 0 || rectangle.height() < 0) return;
+// The calendar straight onto the canvas, or into its recording.
+void DrawCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
+                  const CalendarScale& scale) {
   const int firstWeekday = FirstWeekday(settings);
   const GridRules rules{HolidayRulesOf(settings), firstWeekday, &settings.OwnDays};
   const MonthGrid grid = BuildMonthGrid(today, rules);
@@ -325,6 +310,48 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
   }
   texts.Flush();
   if (MoonPhasesShown(settings)) DrawMoons(canvas, grid, today, layout, dayFonts, leastNoteHeight);
+}
+
+}  // namespace
+
+void ApplyCalFont(TFont& font, const TCalFont& record, const Scale& pointsToPixels) {
+  font.SetName(record.Name);
+  font.SetSize(record.Size, pointsToPixels);
+  font.Color = record.Color;
+  font.SetStyle(record.Style);
+}
+
+void CaptureCalFont(TCalFont& record, const TFont& font) {
+  record.Name = font.Name();
+  record.Size = font.Size();
+  record.Color = font.Color;
+  record.Style = font.Style();
+}
+
+void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
+                    const CalendarScale& scale) {
+  if (rectangle.width() < 0 || rectangle.height() < 0) return;
+  const CalendarKey key{.settings = settings,
+                        .today = today,
+                        .rectangle = rectangle,
+                        .pointsToPixels = scale.pointsToPixels,
+                        .pixels = scale.pixels,
+                        .picture = canvas.ClipRect(),
+                        .face = canvas.Font.Name(),
+                        .penStyle = canvas.Pen.Style,
+                        .penWidth = canvas.Pen.Width,
+                        .textsOneByOne = TextsDrawnOneByOne()};
+  DrawKeptCalendar(canvas, key,
+                   [&](TCanvas& recording) { DrawCalendar(recording, rectangle, settings, today, scale); });
+}
+
+Drawing RecordCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
+                       const CalendarScale& scale) {
+  Drawing drawing;
+  if (rectangle.width() < 0 || rectangle.height() < 0) return drawing;
+  const CanvasRecording recording(canvas, drawing);
+  DrawCalendar(canvas, rectangle, settings, today, scale);
+  return drawing;
 }
 
 }  // namespace tezun
