@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_calendars.h"
 #include "core/settings_store.h"
 #include "dpi_awareness.h"
 #include "graphics/bitmap.h"
@@ -20,6 +21,7 @@
 #include "render/calendar_renderer.h"
 #include "render/wallpaper_composer.h"
 #include "stored_options.h"
+#include "text_bench.h"
 #include "trial.h"
 #include "window_bench.h"
 
@@ -28,8 +30,6 @@ namespace {
 
 using tezun::BitmapHandle;
 using tezun::TCalendarSettings;
-
-constexpr tezun::TDateTime kSomeDay = 46364;  // a fixed date: every run draws the same month
 
 // A 24-bit picture with every byte touched, as a decoded wallpaper would be.
 BitmapHandle Picture(int width, int height) {
@@ -60,19 +60,31 @@ TCalendarSettings Settings(int32_t style1, int32_t style2, bool calendar) {
   return settings;
 }
 
-// A composition of a fresh picture each time, as the host hands one over; the result is dropped
-// at once, so that only one composition's pictures are alive at a time.
-Trial Composition(std::string name, SIZE screen, SIZE picture, const TCalendarSettings& settings) {
+// A trial of a call on a fresh picture each time, as the host hands one over, made once untimed
+// before each timed one: a host calls again with nothing changed, and what the plug-in keeps from
+// one call to the next is in place then. The result is dropped at once, so that only one call's
+// pictures are alive at a time.
+Trial CallAgain(std::string name, SIZE picture, const std::function<void(HBITMAP&)>& call) {
   auto wallpaper = std::make_shared<BitmapHandle>();
+  auto once = [=] {
+    HBITMAP handle = wallpaper->release();
+    call(handle);
+    wallpaper->reset(handle);
+  };
   return {std::move(name),
-          [=] { *wallpaper = Picture(picture.cx, picture.cy); },
           [=] {
-            HBITMAP handle = wallpaper->release();
-            tezun::ComposeWallpaper(handle, settings, screen, kSomeDay);
-            wallpaper->reset(handle);
+            *wallpaper = Picture(picture.cx, picture.cy);
+            once();
+            *wallpaper = Picture(picture.cx, picture.cy);
           },
+          once,
           [=] { wallpaper->reset(); },
           {}};
+}
+
+Trial Composition(std::string name, SIZE screen, SIZE picture, const TCalendarSettings& settings) {
+  return CallAgain(std::move(name), picture,
+                   [=](HBITMAP& handle) { tezun::ComposeWallpaper(handle, settings, screen, kSomeDay); });
 }
 
 // The bare work any composition has to do: a screen-sized 24-bit bitmap, filled, and one
@@ -139,30 +151,20 @@ std::string ThousandOwnDays() {
   return list;
 }
 
-// ExecutePlugIn through the loaded plug-in, on a fresh picture each time, as the host calls it.
+// ExecutePlugIn through the loaded plug-in, as the host calls it.
 Trial WholeCall(std::string name, const PluginModule& plugin, const BenchKey& key, SIZE picture) {
-  auto wallpaper = std::make_shared<BitmapHandle>();
-  return {std::move(name),
-          [=] { *wallpaper = Picture(picture.cx, picture.cy); },
-          [=, &plugin, &key] {
-            HBITMAP handle = wallpaper->release();
-            plugin.ExecutePlugIn(nullptr, key.HostKey(), &handle);
-            wallpaper->reset(handle);
-          },
-          [=] { wallpaper->reset(); },
-          {}};
+  return CallAgain(std::move(name), picture,
+                   [&plugin, &key](HBITMAP& handle) { plugin.ExecutePlugIn(nullptr, key.HostKey(), &handle); });
 }
 
 // The same from a thread that declares no DPI awareness, as old hosts are. On a scaled screen it
 // sees a smaller screen, and the call composes at the real one all the same.
 Trial UnawareWholeCall(std::string name, const PluginModule& plugin, const BenchKey& key, SIZE picture) {
-  Trial trial = WholeCall(std::move(name), plugin, key, picture);
-  trial.work = [call = trial.work] {
+  return CallAgain(std::move(name), picture, [&plugin, &key](HBITMAP& handle) {
     const DpiContext previous = SetThreadDpiUnaware();
-    call();
+    plugin.ExecutePlugIn(nullptr, key.HostKey(), &handle);
     RestoreThreadDpi(previous);
-  };
-  return trial;
+  });
 }
 
 // What a DPI-unaware thread sees of the screen; nothing where no thread can be made unaware.
@@ -172,6 +174,12 @@ std::optional<SIZE> ScreenSeenUnaware() {
   const SIZE seen = tezun::ScreenSize();
   RestoreThreadDpi(previous);
   return seen;
+}
+
+// The calendar drawn on a canvas, once untimed before each timed drawing, as by the call before.
+Trial DrawnAgain(std::string name, tezun::TCanvas& canvas, const tezun::Rect& rect, const TCalendarSettings& settings) {
+  auto draw = [&canvas, rect, settings] { tezun::RenderCalendar(canvas, rect, settings, kSomeDay); };
+  return {std::move(name), draw, draw, nullptr, {}};
 }
 
 void PrintRow(SIZE screen, const std::string& name, double time, double baseline) {
@@ -232,37 +240,13 @@ void BreakdownOfOneCall(const PluginModule& plugin, SIZE screen) {
        {}},
       Composition("composing", screen, screen, Settings(0, 0, false)),
       {"screen measured", nullptr, [] { tezun::MeasureScreen(); }, nullptr, {}},
-      {"calendar",
-       nullptr,
-       [&] {
-         tezun::RenderCalendar(canvasPicture.Canvas(), {0, 0, 200, 200}, tezun::DefaultSettings(), kSomeDay);
-       },
-       nullptr,
-       {}},
-      {"calendar, every option on",
-       nullptr,
-       [&] {
-         tezun::RenderCalendar(canvasPicture.Canvas(), {0, 0, 200, 200}, everyOption, kSomeDay);
-       },
-       nullptr,
-       {}},
-      {"calendar, every option and the notes under the dates on",
-       nullptr,
-       [&] {
-         tezun::RenderCalendar(canvasPicture.Canvas(), {0, 0, 200, 200}, withNotes, kSomeDay);
-       },
-       nullptr,
-       {}},
-      {"calendar over the whole picture",
-       nullptr,
-       [&] { tezun::RenderCalendar(canvasPicture.Canvas(), fullPicture, tezun::DefaultSettings(), kSomeDay); },
-       nullptr,
-       {}},
-      {"calendar over the whole picture, every option and the almanac on",
-       nullptr,
-       [&] { tezun::RenderCalendar(canvasPicture.Canvas(), fullPicture, withAlmanac, kSomeDay); },
-       nullptr,
-       {}},
+      DrawnAgain("calendar", canvasPicture.Canvas(), {0, 0, 200, 200}, tezun::DefaultSettings()),
+      DrawnAgain("calendar, every option on", canvasPicture.Canvas(), {0, 0, 200, 200}, everyOption),
+      DrawnAgain("calendar, every option and the notes under the dates on", canvasPicture.Canvas(), {0, 0, 200, 200},
+                 withNotes),
+      DrawnAgain("calendar over the whole picture", canvasPicture.Canvas(), fullPicture, tezun::DefaultSettings()),
+      DrawnAgain("calendar over the whole picture, every option and the almanac on", canvasPicture.Canvas(),
+                 fullPicture, withAlmanac),
   };
   RunSideBySide(trials, screen.cx > 2000 ? 15 : 41);
   const double whole = trials[0].Median(), read = trials[1].Median(), unchanged = trials[2].Median(),
@@ -353,6 +337,7 @@ int Bench(const PluginModule& plugin, const PluginModule* before) {
   std::printf("%4ldx%-4ld %-44s %10s %8.2f\n", screen.cx, screen.cy, "whole call: calendar's share (with / without)",
               "", trials[5].Median() / trials[8].Median());
   BreakdownOfOneCall(plugin, screen);
+  CalendarAgainstBareTexts(screen);
   PlacementWindowRedraw();
   const BenchKey dialogKey("dialog", {});
   SettingsDialogOpening(plugin, dialogKey.HostKey());
