@@ -26,23 +26,6 @@ size_t IndexOf(std::vector<std::pair<Kind, Handle>>& list, const Kind& kind, Mak
   return list.size() - 1;
 }
 
-// The bytes of a 24-bit row of pixels, in whole words.
-size_t RowBytes(int64_t width) { return static_cast<size_t>((width * 3 + 3) / 4 * 4); }
-
-// Each byte of `target` combined with the one of `source` at its place, four at a time.
-template <class Operation>
-void Combine(BYTE* target, const BYTE* source, size_t bytes, Operation operation) {
-  size_t i = 0;
-  for (; i + 4 <= bytes; i += 4) {
-    uint32_t d = 0, s = 0;
-    std::memcpy(&d, target + i, 4);
-    std::memcpy(&s, source + i, 4);
-    d = operation(d, s);
-    std::memcpy(target + i, &d, 4);
-  }
-  for (; i < bytes; ++i) target[i] = static_cast<BYTE>(operation(target[i], source[i]));
-}
-
 // Keeps whatever the DC had selected of a kind while others are selected, and puts it back.
 class Selected {
  public:
@@ -132,7 +115,7 @@ void Drawing::AddCopy(POINT at, SIZE size, HDC source, POINT from, SIZE fromSize
   }
   std::vector<BYTE> pixels;
   if (fromSize.cx > 0 && fromSize.cy > 0) {
-    const size_t stride = RowBytes(fromSize.cx);
+    const size_t stride = MaskedCopy::RowBytes(fromSize.cx);
     pixels.resize(stride * static_cast<size_t>(fromSize.cy));
     auto keep = [&](const DibPixels& bytes, POINT origin) {
       for (int y = 0; y < fromSize.cy; ++y) {
@@ -152,6 +135,15 @@ void Drawing::AddCopy(POINT at, SIZE size, HDC source, POINT from, SIZE fromSize
       BitBlt(dc.get(), 0, 0, fromSize.cx, fromSize.cy, source, from.x, from.y, SRCCOPY);
       keep(*DibPixels::Of(dc.get()), {0, 0});
     }
+  }
+  if (pixels.empty()) return;  // nothing to copy
+  if (MaskedCopy::Folds(rop) && size.cx == fromSize.cx && size.cy == fromSize.cy) {
+    if (steps_.empty() || steps_.back().kind != Kind::Masked || !masked_.back().Covers(at, size)) {
+      steps_.push_back({Kind::Masked, masked_.size()});
+      masked_.emplace_back(at, size);
+    }
+    masked_.back().Fold(pixels, rop);
+    return;
   }
   steps_.push_back({Kind::Copy, copies_.size()});
   copies_.push_back({at, size, fromSize, std::move(pixels), rop});
@@ -195,49 +187,28 @@ void Drawing::DrawOn(TCanvas& canvas) const {
       }
       case Kind::Copy: {
         const CopyCall& copy = copies_[step.index];
-        if (copy.pixels.empty() || CopiedInPlace(dc, copy)) break;
         BITMAPINFO info{};
         info.bmiHeader = {sizeof info.bmiHeader, copy.fromSize.cx, -copy.fromSize.cy, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
         StretchDIBits(dc, copy.at.x, copy.at.y, copy.size.cx, copy.size.cy, 0, 0, copy.fromSize.cx, copy.fromSize.cy,
                       copy.pixels.data(), &info, DIB_RGB_COLORS, copy.rop);
         break;
       }
+      case Kind::Masked:
+        masked_[step.index].DrawOn(dc);
+        break;
     }
   }
-}
-
-bool Drawing::CopiedInPlace(HDC dc, const CopyCall& copy) {
-  const bool bitwise = copy.rop == SRCCOPY || copy.rop == MERGEPAINT || copy.rop == SRCAND;
-  if (!bitwise || copy.size.cx != copy.fromSize.cx || copy.size.cy != copy.fromSize.cy) return false;
-  const auto pixels = DibPixels::Of(dc);
-  if (!pixels) return false;
-  const Rect target{copy.at.x, copy.at.y, int64_t{copy.at.x} + copy.size.cx, int64_t{copy.at.y} + copy.size.cy};
-  const Rect area = Intersect(target, pixels->Drawable());
-  if (IsEmpty(area)) return true;
-  const size_t stride = RowBytes(copy.fromSize.cx), bytes = static_cast<size_t>(area.width()) * 3;
-  for (int64_t y = area.top; y < area.bottom; ++y) {
-    BYTE* to = pixels->At(area.left, y);
-    const BYTE* from =
-        &copy.pixels[static_cast<size_t>(y - copy.at.y) * stride + static_cast<size_t>(area.left - copy.at.x) * 3];
-    if (copy.rop == SRCCOPY) {
-      std::memcpy(to, from, bytes);
-    } else if (copy.rop == MERGEPAINT) {
-      Combine(to, from, bytes, [](uint32_t d, uint32_t s) { return d | ~s; });
-    } else {
-      Combine(to, from, bytes, [](uint32_t d, uint32_t s) { return d & s; });
-    }
-  }
-  return true;
 }
 
 size_t Drawing::Bytes() const {
   size_t bytes = sizeof *this + steps_.capacity() * sizeof(Step) + texts_.capacity() * sizeof(Text) +
                  figures_.capacity() * sizeof(FigureCall) + fills_.capacity() * sizeof(FillCall) +
                  blends_.capacity() * sizeof(BlendCall) + copies_.capacity() * sizeof(CopyCall) +
-                 fonts_.capacity() * sizeof fonts_[0] + pens_.capacity() * sizeof pens_[0] +
-                 brushes_.capacity() * sizeof brushes_[0];
+                 masked_.capacity() * sizeof(MaskedCopy) + fonts_.capacity() * sizeof fonts_[0] +
+                 pens_.capacity() * sizeof pens_[0] + brushes_.capacity() * sizeof brushes_[0];
   for (const Text& text : texts_) bytes += text.bytes.capacity() + text.advances.capacity() * sizeof(int);
   for (const CopyCall& copy : copies_) bytes += copy.pixels.capacity();
+  for (const MaskedCopy& masked : masked_) bytes += masked.Bytes();
   return bytes;
 }
 

@@ -16,6 +16,7 @@
 
 #include "core/geometry.h"
 #include "gdi_handles.h"
+#include "masked_copy.h"
 
 namespace tezun {
 
@@ -79,7 +80,7 @@ class Drawing {
   size_t Bytes() const;
 
  private:
-  enum class Kind { Text, Figure, Fill, Blend, Copy };
+  enum class Kind { Text, Figure, Fill, Blend, Copy, Masked };
   struct Step {
     Kind kind = Kind::Text;
     size_t index = 0;  // into the list of its kind
@@ -108,16 +109,14 @@ class Drawing {
   };
 
   size_t BrushFor(COLORREF color);
-  // The copy made on the bytes of a 24-bit picture of our own, where it is one and the copy's
-  // operation is bitwise and 1:1: exactly GDI's pixels, without its blit's cost under Wine.
-  static bool CopiedInPlace(HDC dc, const CopyCall& copy);
 
   std::vector<Step> steps_;
   std::vector<Text> texts_;
   std::vector<FigureCall> figures_;
   std::vector<FillCall> fills_;
   std::vector<BlendCall> blends_;
-  std::vector<CopyCall> copies_;
+  std::vector<CopyCall> copies_;    // stretched ones
+  std::vector<MaskedCopy> masked_;  // the others, those onto one rectangle one after another folded
   std::vector<std::pair<LOGFONTA, FontHandle>> fonts_;
   std::vector<std::pair<PenKind, PenHandle>> pens_;
   std::vector<std::pair<COLORREF, BrushHandle>> brushes_;

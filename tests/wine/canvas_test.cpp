@@ -84,6 +84,13 @@ TEST(Drawing, MadeAgainItGivesThePixelsOfTheCallsMadeAtOnce) {
            c.CopyRect({5 + 25 * k, 5, 25 + 25 * k, 30}, source24.Canvas(), {k, 2, 20 + k, 27});
          }
        }},
+      {"two copies onto one rectangle, as today's mark makes them",
+       [&](TCanvas& c) {
+         c.CopyMode = cmMergePaint;
+         c.CopyRect({30, 20, 67, 47}, source24.Canvas(), {0, 0, 37, 27});
+         c.CopyMode = cmSrcAnd;
+         c.CopyRect({30, 20, 67, 47}, source32.Canvas(), {3, 2, 40, 29});
+       }},
       {"a copy stretched",
        [&](TCanvas& c) {
          c.CopyMode = cmSrcAnd;
