@@ -3,14 +3,20 @@
 // orientation tag says.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "handles.h"
 
 namespace tezun::desk {
 
-// The picture at `path`; COM must be initialised on the thread. A DeskError with kExitUnreadable
-// names the file and the reason when it cannot be read or is too large to hold.
+// The picture in the bytes of a `file`, read from `path`; COM must be initialised on the thread. A
+// DeskError with kExitUnreadable names the file and the reason when it cannot be decoded or is
+// too large to hold.
+Bitmap DecodePicture(const std::vector<uint8_t>& file, const std::wstring& path);
+
+// The picture at `path`, read whole and decoded.
 Bitmap ReadPicture(const std::wstring& path);
 
 }  // namespace tezun::desk
