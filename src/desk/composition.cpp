@@ -29,6 +29,7 @@ struct Desktop {
   std::vector<std::wstring> Shown() const {
     if (plan.way != SettingWay::PerMonitor) return {CurrentWallpaper()};
     std::vector<std::wstring> shown;
+    shown.reserve(plan.parts.size());
     for (const MonitorPart& part : plan.parts) shown.push_back(shell->Wallpaper(part.monitor.id));
     return shown;
   }
@@ -96,6 +97,7 @@ void SetPictures(const Desktop& desktop, const std::vector<Bitmap>& pictures, co
                  const DesktopState& before, const std::wstring& folder) {
   const CompositionPlan& plan = desktop.plan;
   std::vector<HBITMAP> handles;
+  handles.reserve(pictures.size());
   for (const Bitmap& picture : pictures) handles.push_back(picture.get());
   if (plan.way == SettingWay::PerMonitor) {
     std::vector<std::wstring> files;

@@ -29,7 +29,8 @@ std::string BoundedLog(const std::string& log, const std::string& line, size_t l
     // Cut before a byte that continues a UTF-8 character, and end the line again.
     size_t cut = limit - 3;
     while (cut > 0 && (static_cast<unsigned char>(added[cut]) & 0xC0) == 0x80) --cut;
-    added = added.substr(0, cut) + "\r\n";
+    added.resize(cut);
+    added += "\r\n";
   }
   size_t start = 0;
   while (log.size() - start + added.size() >= limit) {

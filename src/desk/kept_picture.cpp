@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <optional>
 #include <vector>
 
@@ -59,16 +60,16 @@ Bitmap ReadPictureToDecorate(const std::wstring& original, const std::wstring& f
   const auto kept = ReadDeskValue(kKeptPictureValue);
   const bool keptIsOfIt =
       keptFrom && SamePath(*keptFrom, original) && kept && GetFileAttributesW(kept->c_str()) != INVALID_FILE_ATTRIBUTES;
-  std::optional<DeskError> first;
+  std::exception_ptr first;  // what is said when nothing can be read: the original's failure
   for (const std::wstring& source : PictureSources(original, keptIsOfIt ? *kept : L"")) {
     try {
       if (!keptIsOfIt) return KeepPicture(source, folder, false);
       return ReadPicture(source);
-    } catch (const DeskError& error) {
-      if (!first) first = error;
+    } catch (const DeskError&) {
+      if (!first) first = std::current_exception();
     }
   }
-  if (first) throw *first;
+  if (first) std::rethrow_exception(first);
   return {};
 }
 

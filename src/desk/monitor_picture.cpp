@@ -1,6 +1,7 @@
 #include "monitor_picture.h"
 
 #include "desk_error.h"
+#include "picture_reader.h"
 
 namespace tezun::desk {
 namespace {
@@ -32,15 +33,8 @@ void Fill(HDC dc, DeskSize size, HBRUSH brush) {
 
 // A 24-bit picture of `size` in one colour; a DeskError when there is no memory for it.
 Bitmap Blank(DeskSize size, COLORREF colour) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = static_cast<LONG>(size.width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(size.height);
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  Bitmap bitmap = TopDownDib(static_cast<uint32_t>(size.width), static_cast<uint32_t>(size.height), 24, &bits);
   if (!bitmap) throw DeskError{kExitUnwritable, ErrorText(ERROR_NOT_ENOUGH_MEMORY)};
   const SelectedBitmap target(bitmap.get());
   const Brush brush(CreateSolidBrush(colour));
@@ -69,7 +63,7 @@ Bitmap CopyOfPicture(HBITMAP picture) {
   return copy;
 }
 
-Bitmap MonitorPicture(HBITMAP picture, DeskSize size, const PictureLayout& layout, COLORREF colour) {
+Bitmap MonitorPicture(HBITMAP picture, const DeskSize& size, const PictureLayout& layout, COLORREF colour) {
   Bitmap bitmap = Blank(size, colour);
   const DeskSize shape = SizeOf(picture);
   if (shape.width <= 0 || shape.height <= 0) return bitmap;

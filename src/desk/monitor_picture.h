@@ -20,7 +20,7 @@ DeskSize SizeOf(HBITMAP bitmap);
 Bitmap CopyOfPicture(HBITMAP picture);
 
 // `picture` (none for the colour alone) laid on `colour` at `size`, centred or tiled by `layout`.
-Bitmap MonitorPicture(HBITMAP picture, DeskSize size, const PictureLayout& layout, COLORREF colour);
+Bitmap MonitorPicture(HBITMAP picture, const DeskSize& size, const PictureLayout& layout, COLORREF colour);
 
 // The plan's one file: each part's picture (`pictures`, in the plan's order) at each of its
 // places, and `colour` where no monitor is.

@@ -53,18 +53,18 @@ class Reading {
   const std::wstring& path_;
 };
 
-Bitmap TopDownDib(PictureSize size, void** bits) {
+}  // namespace
+
+Bitmap TopDownDib(uint32_t width, uint32_t height, WORD bitCount, void** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = static_cast<LONG>(size.width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(size.height);
+  info.bmiHeader.biWidth = static_cast<LONG>(width);
+  info.bmiHeader.biHeight = -static_cast<LONG>(height);
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biBitCount = bitCount;
   info.bmiHeader.biCompression = BI_RGB;
   return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
-
-}  // namespace
 
 Bitmap DecodePicture(const std::vector<uint8_t>& file, const std::wstring& path) {
   const Reading reading(path);
@@ -92,7 +92,7 @@ Bitmap DecodePicture(const std::vector<uint8_t>& file, const std::wstring& path)
   const uint32_t orientation = ExifOrientation(file.data(), std::min(file.size(), kExifSearchBytes));
   const PictureSize seen = OrientedSize(stored, orientation);
   void* bits = nullptr;
-  Bitmap bitmap = TopDownDib(seen, &bits);
+  Bitmap bitmap = TopDownDib(seen.width, seen.height, 32, &bits);
   if (!bitmap) reading.Fail(Wide(kNoMemory));
   const UINT storedStride = stored.width * 4;
   if (!Reorients(orientation)) {

@@ -3,6 +3,8 @@
 // orientation tag says.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,6 +12,10 @@
 #include "handles.h"
 
 namespace tezun::desk {
+
+// A device-independent bitmap of rows top to bottom, `bitCount` bits a pixel; `bits` receives
+// where its pixels are. None when there is no memory for it.
+Bitmap TopDownDib(uint32_t width, uint32_t height, WORD bitCount, void** bits);
 
 // The picture in the bytes of a `file`, read from `path`; COM must be initialised on the thread. A
 // DeskError with kExitUnreadable names the file and the reason when it cannot be decoded or is

@@ -45,6 +45,6 @@ class TrayIcon {
 
 // Tests stand in for the shell's notification area here; null puts the shell's own back.
 using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAW);
-void ReplaceNotifyForTesting(NotifyFunction notify);
+void ReplaceNotifyForTesting(NotifyFunction function);
 
 }  // namespace tezun::desk

@@ -28,7 +28,7 @@ TEST(DeskMonitorPlan, OneMonitorIsTheOnePictureAsEver) {
 // Each case: the monitors as found, then where each part goes in the spanned file, primary first.
 TEST(DeskMonitorPlan, SpannedAcrossTheVirtualScreen) {
   struct Case {
-    const char* what;
+    const char* what = "";
     std::vector<Monitor> monitors;
     DeskSize file;
     std::vector<DeskPoint> places;
@@ -81,8 +81,8 @@ TEST(DeskMonitorPlan, AFileOfItsOwnForEachMonitorWithTheShell) {
 // The plug-in's own examples of its layout: the other monitors are laid out the same way.
 TEST(DeskPictureLayout, AsThePlugInLaysItOnTheScreen) {
   struct Case {
-    int64_t mw, mh, pw, ph;
-    int32_t style1, style2;
+    int64_t mw = 0, mh = 0, pw = 0, ph = 0;
+    int32_t style1 = 0, style2 = 0;
     PictureLayout expected;
   };
   const Case cases[] = {
@@ -98,7 +98,7 @@ TEST(DeskPictureLayout, AsThePlugInLaysItOnTheScreen) {
 
 TEST(DeskPictureLayout, StoredValuesReadByThePlugInsRules) {
   struct Case {
-    const wchar_t* text;
+    const wchar_t* text = L"";
     std::optional<int32_t> value;
   };
   const Case cases[] = {

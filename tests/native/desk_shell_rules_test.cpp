@@ -15,9 +15,9 @@ namespace {
 TEST(DeskAutostart, OnlyWhatTaskManagerLeftEnabledStarts) {
   using Bytes = std::optional<std::vector<uint8_t>>;
   struct Case {
-    bool run;
+    bool run = false;
     Bytes approved;
-    bool starts;
+    bool starts = false;
   };
   const Case cases[] = {
       {true, std::nullopt, true},

@@ -14,7 +14,7 @@ const std::wstring kTranscoded = L"C:\\Users\\tomo\\AppData\\Roaming\\Microsoft\
 
 TEST(DeskWallpaperWatch, WhatTheWallpaperShownSays) {
   struct Case {
-    const char* what;
+    const char* what = "";
     std::vector<std::wstring> shown;
     bool slideshow = false, covered = true;
     std::optional<std::wstring> chosenOver;
@@ -61,11 +61,11 @@ TEST(DeskWallpaperWatch, TheKeptCopyIsReadWhenTheOriginalIsNot) {
 TEST(DeskWallpaperWatch, TheUsersOwnWallpaperWinsOverEveryEvent) {
   constexpr LocalDate kToday{2026, 12, 9};
   struct Case {
-    DeskEvent event;
-    Seen seen;
+    DeskEvent event = DeskEvent::Started;
+    Seen seen = Seen::Ours;
     std::optional<LocalDate> composedFor;
-    bool paused;
-    DeskStep expected;
+    bool paused = false;
+    DeskStep expected = DeskStep::Nothing;
   };
   const Case cases[] = {
       {DeskEvent::MinuteCheck, Seen::Ours, kToday, false, DeskStep::Nothing},

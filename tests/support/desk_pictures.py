@@ -22,7 +22,7 @@ import zlib
 def write_bmp(out, width, height, rgb):
     stride = (width * 3 + 3) // 4 * 4
     rows = []
-    for y in reversed(range(height)):
+    for y in reversed(range(height)):  # BMP rows go bottom-up
         line = bytearray(rgb[y * width * 3:(y + 1) * width * 3])
         line[0::3], line[2::3] = line[2::3], line[0::3]  # RGB to BGR
         rows.append(bytes(line) + bytes(stride - len(line)))
@@ -34,20 +34,13 @@ def write_bmp(out, width, height, rgb):
 
 
 def bmp(out, width, height):
-    stride = (width * 3 + 3) // 4 * 4
-    rows = []
-    for y in reversed(range(height)):  # BMP rows go bottom-up
-        row = bytearray()
+    rgb = bytearray()
+    for y in range(height):
         for x in range(width):
             # Red grows rightwards, green downwards, blue in a band near the top left.
             blue = 255 if x < width // 4 and y < height // 5 else 40
-            row += bytes((blue, y * 255 // max(height - 1, 1), x * 255 // max(width - 1, 1)))
-        rows.append(bytes(row) + bytes(stride - len(row)))
-    pixels = b"".join(rows)
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    with open(out, "wb") as f:
-        f.write(header + info + pixels)
+            rgb += bytes((x * 255 // max(width - 1, 1), y * 255 // max(height - 1, 1), blue))
+    write_bmp(out, width, height, bytes(rgb))
 
 
 def chunk(kind, data):

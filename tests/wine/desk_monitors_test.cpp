@@ -23,7 +23,7 @@
 namespace tezun::desk {
 namespace {
 
-using tezun::test::Pixels;
+using Shell = test::StandInShell;
 
 // Another monitor shows the picture laid as ExecutePlugIn lays it at that size with its calendar's
 // rectangle empty: the plug-in's picture at the display's size, from a key whose calendar is -1
@@ -39,8 +39,8 @@ TEST(DeskMonitors, AnotherMonitorsPictureIsThePlugInsWithoutItsCalendar) {
   sandbox.PutText("Option", "Height", "-1");
   const DeskSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   struct Case {
-    int width, height;
-    int32_t style1, style2;
+    int width = 0, height = 0;
+    int32_t style1 = 0, style2 = 0;
   };
   const Case cases[] = {
       {300, 200, 0, 0}, {300, 200, 1, 0}, {300, 200, 1, 1}, {1027, 777, 0, 0}, {1027, 777, 5, 0}, {7, 5, -1, 1},
@@ -65,13 +65,13 @@ std::wstring FileOf(const std::wstring& call) { return call.substr(call.find(L'\
 
 TEST(DeskMonitors, EachMonitorItsOwnFileThroughTheShell) {
   const ComApartment com;
-  const test::StandInShell shell(test::ScratchFolder() + L"\\shell.log");
+  const Shell shell(test::ScratchFolder() + L"\\shell.log");
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   const std::wstring primary = L"A,0,0," + std::to_wstring(width) + L"," + std::to_wstring(height);
   const std::wstring both = primary + L";B," + std::to_wstring(width) + L",0," + std::to_wstring(width + 800) + L",600";
-  shell.Set(L"Monitors", both);
-  shell.Show(L"A", L"C:\\before-a.bmp");
-  shell.Show(L"B", L"C:\\before-b.bmp");
+  Shell::Set(L"Monitors", both);
+  Shell::Show(L"A", L"C:\\before-a.bmp");
+  Shell::Show(L"B", L"C:\\before-b.bmp");
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TezunDesk");  // nothing covered yet
   WriteDeskValue(kPictureValue, test::Sample(L"evening.png"));
   Composition composition(nullptr);
@@ -95,27 +95,27 @@ TEST(DeskMonitors, EachMonitorItsOwnFileThroughTheShell) {
   EXPECT_EQ(ReadDeskValue(L"B", kRememberedMonitorsSection), L"C:\\before-b.bmp");
 
   // A monitor the shell refuses: every monitor as it was, and the files with it.
-  shell.Set(L"Refuse", L"B");
+  Shell::Set(L"Refuse", L"B");
   try {
     composition.ComposeAndSet(Composition::Look());
     ADD_FAILURE() << "a refused monitor was taken for done";
   } catch (const DeskError& error) {
     EXPECT_EQ(error.exit, kExitUnwritable);
   }
-  EXPECT_EQ(shell.Shown(L"A"), FileOf(calls[1]));
-  EXPECT_EQ(shell.Shown(L"B"), FileOf(calls[2]));
-  shell.Set(L"Refuse", L"");
+  EXPECT_EQ(Shell::Shown(L"A"), FileOf(calls[1]));
+  EXPECT_EQ(Shell::Shown(L"B"), FileOf(calls[2]));
+  Shell::Set(L"Refuse", L"");
 
   // A slideshow the shell reports; a monitor whose id is gone is forgotten.
-  shell.Set(L"Slideshow", L"1");
+  Shell::Set(L"Slideshow", L"1");
   EXPECT_EQ(Composition::Look().what, Seen::Slideshow);
-  shell.Set(L"Slideshow", L"0");
-  shell.Set(L"Monitors", primary);
+  Shell::Set(L"Slideshow", L"0");
+  Shell::Set(L"Monitors", primary);
   composition.ComposeAndSet(Composition::Look());
   EXPECT_FALSE(ReadDeskValue(L"B", kRememberedMonitorsSection));
 
   // Put back: the monitor's own wallpaper and the position it had.
-  shell.Set(L"Monitors", both);
+  Shell::Set(L"Monitors", both);
   RestoreRememberedWallpaper();
   const std::vector<std::wstring> restored = shell.Calls();
   EXPECT_EQ(restored[restored.size() - 2], L"SetPosition\t4");

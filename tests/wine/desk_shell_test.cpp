@@ -60,19 +60,19 @@ int RunUnattended(const std::wstring& program, const std::wstring& arguments) {
 
 TEST_F(ResidentDesk, WhatComesWhileTheSettingsDialogIsOpenWaitsForIt) {
   struct Case {
-    const char* what;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    bool closes;
+    const char* what = "";
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    bool closes = false;
   };
   const Case cases[] = {
+      {"a second start", ComposeNowMessage(), 0, 0, false},
+      {"the menu", kTrayMessage, 0, WM_RBUTTONUP, false},  // not there while a dialog is open
       {"WM_CLOSE", WM_CLOSE, 0, 0, true},
       {"終了", WM_COMMAND, kExit, 0, true},
       {"the end of the session", WM_ENDSESSION, TRUE, 0, true},
       {"元の壁紙に戻す", WM_COMMAND, kRestore, 0, true},
-      {"a second start", ComposeNowMessage(), 0, 0, false},
-      {"the menu", kTrayMessage, 0, WM_RBUTTONUP, false},  // not there while a dialog is open
   };
   for (const Case& c : cases) {
     if (!*window_) window_ = std::make_unique<ResidentWindow>(GetModuleHandleW(nullptr));

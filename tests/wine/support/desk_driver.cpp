@@ -3,6 +3,8 @@
 // after windows.h, which it needs
 #include <shellapi.h>
 
+#include <utility>
+
 #include "desk/desk_registry.h"
 #include "desk/file_bytes.h"
 #include "desk/picture_reader.h"
@@ -54,8 +56,8 @@ std::wstring ScratchFolder() {
   static int made = 0;
   wchar_t temporary[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, temporary);
-  const std::wstring folder = std::wstring(temporary) + L"TezunDeskTest-" + std::to_wstring(GetCurrentProcessId()) +
-                              L"-" + std::to_wstring(++made);
+  std::wstring folder = std::wstring(temporary) + L"TezunDeskTest-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                        std::to_wstring(++made);
   CreateDirectoryW(folder.c_str(), nullptr);
   return folder;
 }
@@ -67,7 +69,7 @@ tezun::test::Pixels FilePixels(const std::wstring& path) {
   return tezun::test::ReadPixels(picture.get());
 }
 
-StandInShell::StandInShell(const std::wstring& log) : log_(log) {
+StandInShell::StandInShell(std::wstring log) : log_(std::move(log)) {
   RegDeleteTreeW(HKEY_CURRENT_USER, kStandInKey);
   // Wine's COM reads the machine's classes only, not the user's.
   const std::wstring server = std::wstring(kShellClass) + L"\\InprocServer32";
@@ -84,13 +86,13 @@ StandInShell::~StandInShell() {
   RegDeleteTreeW(HKEY_CURRENT_USER, kStandInKey);
 }
 
-void StandInShell::Set(const wchar_t* name, const std::wstring& text) const { WriteUserText(kStandInKey, name, text); }
+void StandInShell::Set(const wchar_t* name, const std::wstring& text) { WriteUserText(kStandInKey, name, text); }
 
-void StandInShell::Show(const wchar_t* monitor, const std::wstring& path) const {
+void StandInShell::Show(const wchar_t* monitor, const std::wstring& path) {
   WriteUserText((std::wstring(kStandInKey) + L"\\Wallpaper").c_str(), monitor, path);
 }
 
-std::wstring StandInShell::Shown(const wchar_t* monitor) const {
+std::wstring StandInShell::Shown(const wchar_t* monitor) {
   return ReadUserText((std::wstring(kStandInKey) + L"\\Wallpaper").c_str(), monitor).value_or(L"");
 }
 

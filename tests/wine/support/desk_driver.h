@@ -68,14 +68,14 @@ tezun::test::Pixels BitmapPixels(HBITMAP bitmap);
 // while the object lives, with its log in `log`; its settings are the values of its key.
 class StandInShell {
  public:
-  explicit StandInShell(const std::wstring& log);
+  explicit StandInShell(std::wstring log);
   StandInShell(const StandInShell&) = delete;
   StandInShell& operator=(const StandInShell&) = delete;
   ~StandInShell();
-  void Set(const wchar_t* name, const std::wstring& text) const;
+  static void Set(const wchar_t* name, const std::wstring& text);
   // What the stand-in says a monitor shows.
-  void Show(const wchar_t* monitor, const std::wstring& path) const;
-  std::wstring Shown(const wchar_t* monitor) const;
+  static void Show(const wchar_t* monitor, const std::wstring& path);
+  static std::wstring Shown(const wchar_t* monitor);
   // The log's lines, as the stand-in wrote them.
   std::vector<std::wstring> Calls() const;
 

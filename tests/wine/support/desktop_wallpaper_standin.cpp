@@ -102,10 +102,6 @@ wchar_t* Allocated(const std::wstring& text) {
 
 class StandIn final : public IDesktopWallpaper {
  public:
-  StandIn() = default;
-  StandIn(const StandIn&) = delete;
-  StandIn& operator=(const StandIn&) = delete;
-
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
     if (riid != IID_IUnknown && riid != IID_IDesktopWallpaper) {
       *object = nullptr;
