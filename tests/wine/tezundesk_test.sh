@@ -82,8 +82,8 @@ cp "$samples/market.png" "$work/gone.png"
 desk /picture "$(windows_path "$work/gone.png")" 2>/dev/null || fail "/picture alone failed"
 rm "$work/gone.png"
 desk /once 2>"$work/err" || fail "a picture gone, and its copy kept: $(cat "$work/err")"
-reference "$samples/market.png" "$work/ref-market.png"
-same_pixels "$(unix_path "$(wallpaper)")" "$work/ref-market.png" "the kept copy"
+reference "$samples/market.png" "$work/ref-market.bmp"
+same_pixels "$(unix_path "$(wallpaper)")" "$work/ref-market.bmp" "the kept copy"
 kept=$(wallpaper)
 rm "$(unix_path "$(desk_value KeptPicture)")"
 desk /once 2>/dev/null
