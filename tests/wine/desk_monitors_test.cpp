@@ -54,7 +54,7 @@ TEST(DeskMonitors, AnotherMonitorsPictureIsThePlugInsWithoutItsCalendar) {
     const Bitmap laid =
         MonitorPicture(ours.get(), screen,
                        LayPicture(screen.width, screen.height, c.width, c.height, c.style1, c.style2), DesktopColour());
-    EXPECT_EQ(test::BitmapPixels(laid.get()), test::BitmapPixels(theirs))
+    EXPECT_EQ(tezun::test::ReadPixels(laid.get()), tezun::test::ReadPixels(theirs))
         << c.width << " x " << c.height << ", styles " << c.style1 << " " << c.style2;
     DeleteObject(theirs);
   }
@@ -84,13 +84,13 @@ TEST(DeskMonitors, EachMonitorItsOwnFileThroughTheShell) {
   ASSERT_EQ(calls[2].rfind(L"SetWallpaper\tB\t", 0), 0u);
   const Bitmap picture = ReadPicture(test::Sample(L"evening.png"));
   const Bitmap plugins = PluginHost(PluginBesideProgram()).Execute(nullptr, CopyOfPicture(picture.get()).release());
-  EXPECT_EQ(test::FilePixels(FileOf(calls[1])), test::BitmapPixels(plugins.get()));
+  EXPECT_EQ(test::FilePixels(FileOf(calls[1])), tezun::test::ReadPixels(plugins.get()));
   const DeskSize picked = SizeOf(picture.get());
   const PluginStyles styles = StoredPluginStyles();
   const Bitmap alone =
       MonitorPicture(picture.get(), {800, 600},
                      LayPicture(800, 600, picked.width, picked.height, styles.style1, styles.style2), DesktopColour());
-  EXPECT_EQ(test::FilePixels(FileOf(calls[2])), test::BitmapPixels(alone.get()));
+  EXPECT_EQ(test::FilePixels(FileOf(calls[2])), tezun::test::ReadPixels(alone.get()));
   EXPECT_EQ(ReadDeskValue(L"A", kRememberedMonitorsSection), L"C:\\before-a.bmp");
   EXPECT_EQ(ReadDeskValue(L"B", kRememberedMonitorsSection), L"C:\\before-b.bmp");
 

@@ -62,8 +62,6 @@ std::wstring ScratchFolder() {
   return folder;
 }
 
-tezun::test::Pixels BitmapPixels(HBITMAP bitmap) { return tezun::test::ReadPixels(bitmap); }
-
 tezun::test::Pixels FilePixels(const std::wstring& path) {
   const Bitmap picture = ReadPicture(path);
   return tezun::test::ReadPixels(picture.get());

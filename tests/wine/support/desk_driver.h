@@ -62,7 +62,6 @@ std::wstring ScratchFolder();
 
 // The pixels of a picture file TezunDesk wrote (or any other it reads).
 tezun::test::Pixels FilePixels(const std::wstring& path);
-tezun::test::Pixels BitmapPixels(HBITMAP bitmap);
 
 // The stand-in for the shell's IDesktopWallpaper, registered in the prefix as the shell's class
 // while the object lives, with its log in `log`; its settings are the values of its key.

@@ -13,6 +13,7 @@
 // after windows.h, which they need
 #include <shobjidl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -67,16 +68,13 @@ struct Screen {
 std::vector<Screen> Screens() {
   std::vector<Screen> screens;
   const std::wstring listed = Text(kKey, L"Monitors");
-  size_t start = 0;
-  while (start < listed.size()) {
-    size_t end = listed.find(L';', start);
-    if (end == std::wstring::npos) end = listed.size();
-    const std::wstring entry = listed.substr(start, end - start);
-    const size_t comma = entry.find(L',');
-    Screen screen{entry.substr(0, comma), {}};
-    if (comma != std::wstring::npos && swscanf(entry.c_str() + comma + 1, L"%ld,%ld,%ld,%ld", &screen.rect.left,
-                                               &screen.rect.top, &screen.rect.right, &screen.rect.bottom) == 4) {
-      screens.push_back(screen);
+  for (size_t start = 0; start < listed.size();) {
+    const size_t end = std::min(listed.find(L';', start), listed.size());
+    wchar_t id[256] = {};
+    RECT r{};
+    if (swscanf(listed.substr(start, end - start).c_str(), L"%255[^,],%ld,%ld,%ld,%ld", id, &r.left, &r.top, &r.right,
+                &r.bottom) == 5) {
+      screens.push_back({id, r});
     }
     start = end + 1;
   }
@@ -100,23 +98,22 @@ wchar_t* Allocated(const std::wstring& text) {
   return copy;
 }
 
-class StandIn final : public IDesktopWallpaper {
+// One object for the module's life, its own class factory too.
+class StandIn final : public IDesktopWallpaper, public IClassFactory {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-    if (riid != IID_IUnknown && riid != IID_IDesktopWallpaper) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IDesktopWallpaper*>(this);
-    AddRef();
-    return S_OK;
+    *object = nullptr;
+    if (riid == IID_IUnknown || riid == IID_IDesktopWallpaper) *object = static_cast<IDesktopWallpaper*>(this);
+    if (riid == IID_IClassFactory) *object = static_cast<IClassFactory*>(this);
+    return *object ? S_OK : E_NOINTERFACE;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = InterlockedDecrement(&references_);
-    if (left == 0) delete this;
-    return left;
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** object) override {
+    *object = nullptr;
+    return outer ? CLASS_E_NOAGGREGATION : QueryInterface(riid, object);
   }
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
   HRESULT STDMETHODCALLTYPE SetWallpaper(LPCWSTR monitor, LPCWSTR path) override {
     const std::wstring id = monitor ? monitor : L"";
@@ -152,7 +149,6 @@ class StandIn final : public IDesktopWallpaper {
     return S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE SetBackgroundColor(COLORREF colour) override {
-    Log(L"SetBackgroundColor\t" + std::to_wstring(colour));
     PutNumber(L"Background", colour);
     return S_OK;
   }
@@ -179,41 +175,15 @@ class StandIn final : public IDesktopWallpaper {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Enable(BOOL) override { return S_OK; }
-
- private:
-  LONG references_ = 1;
 };
 
-class Factory : public IClassFactory {
- public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-    if (riid != IID_IUnknown && riid != IID_IClassFactory) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IClassFactory*>(this);
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // one factory for the module's life
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** object) override {
-    *object = nullptr;
-    if (outer) return CLASS_E_NOAGGREGATION;
-    auto* standIn = new StandIn;
-    const HRESULT result = standIn->QueryInterface(riid, object);
-    standIn->Release();
-    return result;
-  }
-  HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-};
-
-Factory factory;
+StandIn standIn;
 
 }  // namespace
 
 extern "C" HRESULT __stdcall DllGetClassObject(REFCLSID clsid, REFIID riid, void** object) {
   if (clsid != CLSID_DesktopWallpaper) return CLASS_E_CLASSNOTAVAILABLE;
-  return factory.QueryInterface(riid, object);
+  return standIn.QueryInterface(riid, object);
 }
 
 extern "C" HRESULT __stdcall DllCanUnloadNow() { return S_FALSE; }
