@@ -73,6 +73,7 @@ packages=(
   build-essential cmake ninja-build pkg-config dpkg-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix nasm
   wine64 xvfb xauth x11-utils fonts-ipafont-gothic fonts-dejavu-core fonts-wine locales
+  xserver-xorg-core xserver-xorg-video-dummy
   googletest libjpeg62-turbo-dev libjpeg-turbo-progs
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck
   python3 unzip patchelf faketime
