@@ -1,0 +1,24 @@
+// The time zones an event's TZID may name without defining them in its file: libical's own zone
+// data, compiled into the program (libical itself would look for it in files beside the host's
+// program), made into libical zones when first named and kept for the process's life.
+#pragma once
+
+#include <libical/ical.h>
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+namespace tezun {
+
+// The zone of an IANA name ("Asia/Tokyo", as Google writes them), also in the form libical and
+// others write ("/citadel.org/20220930_1/Asia/Tokyo"); UTC for "UTC", "GMT" and their kin; null
+// for a name it does not know.
+icaltimezone* KnownZone(std::string_view tzid);
+
+// The wall clock of a known zone: an instant (seconds since 1970 UTC) as seconds since 1970-01-01
+// 00:00 on that zone's clock. Empty for a zone it does not know. For the tests and the fuzzers,
+// which choose the machine's zone; Windows tells the plug-in its own.
+std::function<int64_t(int64_t)> ClockOfZone(std::string_view location);
+
+}  // namespace tezun
