@@ -1,0 +1,27 @@
+// The user's events as the calendar shows them: read from the files the settings name through one
+// cache for as long as the module is loaded (a file unchanged since the last drawing is not read
+// again), on the days of the machine's time zone as Windows keeps it.
+#pragma once
+
+#include <string_view>
+
+#include "core/event_days.h"
+#include "core/settings.h"
+
+namespace tezun {
+
+// The events of each of the days from the files an "Events" value names; none at all when it names
+// no file.
+DayEvents CalendarEvents(std::string_view eventsValue, const DayRange& days);
+inline DayEvents CalendarEvents(const TCalendarSettings& settings, const DayRange& days) {
+  return CalendarEvents(settings.Events, days);
+}
+
+// The machine's wall clock: an instant as Windows' time zone rules (daylight saving included) show
+// it, or the clock fixed for tests.
+LocalClock MachineClock();
+
+// Tests choose the time zone here; nothing outside the module's own code can reach it.
+void FixLocalClockForTesting(LocalClock clock);
+
+}  // namespace tezun
