@@ -45,10 +45,11 @@ void PlaceOccurrences(const CalendarFile& file, const std::vector<Occurrence>& o
     // The last day it touches: an end at midnight belongs to the day before; no length, its own.
     const int64_t endDay = end > start ? DayOf(end - 1) : startDay;
     for (int64_t day = std::max(startDay, first); day <= std::min(endDay, last); ++day) {
-      const DayEvent::Kind kind = allDay              ? DayEvent::Kind::AllDay
+      const DayEvent::Kind kind = allDay            ? DayEvent::Kind::AllDay
                                   : day == startDay ? DayEvent::Kind::Timed
                                                     : DayEvent::Kind::Continued;
-      const auto [at, added] = lines.try_emplace({occurrence.event, day}, DayEvent{kind, start, {}});
+      const std::pair<uint32_t, int64_t> key{occurrence.event, day};
+      const auto [at, added] = lines.try_emplace(key, DayEvent{kind, start, {}});
       if (!added && start < at->second.began) at->second = DayEvent{kind, start, {}};
     }
   }

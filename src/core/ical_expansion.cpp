@@ -49,7 +49,8 @@ int64_t LengthOf(const IcalEvent& event) {
   if (IsWhole(event.end)) {
     if (start.is_date) return event.end.is_date ? std::max<int64_t>(1, DayNumber(event.end) - DayNumber(start)) : 1;
     const EventTime from = TimeOf(start), to = TimeOf(event.end);
-    return std::max<int64_t>(0, from.kind == to.kind ? to.value - from.value : WallSeconds(event.end) - WallSeconds(start));
+    return std::max<int64_t>(
+        0, from.kind == to.kind ? to.value - from.value : WallSeconds(event.end) - WallSeconds(start));
   }
   const int64_t seconds = event.duration ? icaldurationtype_as_int(*event.duration) : 0;
   if (start.is_date) return std::max<int64_t>(1, seconds / kDaySeconds);
@@ -133,7 +134,8 @@ std::vector<Start> RuleStarts(const IcalEvent& event, int64_t length, const Wind
     if (rule.freq == ICAL_NO_RECURRENCE) continue;
     // Where following the rule begins: at its start when it counts, else just before the window.
     const int64_t fromDay = rule.count > 0 ? startDay : std::max(startDay, window.firstDay - lengthDays);
-    const int64_t periods = (window.endDay - fromDay) * kDaySeconds / (PeriodSeconds(rule.freq) * std::max<short>(1, rule.interval));
+    const int64_t periods =
+        (window.endDay - fromDay) * kDaySeconds / (PeriodSeconds(rule.freq) * std::max<short>(1, rule.interval));
     if (periods > kMostPeriods) continue;
     const icaltimetype limit = TimeLike(event.start, window.endDay);
     if (icaltime_is_null_time(rule.until) || icaltime_compare(rule.until, limit) > 0) rule.until = limit;
@@ -200,7 +202,8 @@ std::vector<Named> NamedTimes(const std::vector<icaltimetype>& times) {
 }  // namespace
 
 std::vector<Occurrence> CalendarFile::OccurrencesNear(sys_days first, sys_days last) const {
-  const Window window{first.time_since_epoch().count() - kMarginDays, last.time_since_epoch().count() + 1 + kMarginDays};
+  const Window window{first.time_since_epoch().count() - kMarginDays,
+                      last.time_since_epoch().count() + 1 + kMarginDays};
   const std::vector<IcalEvent>& events = contents_->events;
   // The instances the file moves or cancels, by the UID of their event; and the events cancelled
   // whole, whose instances go with them.
@@ -208,7 +211,8 @@ std::vector<Occurrence> CalendarFile::OccurrencesNear(sys_days first, sys_days l
   std::vector<std::string_view> cancelled;
   for (const IcalEvent& event : events) {
     if (event.recurrenceId) {
-      if (IsWhole(*event.recurrenceId)) instances.emplace(event.uid, Named{*event.recurrenceId, TimeOf(*event.recurrenceId)});
+      if (IsWhole(*event.recurrenceId))
+        instances.emplace(event.uid, Named{*event.recurrenceId, TimeOf(*event.recurrenceId)});
     } else if (event.cancelled) {
       cancelled.push_back(event.uid);
     }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <optional>
+#include <string>
 
 #include "event_title.h"
 #include "ical_event.h"
@@ -107,8 +109,9 @@ std::optional<PendingEvent> EventOf(icalcomponent* vevent, const CodePage932Enco
     pending.extraEnds.push_back({period ? date.period.end : icaltime_null_time(), TzidOf(p)});
     event.extraDates.push_back(date);
   });
-  ForEachProperty(vevent, ICAL_EXDATE_PROPERTY,
-                  [&](icalproperty* p) { pending.excluded.push_back({icalproperty_get_exdate(p), TzidOf(p)}); });
+  ForEachProperty(vevent, ICAL_EXDATE_PROPERTY, [&](icalproperty* p) {
+    pending.excluded.push_back({icalproperty_get_exdate(p), TzidOf(p)});
+  });
   if (icalproperty* id = icalcomponent_get_first_property(vevent, ICAL_RECURRENCEID_PROPERTY)) {
     pending.recurrenceId = {icalproperty_get_recurrenceid(id), TzidOf(id)};
   }

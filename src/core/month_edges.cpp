@@ -1,5 +1,7 @@
 #include "month_edges.h"
 
+#include <optional>
+
 namespace tezun {
 
 using namespace std::chrono;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -81,7 +82,8 @@ std::vector<std::string> ListedPaths(HWND list) {
   for (int i = 0; i < count; ++i) {
     const auto length = static_cast<int>(SendMessageA(list, LB_GETTEXTLEN, i, 0));
     std::string path(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
-    path.resize(static_cast<size_t>(std::max<LRESULT>(0, SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(path.data())))));
+    path.resize(static_cast<size_t>(
+        std::max<LRESULT>(0, SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(path.data())))));
     paths.push_back(std::move(path));
   }
   return paths;

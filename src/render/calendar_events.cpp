@@ -52,7 +52,7 @@ LocalClock MachineClock() {
   // The zone as it is now, with the rules of every year it has them for.
   DYNAMIC_TIME_ZONE_INFORMATION zone{};
   const bool dynamic = GetDynamicTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID;
-  return [zone, dynamic](int64_t utc) mutable {
+  return [zone, dynamic](int64_t utc) {
     // FILETIME reaches from 1601; anything outside the years Windows converts stays as it is.
     if (utc < -kFileTimeToUnix || utc > 253402300799) return utc;
     const SYSTEMTIME instant = SystemTimeOf(utc);

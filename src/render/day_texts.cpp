@@ -59,7 +59,8 @@ DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight,
 void DrawEventMark(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_t dx, int64_t dy) {
   const SIZE size = canvas.TextExtent(texts.number);
   const Rect& box = texts.numberBox;
-  const int64_t left = box.left + CentredOffset(box.width(), size.cx), top = box.top + CentredOffset(box.height(), size.cy);
+  const int64_t left = box.left + CentredOffset(box.width(), size.cx),
+                top = box.top + CentredOffset(box.height(), size.cy);
   const Rect mark = EventMarkBox(box, {left, top, left + size.cx, top + size.cy}, std::abs(texts.noteFont.Height()));
   canvas.Brush.Color = colour;
   canvas.Brush.Style = BrushStyle::bsSolid;
@@ -75,7 +76,8 @@ void DrawDayTexts(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_
   number.Assign(canvas.Font);
   canvas.Font.Assign(texts.noteFont);
   canvas.Font.Color = colour;
-  for (size_t k = 0; k < texts.events.size(); ++k) DrawCentred(canvas, Offset(texts.EventBox(k), dx, dy), texts.events[k]);
+  for (size_t k = 0; k < texts.events.size(); ++k)
+    DrawCentred(canvas, Offset(texts.EventBox(k), dx, dy), texts.events[k]);
   if (!texts.note.empty()) {
     DrawCentred(canvas, Offset(texts.noteBox, dx, dy), texts.note);
     for (size_t k = 0; k < texts.moreLines.size(); ++k) {

@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const DayEvent& event : placed[day]) {
       FUZZ_CHECK(OneLineOfShiftJis(event.title));
       FUZZ_CHECK(event.Minute() >= 0 && event.Minute() < 24 * 60);
-      const std::string line = EventListingLine(days.first + std::chrono::days{day}, event);
+      const std::string line = EventListingLine(days.first + std::chrono::days{static_cast<int>(day)}, event);
       FUZZ_CHECK(line.size() >= 16 && line.ends_with(event.title));
     }
   }

@@ -26,17 +26,22 @@ TEST(CalendarFile, TheDaysAnEventIsOn) {
     const char* lines;
     Lines listed;
   } cases[] = {
-      {"all day, DTEND the day after the last", "DTSTART;VALUE=DATE:20261223\nDTEND;VALUE=DATE:20261226\nSUMMARY:Trip",
+      {"all day, DTEND the day after the last",
+       "DTSTART;VALUE=DATE:20261223\nDTEND;VALUE=DATE:20261226\nSUMMARY:Trip",
        {"2026-12-23 終日 Trip", "2026-12-24 終日 Trip", "2026-12-25 終日 Trip"}},
       {"all day without an end: its day", "DTSTART;VALUE=DATE:20261224\nSUMMARY:Eve", {"2026-12-24 終日 Eve"}},
-      {"ending at midnight: not the next day", "DTSTART:20261210T220000\nDTEND:20261211T000000\nSUMMARY:Late",
+      {"ending at midnight: not the next day",
+       "DTSTART:20261210T220000\nDTEND:20261211T000000\nSUMMARY:Late",
        {"2026-12-10 22:00 Late"}},
-      {"a minute past midnight: the next day too", "DTSTART:20261210T220000\nDTEND:20261211T000100\nSUMMARY:Later",
+      {"a minute past midnight: the next day too",
+       "DTSTART:20261210T220000\nDTEND:20261211T000100\nSUMMARY:Later",
        {"2026-12-10 22:00 Later", "2026-12-11 続き Later"}},
-      {"over three days", "DTSTART:20261218T190000\nDURATION:P2DT1H\nSUMMARY:Party",
+      {"over three days",
+       "DTSTART:20261218T190000\nDURATION:P2DT1H\nSUMMARY:Party",
        {"2026-12-18 19:00 Party", "2026-12-19 続き Party", "2026-12-20 続き Party"}},
       {"no end, no length", "DTSTART:20261201T093000\nSUMMARY:Call", {"2026-12-01 09:30 Call"}},
-      {"begun last month", "DTSTART;VALUE=DATE:20261130\nDTEND;VALUE=DATE:20261203\nSUMMARY:Leave",
+      {"begun last month",
+       "DTSTART;VALUE=DATE:20261130\nDTEND;VALUE=DATE:20261203\nSUMMARY:Leave",
        {"2026-12-01 終日 Leave", "2026-12-02 終日 Leave"}},
       {"cancelled", "DTSTART:20261201T093000\nSTATUS:CANCELLED\nSUMMARY:Off", {}},
       {"no date at all", "SUMMARY:When?", {}},
@@ -75,17 +80,25 @@ TEST(CalendarFile, TimeZonesAndDaylightSaving) {
       {"UTC, in Tokyo", Event("DTSTART:20261209T160000Z\nSUMMARY:x"), "Asia/Tokyo", {"2026-12-10 01:00 x"}},
       {"UTC, in New York", Event("DTSTART:20261210T030000Z\nSUMMARY:x"), "America/New_York", {"2026-12-09 22:00 x"}},
       {"Outlook's zone, in New York",
-       Calendar(tokyo + "BEGIN:VEVENT\nUID:o\nDTSTART;TZID=\"Tokyo Standard Time\":20261210T100000\nSUMMARY:x\nEND:VEVENT"),
+       Calendar(tokyo +
+                "BEGIN:VEVENT\nUID:o\nDTSTART;TZID=\"Tokyo Standard Time\":20261210T100000\nSUMMARY:x\nEND:VEVENT"),
        "America/New_York",
        {"2026-12-09 20:00 x"}},
-      {"an IANA name, in Tokyo", Event("DTSTART;TZID=America/New_York:20261209T090000\nSUMMARY:x"), "Asia/Tokyo",
+      {"an IANA name, in Tokyo",
+       Event("DTSTART;TZID=America/New_York:20261209T090000\nSUMMARY:x"),
+       "Asia/Tokyo",
        {"2026-12-09 23:00 x"}},
-      {"libical's own form of a name", Event("DTSTART;TZID=/citadel.org/20220930_1/Asia/Tokyo:20261210T100000\nSUMMARY:x"),
+      {"libical's own form of a name",
+       Event("DTSTART;TZID=/citadel.org/20220930_1/Asia/Tokyo:20261210T100000\nSUMMARY:x"),
        "UTC",
        {"2026-12-10 01:00 x"}},
-      {"a name nobody knows: floating", Event("DTSTART;TZID=Mars/Olympus:20261210T100000\nSUMMARY:x"), "UTC",
+      {"a name nobody knows: floating",
+       Event("DTSTART;TZID=Mars/Olympus:20261210T100000\nSUMMARY:x"),
+       "UTC",
        {"2026-12-10 10:00 x"}},
-      {"floating, in New York", Event("DTSTART:20261210T100000\nSUMMARY:x"), "America/New_York",
+      {"floating, in New York",
+       Event("DTSTART:20261210T100000\nSUMMARY:x"),
+       "America/New_York",
        {"2026-12-10 10:00 x"}},
   };
   for (const auto& c : cases) EXPECT_EQ(ListEvents(c.file, 2026y / 12, c.machine), c.listed) << c.what;
@@ -115,8 +128,8 @@ TEST(CalendarFile, TitlesInShiftJis) {
       {"\xE4\xBC\x9A\xFF", test::Bytes("89 EF 81 45")},  // a byte that is no UTF-8
   };
   for (const auto& c : cases) {
-    const CalendarFile file =
-        CalendarFile::Parse(Event(std::string("DTSTART:20261210T100000\nSUMMARY:") + c.summary), test::IconvCodePage932);
+    const CalendarFile file = CalendarFile::Parse(Event(std::string("DTSTART:20261210T100000\nSUMMARY:") + c.summary),
+                                                  test::IconvCodePage932);
     ASSERT_EQ(file.EventCount(), 1u) << c.summary;
     EXPECT_EQ(file.Title(0), c.shiftJis) << c.summary;
   }
@@ -168,9 +181,8 @@ TEST(CalendarFile, TheShapesOfExports) {
       "X-MICROSOFT-CDO-BUSYSTATUS:BUSY\nEND:VEVENT\n"
       "BEGIN:VEVENT\nDTEND;VALUE=DATE:20261226\nDTSTART;VALUE=DATE:20261225\nSUMMARY;LANGUAGE=ja:休暇\n"
       "UID:040000008200E00074C5B8\nX-MICROSOFT-CDO-ALLDAYEVENT:TRUE\nEND:VEVENT");
-  EXPECT_EQ(ListEvents(outlook, 2026y / 12),
-            (Lines{"2026-12-07 10:00 週次会議", "2026-12-14 10:00 週次会議", "2026-12-21 10:00 週次会議",
-                   "2026-12-25 終日 休暇"}));
+  EXPECT_EQ(ListEvents(outlook, 2026y / 12), (Lines{"2026-12-07 10:00 週次会議", "2026-12-14 10:00 週次会議",
+                                                    "2026-12-21 10:00 週次会議", "2026-12-25 終日 休暇"}));
   const std::string apple = Calendar(
       "CALSCALE:GREGORIAN\nX-WR-CALNAME:Home\nX-APPLE-CALENDAR-COLOR:#1BADF8\nBEGIN:VEVENT\nCREATED:20261101T000000Z\n"
       "DTEND;VALUE=DATE:20261203\nDTSTART;VALUE=DATE:20261202\nSUMMARY:誕生日\nRRULE:FREQ=YEARLY\nUID:A1B2-C3\n"

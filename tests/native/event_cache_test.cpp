@@ -3,6 +3,7 @@
 #include "core/event_cache.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -25,9 +26,9 @@ class EventCacheTest : public ::testing::Test {
 
   std::string Write(const fs::path& name, const std::string& title, int day) {
     const fs::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << test::Calendar("BEGIN:VEVENT\nUID:" + title + "\nSUMMARY:" + title +
-                                                            "\nDTSTART;VALUE=DATE:202612" + std::to_string(day) +
-                                                            "\nEND:VEVENT");
+    std::ofstream(path, std::ios::binary)
+        << test::Calendar("BEGIN:VEVENT\nUID:" + title + "\nSUMMARY:" + title + "\nDTSTART;VALUE=DATE:202612" +
+                          std::to_string(day) + "\nEND:VEVENT");
     return path.string();
   }
   // The titles on each day of 10 to 19 December, "" for none.

@@ -33,14 +33,23 @@ TEST(IcalRecurrence, TheExamplesOfRfc5545) {
     std::vector<unsigned> days;
   } cases[] = {
       {"19970902T090000", "FREQ=DAILY;COUNT=10", 1997y / 9, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
-      {"19970902T090000", "FREQ=DAILY;UNTIL=19971224T000000Z", 1997y / 12,
-       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}},
-      {"19970902T090000", "FREQ=DAILY;INTERVAL=2", 1997y / 10, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30}},
+      {"19970902T090000", "FREQ=DAILY;UNTIL=19971224T000000Z", 1997y / 12, {1,  2,  3,  4,  5,  6,  7,  8,
+                                                                            9,  10, 11, 12, 13, 14, 15, 16,
+                                                                            17, 18, 19, 20, 21, 22, 23}},
+      {"19970902T090000",
+       "FREQ=DAILY;INTERVAL=2",
+       1997y / 10,
+       {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30}},
       {"19970902T090000", "FREQ=DAILY;INTERVAL=10;COUNT=5", 1997y / 10, {2, 12}},
-      {"19980101T090000", "FREQ=YEARLY;UNTIL=20000131T140000Z;BYMONTH=1;BYDAY=SU,MO,TU,WE,TH,FR,SA", 2000y / 1,
-       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31}},
+      {"19980101T090000",
+       "FREQ=YEARLY;UNTIL=20000131T140000Z;BYMONTH=1;BYDAY=SU,MO,TU,WE,TH,FR,SA",
+       2000y / 1,
+       {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
+        17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31}},
       {"19970902T090000", "FREQ=WEEKLY;COUNT=10", 1997y / 10, {7, 14, 21, 28}},
-      {"19970901T090000", "FREQ=WEEKLY;INTERVAL=2;UNTIL=19971224T000000Z;WKST=SU;BYDAY=MO,WE,FR", 1997y / 12,
+      {"19970901T090000",
+       "FREQ=WEEKLY;INTERVAL=2;UNTIL=19971224T000000Z;WKST=SU;BYDAY=MO,WE,FR",
+       1997y / 12,
        {8, 10, 12, 22}},
       {"19970905T090000", "FREQ=MONTHLY;COUNT=10;BYDAY=1FR", 1998y / 6, {5}},
       {"19970922T090000", "FREQ=MONTHLY;COUNT=6;BYDAY=-2MO", 1998y / 2, {16}},
@@ -62,7 +71,8 @@ TEST(IcalRecurrence, TheExamplesOfRfc5545) {
       {"20070115T090000", "FREQ=MONTHLY;BYMONTHDAY=15,30;COUNT=5", 2007y / 3, {15, 30}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(DaysOf(Rule(c.start, c.rule), c.month), c.days) << c.rule << " in " << c.month;
+    EXPECT_EQ(DaysOf(Rule(c.start, c.rule), c.month), c.days)
+        << c.rule << " in " << static_cast<int>(c.month.year()) << "-" << static_cast<unsigned>(c.month.month());
   }
 }
 

@@ -21,7 +21,8 @@ TEST(MonthEdges, TheDateOfEveryCellAndTheDaysDrawn) {
     EXPECT_EQ(dates[5][6], first + days{41}) << firstWeekday;
     EXPECT_EQ(DrawnDays(kDecember2026, firstWeekday, true), (DayRange{first, first + days{34}})) << "five weeks";
   }
-  EXPECT_EQ(DrawnDays(kDecember2026, 1, false), (DayRange{sys_days{2026y / December / 1}, sys_days{2026y / December / 31}}));
+  EXPECT_EQ(DrawnDays(kDecember2026, 1, false),
+            (DayRange{sys_days{2026y / December / 1}, sys_days{2026y / December / 31}}));
   // February 2026 begins on a Sunday and fills four weeks exactly: nothing around it.
   EXPECT_EQ(DrawnDays(DateOf(2026y / February / 1), 1, true),
             (DayRange{sys_days{2026y / February / 1}, sys_days{2026y / February / 28}}));
@@ -62,11 +63,15 @@ TEST(MonthEdges, IsoWeekNumbers) {
     year_month_day day;
     int week;
   } cases[] = {
-      {2026y / January / 1, 1},    {2026y / December / 3, 49},  {2026y / December / 31, 53}, {2027y / January / 3, 53},
-      {2027y / January / 4, 1},    {2020y / December / 31, 53}, {2021y / January / 3, 53},   {2021y / January / 4, 1},
-      {2019y / December / 30, 1},  {2015y / December / 31, 53}, {2018y / December / 31, 1},  {2024y / December / 29, 52},
+      {2026y / January / 1, 1},   {2026y / December / 3, 49},  {2026y / December / 31, 53}, {2027y / January / 3, 53},
+      {2027y / January / 4, 1},   {2020y / December / 31, 53}, {2021y / January / 3, 53},   {2021y / January / 4, 1},
+      {2019y / December / 30, 1}, {2015y / December / 31, 53}, {2018y / December / 31, 1},  {2024y / December / 29, 52},
   };
-  for (const auto& c : cases) EXPECT_EQ(IsoWeekNumber(sys_days{c.day}), c.week) << c.day;
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsoWeekNumber(sys_days{c.day}), c.week)
+        << static_cast<int>(c.day.year()) << "-" << static_cast<unsigned>(c.day.month()) << "-"
+        << static_cast<unsigned>(c.day.day());
+  }
 }
 
 // With week numbers the rectangle has eight columns, the first theirs, as a title gives it eight rows.

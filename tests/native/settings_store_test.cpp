@@ -298,7 +298,9 @@ TEST_F(SettingsStoreTest, OnlyChangedOptionsAreSavedAfterTheThirty) {
        [](TCalendarSettings& s) { s.Events = "C:\\a.ics", s.EventColor = 0xFF; },
        {"Events", "EventColor"}},
       {"a colour out of range, still each day's own", [](TCalendarSettings& s) { s.EventColor = -7; }, {}},
-      {"the month's edges", [](TCalendarSettings& s) { s.AdjacentDays = s.WeekNumbers = 1; }, {"AdjacentDays", "WeekNumbers"}},
+      {"the month's edges",
+       [](TCalendarSettings& s) { s.AdjacentDays = s.WeekNumbers = 1; },
+       {"AdjacentDays", "WeekNumbers"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

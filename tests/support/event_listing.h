@@ -41,7 +41,7 @@ inline std::vector<std::string> ListEvents(std::string_view ics, std::chrono::ye
   std::vector<std::string> lines;
   for (size_t i = 0; i < placed.size(); ++i) {
     for (const DayEvent& event : placed[i]) {
-      lines.push_back(Utf8OfShiftJis(EventListingLine(days.first + std::chrono::days{i}, event)));
+      lines.push_back(Utf8OfShiftJis(EventListingLine(days.first + std::chrono::days{static_cast<int>(i)}, event)));
     }
   }
   return lines;

@@ -42,8 +42,8 @@ inline std::string SampleCalendar(int count, std::chrono::year_month month) {
     const uint32_t kind = next(100);
     out += "BEGIN:VEVENT\r\n";
     if (kind < 5) {  // all day, one to three days
-      out += "DTSTART;VALUE=DATE:" + date(day) + "\r\nDTEND;VALUE=DATE:" +
-             date(year_month_day{sys_days{day} + days{1 + next(3)}}) + "\r\n";
+      out += "DTSTART;VALUE=DATE:" + date(day) +
+             "\r\nDTEND;VALUE=DATE:" + date(year_month_day{sys_days{day} + days{1 + next(3)}}) + "\r\n";
     } else if (kind < 10) {  // in UTC, as invitations from abroad come
       out += "DTSTART:" + date(day) + time(hour - 8, minute) + "Z\r\nDTEND:" + date(day) + time(hour - 7, minute) +
              "Z\r\n";
@@ -62,9 +62,11 @@ inline std::string SampleCalendar(int count, std::chrono::year_month month) {
     }
     std::snprintf(line, sizeof line, "DTSTAMP:20261201T000000Z\r\nUID:%08x%04d@google.com\r\n", seed, i);
     out += line;
-    out += "CREATED:20230101T000000Z\r\nDESCRIPTION:議題と資料は共有フォルダにあります。参加者は前日までに目を通しておいて"
-           "くだ\r\n さい。\\n次回の日程は会議の最後に決めます。\r\nLAST-MODIFIED:20261201T000000Z\r\nLOCATION:会議室 "
-           "" + std::to_string(1 + next(9)) + "\r\nSEQUENCE:0\r\nSTATUS:CONFIRMED\r\n";
+    out +=
+        "CREATED:20230101T000000Z\r\nDESCRIPTION:議題と資料は共有フォルダにあります。参加者は前日までに目を通しておいて"
+        "くだ\r\n さい。\\n次回の日程は会議の最後に決めます。\r\nLAST-MODIFIED:20261201T000000Z\r\nLOCATION:会議室 "
+        "" +
+        std::to_string(1 + next(9)) + "\r\nSEQUENCE:0\r\nSTATUS:CONFIRMED\r\n";
     out += "SUMMARY:" + std::string(titles[next(8)]) + " " + std::to_string(i) + "\r\nTRANSP:OPAQUE\r\nEND:VEVENT\r\n";
   }
   out += "END:VCALENDAR\r\n";

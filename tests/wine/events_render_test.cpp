@@ -95,7 +95,8 @@ TEST(EventsRender, TitlesAndTimesOnTheNotesLinesAt96And144Dpi) {
     const auto bands = InkBands(pixels, tenth);
     const Rect lines{tenth.left, bands[1].first, tenth.right, bands.back().second};
     EXPECT_GT(PixelsOf(pixels, lines, test::FromColorRef(kGreen)), 10);
-    EXPECT_EQ(PixelsOf(pixels, {tenth.left, bands[0].first, tenth.right, bands[0].second}, test::FromColorRef(kGreen)), 0)
+    EXPECT_EQ(PixelsOf(pixels, {tenth.left, bands[0].first, tenth.right, bands[0].second}, test::FromColorRef(kGreen)),
+              0)
         << "the number in its own colour";
     settings.EventColor = kCellColour;
     const Pixels ownColour = test::RenderOnPaper(settings, rect, kToday, dpi);
@@ -108,8 +109,8 @@ TEST(EventsRender, TitlesAndTimesOnTheNotesLinesAt96And144Dpi) {
 // A low cell holds fewer lines than the day has events (two of three), or none: a mark by the
 // number says so; where they all have a line, there is none.
 TEST(EventsRender, TheMarkOfEventsWithoutALine) {
-  const CalendarFileOnDisk file("many", Event(":20261210T090000", "One") + Event(":20261210T100000", "Two") +
-                                            Event(":20261210T110000", "Three"));
+  const CalendarFileOnDisk file(
+      "many", Event(":20261210T090000", "One") + Event(":20261210T100000", "Two") + Event(":20261210T110000", "Three"));
   for (const int64_t height : {int64_t{28}, int64_t{16}, int64_t{100}}) {
     SCOPED_TRACE(height);
     const Rect rect{0, 0, 7 * 60, 7 * height};

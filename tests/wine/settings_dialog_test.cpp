@@ -887,12 +887,12 @@ TEST_F(SettingsDialogTest, OptionsWindowTabOrder) {
     ClickControl(dialog, Id::btnCancel);
   });
   EXPECT_EQ(visited,
-            (std::vector<int>{Opt::optSunday, Opt::optTitleEnglish, Opt::edtOpacity, Opt::btnPanelColor,
-                              Opt::chkOutline, Opt::btnOutlineColor, Opt::chkHolidayLaw, Opt::chkDayNames,
-                              Opt::chkSolarTerms, Opt::chkRokuyo, Opt::chkZassetsu, Opt::chkEto, Opt::chkKaiun,
-                              Opt::chkMoonPhases, Opt::chkAdjacentDays, Opt::chkWeekNumbers, Opt::lstEvents,
-                              Opt::btnAddEvents, Opt::btnRemoveEvents, Opt::btnEventColor, Opt::btnOK, Opt::btnCancel,
-                              Opt::btnOwnDays, Opt::optSunday}));
+            (std::vector<int>{Opt::optSunday,     Opt::optTitleEnglish, Opt::edtOpacity,      Opt::btnPanelColor,
+                              Opt::chkOutline,    Opt::btnOutlineColor, Opt::chkHolidayLaw,   Opt::chkDayNames,
+                              Opt::chkSolarTerms, Opt::chkRokuyo,       Opt::chkZassetsu,     Opt::chkEto,
+                              Opt::chkKaiun,      Opt::chkMoonPhases,   Opt::chkAdjacentDays, Opt::chkWeekNumbers,
+                              Opt::lstEvents,     Opt::btnAddEvents,    Opt::btnRemoveEvents, Opt::btnEventColor,
+                              Opt::btnOK,         Opt::btnCancel,       Opt::btnOwnDays,      Opt::optSunday}));
 }
 
 // The group 予定 and the month's edges: a calendar file and a folder added through the menu under

@@ -12,15 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "bench_calls.h"
 #include "core/settings_store.h"
 #include "dpi_awareness.h"
+#include "events_bench.h"
 #include "graphics/bitmap.h"
 #include "plugin/stored_settings.h"
 #include "plugin/win32_registry.h"
 #include "render/calendar_renderer.h"
 #include "render/wallpaper_composer.h"
-#include "bench_calls.h"
-#include "events_bench.h"
 #include "stored_options.h"
 #include "trial.h"
 #include "window_bench.h"

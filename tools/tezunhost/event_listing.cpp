@@ -37,7 +37,7 @@ int PrintEvents(const std::string& yearText, const std::string& monthText, const
   const tezun::DayEvents events = tezun::CalendarEvents(value, days);
   for (size_t i = 0; i < events.size(); ++i) {
     for (const tezun::DayEvent& event : events[i]) {
-      std::printf("%s\n", tezun::EventListingLine(days.first + std::chrono::days{i}, event).c_str());
+      std::printf("%s\n", tezun::EventListingLine(days.first + std::chrono::days{static_cast<int>(i)}, event).c_str());
     }
   }
   return 0;

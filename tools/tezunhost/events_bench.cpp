@@ -47,6 +47,8 @@ void Touch(const std::string& path, int64_t& seconds) {
 }  // namespace
 
 void EventsBench(const PluginModule& plugin, SIZE screen) {
+  using std::chrono::sys_days;
+  using std::chrono::year_month;
   const std::string path = TempFile("tezun-bench-5000-events.ics");
   const year_month shown = ThisMonth();
   const std::string calendar = tezun::test::SampleCalendar(kEvents, shown);
@@ -62,7 +64,7 @@ void EventsBench(const PluginModule& plugin, SIZE screen) {
        nullptr,
        [&] {
          tezun::EventCache cache(tezun::ToCodePage932, toPath);
-         const tezun::DayRange days{sys_days{shown / 1}, sys_days{shown / last}};
+         const tezun::DayRange days{sys_days{shown / 1}, sys_days{shown / std::chrono::last}};
          cache.EventsOf(path, days, tezun::MachineClock());
        },
        nullptr,
@@ -78,8 +80,8 @@ void EventsBench(const PluginModule& plugin, SIZE screen) {
   for (Trial& trial : trials) PrintRow(screen, trial.name, trial.Median(), none);
   std::printf("%4ldx%-4ld the events' part of a call, file unchanged: %+.3f ms (goal: within 1 ms)\n", screen.cx,
               screen.cy, (unchanged - none) * 1e3);
-  std::printf("%4ldx%-4ld the events' part of a call after the file changed: %.1f ms (goal: under 150 ms)\n",
-              screen.cx, screen.cy, (trials[2].Median() - none) * 1e3);
+  std::printf("%4ldx%-4ld the events' part of a call after the file changed: %.1f ms (goal: under 150 ms)\n", screen.cx,
+              screen.cy, (trials[2].Median() - none) * 1e3);
   DeleteFileA(path.c_str());
 }
 
