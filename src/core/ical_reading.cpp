@@ -57,6 +57,57 @@ std::optional<Marker> MarkerOf(std::string_view line) {
   return std::nullopt;
 }
 
+// Which logical lines go to libical's parser. The components inside VCALENDAR go to it as
+// components of their own, so that each comes back as soon as it ends. Of a VEVENT only the
+// properties the calendar reads: a meeting's long description, its attendees and its alarms would
+// cost reading for nothing. Of a VTIMEZONE everything; of the calendar itself and of its other
+// components nothing.
+class LineRouter {
+ public:
+  bool Pass(std::string_view line);
+
+ private:
+  enum class Kept { None, Event, Zone };
+  int depth_ = 0;  // 1 in VCALENDAR (or at the top of a file without one), 2 in a component, more inside that
+  Kept kept_ = Kept::None;
+};
+
+bool IsReadProperty(std::string_view line) {
+  static constexpr std::string_view kRead[] = {"DTSTART", "DTEND",         "DURATION", "RRULE",   "RDATE",
+                                               "EXDATE",  "RECURRENCE-ID", "STATUS",   "SUMMARY", "UID"};
+  const std::string_view name = line.substr(0, line.find_first_of(":;"));
+  return std::any_of(std::begin(kRead), std::end(kRead), [&](std::string_view read) { return SameName(name, read); });
+}
+
+bool LineRouter::Pass(std::string_view line) {
+  const std::optional<Marker> marker = MarkerOf(line);
+  if (marker && marker->begin) {
+    if (depth_ <= 1 && SameName(marker->component, "VCALENDAR")) {
+      depth_ = 1;
+      return false;
+    }
+    if (depth_ <= 1) {
+      depth_ = 2;
+      kept_ = SameName(marker->component, "VEVENT")      ? Kept::Event
+              : SameName(marker->component, "VTIMEZONE") ? Kept::Zone
+                                                         : Kept::None;
+      return kept_ != Kept::None;
+    }
+    ++depth_;
+    return kept_ == Kept::Zone;
+  }
+  if (marker) {
+    if (depth_ <= 1) {
+      depth_ = 0;  // the calendar's END
+      return false;
+    }
+    --depth_;
+    return depth_ == 1 ? kept_ != Kept::None : kept_ == Kept::Zone;
+  }
+  if (depth_ == 2 && kept_ == Kept::Event) return IsReadProperty(line);
+  return depth_ >= 2 && kept_ == Kept::Zone;
+}
+
 // A time of a property as libical reads it, with the TZID it names (empty: none).
 struct Stamp {
   icaltimetype time{};
@@ -202,25 +253,9 @@ CalendarFile CalendarFile::Parse(std::string_view bytes, const CodePage932Encode
   const std::unique_ptr<icalparser, ParserDeleter> parser(icalparser_new());
   if (!parser) return {};
   icalparser_set_gen_data(parser.get(), &source);
-  // The components inside VCALENDAR go to the parser as components of their own; the calendar's
-  // own properties (its name, its product) are not needed.
-  int depth = 0;  // 1 inside VCALENDAR; more inside a component
+  LineRouter router;
   while (char* line = icalparser_get_line(parser.get(), NextChunk)) {
-    const std::optional<Marker> marker = MarkerOf(line);
-    bool pass = depth >= 2;
-    if (marker && marker->begin) {
-      if (depth == 0 && SameName(marker->component, "VCALENDAR")) {
-        depth = 1;
-      } else {
-        pass = true;
-        depth = std::max(depth, 1) + 1;
-      }
-    } else if (marker && depth >= 2) {
-      --depth;
-    } else if (marker && depth == 1) {
-      depth = 0;  // the calendar's END
-    }
-    if (pass) {
+    if (router.Pass(line)) {
       if (icalcomponent* component = icalparser_add_line(parser.get(), line)) take(component);
     }
     icalmemory_free_buffer(line);
