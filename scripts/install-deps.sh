@@ -216,7 +216,7 @@ build_libical() {
   cmake -S "$libical_source" -B "$build" -G Ninja "$@" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_INSTALL_LIBDIR=lib -DSTATIC_ONLY=ON -DUSE_BUILTIN_TZDATA=ON \
     -DICAL_GLIB=OFF -DICAL_GLIB_VAPI=OFF -DGOBJECT_INTROSPECTION=OFF -DWITH_CXX_BINDINGS=OFF \
-    -DICAL_BUILD_DOCS=OFF -DENABLE_GTK_DOC=OFF -DLIBICAL_BUILD_TESTING=OFF -DICAL_ERRORS_ARE_FATAL=OFF \
+    -DICAL_BUILD_DOCS=OFF -DLIBICAL_BUILD_TESTING=OFF -DICAL_ERRORS_ARE_FATAL=OFF \
     -DCMAKE_DISABLE_FIND_PACKAGE_ICU=ON -DCMAKE_DISABLE_FIND_PACKAGE_BerkeleyDB=ON >/dev/null
   cmake --build "$build" -j "$(nproc)" --target ical >/dev/null
   cmake -DCMAKE_INSTALL_PREFIX="$prefix" -P "$build/src/libical/cmake_install.cmake" >/dev/null

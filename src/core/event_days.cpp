@@ -91,7 +91,7 @@ std::string EventListingLine(std::chrono::sys_days day, const DayEvent& event) {
       line += kContinued;
       break;
     case DayEvent::Kind::Timed: {
-      char time[8];
+      char time[16];
       std::snprintf(time, sizeof time, "%02d:%02d", event.Minute() / 60, event.Minute() % 60);
       line += time;
       break;

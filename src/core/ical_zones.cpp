@@ -59,7 +59,7 @@ icaltimezone* KnownZone(std::string_view tzid) {
   // "/vendor/version/Area/City": the name after the third slash.
   if (tzid.starts_with('/')) {
     size_t at = 0;
-    for (int slash = 0; slash < 3 && at != std::string_view::npos; ++slash) at = tzid.find('/', at + 1);
+    for (int slash = 1; slash < 3 && at != std::string_view::npos; ++slash) at = tzid.find('/', at + 1);
     if (at != std::string_view::npos) return Registry().Find(tzid.substr(at + 1));
   }
   return nullptr;

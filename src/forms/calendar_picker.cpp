@@ -22,9 +22,17 @@ std::wstring Wide(std::string_view text) {
   return wide;
 }
 
+// A list of the Open dialog's file types, through the NUL after its last pair: the string's own
+// terminator makes the second NUL that ends it.
+std::string_view FilterText(const char* filter) {
+  size_t end = 0;
+  while (filter[end] != '\0' || filter[end + 1] != '\0') ++end;
+  return {filter, end + 1};
+}
+
 std::wstring ChooseFile(HWND owner) {
   wchar_t path[MAX_PATH] = {};
-  const std::wstring filter = Wide({kEventFileFilter, sizeof kEventFileFilter - 1});
+  const std::wstring filter = Wide(FilterText(kEventFileFilter));
   OPENFILENAMEW open{};
   open.lStructSize = sizeof open;
   open.hwndOwner = owner;

@@ -49,18 +49,19 @@ int64_t SecondsOf(const SYSTEMTIME& time) {
 
 LocalClock MachineClock() {
   if (fixedClock) return fixedClock;
-  // The zone as it is now, with the rules of every year it has them for.
+  // The zone as it is now, with its rules for the year of each instant.
   DYNAMIC_TIME_ZONE_INFORMATION zone{};
   const bool dynamic = GetDynamicTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID;
-  return [zone, dynamic](int64_t utc) {
+  return [zone, dynamic, year = WORD{0}, rules = TIME_ZONE_INFORMATION{}](int64_t utc) mutable {
     // FILETIME reaches from 1601; anything outside the years Windows converts stays as it is.
     if (utc < -kFileTimeToUnix || utc > 253402300799) return utc;
     const SYSTEMTIME instant = SystemTimeOf(utc);
-    SYSTEMTIME local{};
-    if (!(dynamic && SystemTimeToTzSpecificLocalTimeEx(&zone, &instant, &local)) &&
-        !SystemTimeToTzSpecificLocalTime(nullptr, &instant, &local)) {
-      return utc;
+    if (year != instant.wYear) {
+      year = instant.wYear;
+      if (!dynamic || !GetTimeZoneInformationForYear(year, &zone, &rules)) GetTimeZoneInformation(&rules);
     }
+    SYSTEMTIME local{};
+    if (!SystemTimeToTzSpecificLocalTime(&rules, &instant, &local)) return utc;
     return SecondsOf(local);
   };
 }

@@ -228,9 +228,9 @@ struct DaysToDraw {
 };
 
 // The days of a grid: their numbers in their fonts with today's mark, then the lines of their
-// events and notes, then the Moon of the days of its phases.
-void DrawDays(TCanvas& canvas, TextRun& texts, const MonthGrid& grid, const CalendarLayout& layout,
-              const DaysToDraw& d) {
+// events and notes, then the Moon of the days of its phases. Gives where each week's numbers lie.
+WeekRows DrawDays(TCanvas& canvas, TextRun& texts, const MonthGrid& grid, const CalendarLayout& layout,
+                  const DaysToDraw& d) {
   const TCalendarSettings& settings = d.settings;
   const DayGrid<TFont> dayFonts = DayFonts(grid, d.header, settings.Fonts, d.pointsToPixels);
   const DayNoteChoice choice = DayNotesOf(settings);
@@ -294,6 +294,13 @@ void DrawDays(TCanvas& canvas, TextRun& texts, const MonthGrid& grid, const Cale
   if (events) DrawEventLines(canvas, texts, days, dayFonts, marked, EventColour(settings));
   texts.Flush();
   if (MoonPhasesShown(settings)) DrawMoons(canvas, grid, d.dates, layout, dayFonts, leastNoteHeight);
+  WeekRows rows;
+  for (int week = 0; week < 6; ++week) {
+    for (int column = 0; column < 7 && !rows[week]; ++column) {
+      if (grid[week][column].Day != 0) rows[week] = days[week][column].numberBox;
+    }
+  }
+  return rows;
 }
 
 }  // namespace
@@ -349,9 +356,6 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
     texts.DrawCentred(layout.HeaderCell(column), names[weekday - 1]);
   }
   const GridDates dates = DatesOfGrid(today, firstWeekday);
-  if (WeekNumbersShown(settings)) {
-    DrawWeekNumbers(canvas, texts, layout, dates, WeeksOfMonth(grid), firstWeekday, fonts.Weekday.Color);
-  }
 
   const bool adjacent = AdjacentDaysShown(settings);
   const DayRange drawn = DrawnDays(today, firstWeekday, adjacent);
@@ -360,7 +364,11 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
   TFont header;
   header.Assign(canvas.Font);
   const DaysToDraw days{settings, rules, dates, header, pointsToPixels, events ? &*events : nullptr, drawn};
-  DrawDays(canvas, texts, grid, layout, days);
+  const WeekRows rows = DrawDays(canvas, texts, grid, layout, days);
+  if (WeekNumbersShown(settings)) {
+    ApplyCalFont(canvas.Font, fonts.DayOfWeek, pointsToPixels);
+    DrawWeekNumbers(canvas, texts, layout, dates, rows, firstWeekday, fonts.Weekday.Color);
+  }
   texts.Flush();
   // The neighbouring months' days, half transparent, with everything a day shows but today's mark.
   if (adjacent) {

@@ -6,15 +6,18 @@
 
 namespace tezun {
 
-void DrawWeekNumbers(TCanvas& canvas, TextRun& texts, const CalendarLayout& layout, const GridDates& dates, int weeks,
-                     int firstWeekday, int32_t colour) {
+void DrawWeekNumbers(TCanvas& canvas, TextRun& texts, const CalendarLayout& layout, const GridDates& dates,
+                     const WeekRows& rows, int firstWeekday, int32_t colour) {
   canvas.Font.Color = colour;
   texts.DrawCentred(layout.WeekHeaderCell(), kWeekHeader);
   // A row's week is the week of its Thursday, whichever day the row starts on.
   constexpr int kThursday = 5;
   const int column = ColumnOfWeekday(kThursday, firstWeekday);
-  for (int week = 0; week < weeks; ++week) {
-    texts.DrawCentred(layout.WeekCell(week), std::to_string(IsoWeekNumber(dates[week][column])));
+  for (int week = 0; week < 6; ++week) {
+    if (!rows[week]) continue;
+    const Rect cell = layout.WeekCell(week);
+    texts.DrawCentred({cell.left, rows[week]->top, cell.right, rows[week]->bottom},
+                      std::to_string(IsoWeekNumber(dates[week][column])));
   }
 }
 

@@ -106,23 +106,41 @@ TEST(EventsRender, TitlesAndTimesOnTheNotesLinesAt96And144Dpi) {
   FixLocalClockForTesting(nullptr);
 }
 
-// A low cell holds fewer lines than the day has events (two of three), or none: a mark by the
-// number says so; where they all have a line, there is none.
+// A low cell holds fewer lines than the day has events (one of three), or none: a mark in the
+// events' colour at the number's bottom-left says so; where they all have a line there is none.
+// What three events draw beyond what the first alone (or none) draws is that mark alone.
 TEST(EventsRender, TheMarkOfEventsWithoutALine) {
-  const CalendarFileOnDisk file(
-      "many", Event(":20261210T090000", "One") + Event(":20261210T100000", "Two") + Event(":20261210T110000", "Three"));
-  for (const int64_t height : {int64_t{28}, int64_t{16}, int64_t{100}}) {
-    SCOPED_TRACE(height);
-    const Rect rect{0, 0, 7 * 60, 7 * height};
+  const std::string first = Event(":20261210T090000", "One");
+  const CalendarFileOnDisk none("none", ""), one("one", first),
+      three("three", first + Event(":20261210T100000", "Two") + Event(":20261210T110000", "Three"));
+  const struct {
+    int64_t height;
+    const CalendarFileOnDisk& fewer;
+    bool marked;
+  } cases[] = {{28, one, true}, {16, none, true}, {100, one, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.height);
+    const Rect rect{0, 0, 7 * 60, 7 * c.height};
     TCalendarSettings settings = Plain();
-    settings.Events = file.Path();
     settings.EventColor = kGreen;
-    const Pixels pixels = test::RenderOnPaper(settings, rect, kToday);
+    settings.Events = three.Path();
+    const Pixels all = test::RenderOnPaper(settings, rect, kToday);
+    settings.Events = c.fewer.Path();
+    const Pixels fewer = test::RenderOnPaper(settings, rect, kToday);
     const Rect tenth = CalendarLayout(rect).DayCell(1, 4);
-    // The number "10" lies in the middle of the 60 pixels; the mark at its left, level with it.
-    const auto number = InkBands(pixels, tenth).front();
-    const Rect leftOfNumber{tenth.left, number.first, tenth.left + 22, number.second};
-    EXPECT_EQ(PixelsOf(pixels, leftOfNumber, test::FromColorRef(kGreen)) > 0, height != 100);
+    const int64_t belowFirstLine = c.marked ? tenth.bottom : InkBands(fewer, tenth)[1].second;
+    int mark = 0, elsewhere = 0;
+    for (int y = 0; y < all.height; ++y) {
+      for (int x = 0; x < all.width; ++x) {
+        if (all.at(x, y) == fewer.at(x, y)) continue;
+        const bool left = x >= tenth.left && x < tenth.left + 30 && y >= tenth.top && y < belowFirstLine;
+        (left && all.at(x, y) == test::FromColorRef(kGreen) ? mark : elsewhere) += 1;
+      }
+    }
+    EXPECT_EQ(mark >= 4, c.marked) << mark;
+    if (c.marked) {
+      EXPECT_EQ(elsewhere, 0);
+    }
   }
 }
 
