@@ -209,18 +209,23 @@ fetch_libical() {
 build_libical() {
   local name=$1 prefix=$2
   shift 2
+  local options=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_LIBDIR=lib -DSTATIC_ONLY=ON -DUSE_BUILTIN_TZDATA=ON
+    -DICAL_GLIB=OFF -DICAL_GLIB_VAPI=OFF -DGOBJECT_INTROSPECTION=OFF -DWITH_CXX_BINDINGS=OFF -DICAL_BUILD_DOCS=OFF
+    -DLIBICAL_BUILD_TESTING=OFF -DICAL_ERRORS_ARE_FATAL=OFF -DCMAKE_DISABLE_FIND_PACKAGE_ICU=ON
+    -DCMAKE_DISABLE_FIND_PACKAGE_BerkeleyDB=ON "$@")
+  # Built again when the options it was built with change.
+  local stamp="$prefix/share/libical/tezun-options"
   [ -f "$prefix/lib/libical.a" ] && [ -f "$prefix/include/libical/ical.h" ] &&
-    [ -f "$prefix/share/libical/zoneinfo/zones.tab" ] && return 0
+    [ -f "$prefix/share/libical/zoneinfo/zones.tab" ] && [ "$(cat "$stamp" 2>/dev/null)" = "${options[*]}" ] &&
+    return 0
   fetch_libical
   local build="$libical_work/build-$name"
-  cmake -S "$libical_source" -B "$build" -G Ninja "$@" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_INSTALL_LIBDIR=lib -DSTATIC_ONLY=ON -DUSE_BUILTIN_TZDATA=ON \
-    -DICAL_GLIB=OFF -DICAL_GLIB_VAPI=OFF -DGOBJECT_INTROSPECTION=OFF -DWITH_CXX_BINDINGS=OFF \
-    -DICAL_BUILD_DOCS=OFF -DLIBICAL_BUILD_TESTING=OFF -DICAL_ERRORS_ARE_FATAL=OFF \
-    -DCMAKE_DISABLE_FIND_PACKAGE_ICU=ON -DCMAKE_DISABLE_FIND_PACKAGE_BerkeleyDB=ON >/dev/null
+  cmake -S "$libical_source" -B "$build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >/dev/null
   cmake --build "$build" -j "$(nproc)" --target ical >/dev/null
+  rm -rf "$prefix/include/libical" "$prefix/lib/libical.a" "$prefix/share/libical"
   cmake -DCMAKE_INSTALL_PREFIX="$prefix" -P "$build/src/libical/cmake_install.cmake" >/dev/null
   cmake -DCMAKE_INSTALL_PREFIX="$prefix" -P "$build/zoneinfo/cmake_install.cmake" >/dev/null
+  printf '%s' "${options[*]}" >"$stamp"
   echo "install-deps: libical built for $name in $prefix"
 }
 mingw_toolchain() {
@@ -238,10 +243,13 @@ TC
 }
 for target in i686-w64-mingw32:x86 x86_64-w64-mingw32:x86_64; do
   triplet=${target%%:*}
-  toolchain=$(mktemp)
+  toolchain=$DEPS_PREFIX/$triplet/toolchain.cmake
+  mkdir -p "$DEPS_PREFIX/$triplet"
   mingw_toolchain "$triplet" "${target##*:}" "$toolchain"
-  build_libical "$triplet" "$DEPS_PREFIX/$triplet" -DCMAKE_TOOLCHAIN_FILE="$toolchain"
-  rm -f "$toolchain"
+  # The plug-in calls libical from one thread at a time; without pthreads, since the handles that
+  # winpthreads makes for libical's static mutexes are never freed: every load would leave them.
+  build_libical "$triplet" "$DEPS_PREFIX/$triplet" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DHAVE_PTHREAD_CREATE=OFF \
+    -DHAVE_PTHREAD_ATTR_GET_NP=OFF -DHAVE_PTHREAD_GETATTR_NP=OFF -DHAVE_PTHREAD_NP_H=OFF
 done
 build_libical native "$DEPS_PREFIX/native" -DCMAKE_C_COMPILER=gcc -DCMAKE_POSITION_INDEPENDENT_CODE=ON
 build_libical fuzz "$DEPS_PREFIX/fuzz" -DCMAKE_C_COMPILER=clang -DCMAKE_POSITION_INDEPENDENT_CODE=ON \

@@ -5,12 +5,16 @@
 #include <system_error>
 #include <utility>
 
+#include "ical_zones.h"
+
 namespace tezun {
 
 namespace fs = std::filesystem;
 
 EventCache::EventCache(CodePage932Encoder toCodePage932, PathOfText toPath)
-    : toCodePage932_(std::move(toCodePage932)), toPath_(std::move(toPath)) {}
+    : toCodePage932_(std::move(toCodePage932)), toPath_(std::move(toPath)) {
+  KeepLibicalTidy();  // libical's memory goes after the files kept here
+}
 
 DayEvents EventCache::EventsOf(std::string_view eventsValue, const DayRange& days, const LocalClock& clock) {
   DayEvents placed(days.size());

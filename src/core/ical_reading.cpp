@@ -225,6 +225,7 @@ size_t CalendarFile::EventCount() const { return contents_->events.size(); }
 const std::string& CalendarFile::Title(uint32_t event) const { return contents_->events.at(event).title; }
 
 CalendarFile CalendarFile::Parse(std::string_view bytes, const CodePage932Encoder& toCodePage932) {
+  KeepLibicalTidy();
   if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
   auto contents = std::make_shared<Contents>();
   std::vector<PendingEvent> pending;

@@ -15,8 +15,9 @@ namespace {
 // Names of UTC that files use without a VTIMEZONE.
 constexpr std::array<std::string_view, 6> kUtcNames = {"UTC", "GMT", "Z", "Etc/UTC", "Etc/GMT", "Etc/Universal"};
 
-// The zones made so far, by location. They go with the process (or the plug-in), and libical's
-// temporary buffers with them.
+// The zones made so far, by location. They go with the process (or the plug-in), and with them
+// what libical keeps for the process: its temporary buffers, and the list of its own zones that
+// it makes (empty: we name none of them) as soon as it is asked for its UTC.
 class ZoneRegistry {
  public:
   ZoneRegistry() = default;
@@ -24,6 +25,7 @@ class ZoneRegistry {
   ZoneRegistry& operator=(const ZoneRegistry&) = delete;
   ~ZoneRegistry() {
     zones_.clear();
+    icaltimezone_free_builtin_timezones();
     icalmemory_free_ring();
   }
 
@@ -52,6 +54,8 @@ ZoneRegistry& Registry() {
 }
 
 }  // namespace
+
+void KeepLibicalTidy() { Registry(); }
 
 icaltimezone* KnownZone(std::string_view tzid) {
   if (std::find(kUtcNames.begin(), kUtcNames.end(), tzid) != kUtcNames.end()) return icaltimezone_get_utc_timezone();

@@ -11,6 +11,11 @@
 
 namespace tezun {
 
+// Makes sure that libical's memory goes when the process (or the plug-in) does: the zones made
+// here and libical's temporary buffers, after whatever was made before this first call (a cache
+// of files that hold zones of their own). Whatever reads through libical calls it first.
+void KeepLibicalTidy();
+
 // The zone of an IANA name ("Asia/Tokyo", as Google writes them), also in the form libical and
 // others write ("/citadel.org/20220930_1/Asia/Tokyo"); UTC for "UTC", "GMT" and their kin; null
 // for a name it does not know.

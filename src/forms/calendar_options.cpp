@@ -21,8 +21,8 @@ namespace {
 constexpr WindowClass kClass{kOptionsClass, 0, COLOR_BTNFACE + 1};
 
 // At 96 dots per inch, in the client area.
-constexpr int kClientWidth = 339;
-constexpr int kClientHeight = 559;
+constexpr int kClientWidth = 609;
+constexpr int kClientHeight = 407;
 constexpr int kMostOpacity = 100;
 
 // Placed by the edit it belongs to.
@@ -56,19 +56,20 @@ constexpr ControlRow kLayout[] = {
     {C::chkEto, kCheckBox, kEtoCheck, {24, 354, 121, 17}, 11},
     {C::chkKaiun, kCheckBox, kKaiunCheck, {152, 354, 81, 17}, 12},
     {C::chkMoonPhases, kCheckBox, kMoonPhasesCheck, {24, 374, 121, 17}, 13},
-    {C::chkAdjacentDays, kCheckBox, kAdjacentDaysCheck, {16, 404, 129, 17}, 14},
-    {C::chkWeekNumbers, kCheckBox, kWeekNumbersCheck, {152, 404, 81, 17}, 15},
-    // The whole width, under the buttons' column: paths are long.
-    {C::gbEvents, kGroupBox, kEventsGroup, {8, 428, 323, 123}},
+    // A column of its own to the right, as tall as the window: paths are long, and the window fits
+    // a small screen at 150%.
+    {C::chkAdjacentDays, kCheckBox, kAdjacentDaysCheck, {352, 12, 137, 17}, 14},
+    {C::chkWeekNumbers, kCheckBox, kWeekNumbersCheck, {496, 12, 97, 17}, 15},
+    {C::gbEvents, kGroupBox, kEventsGroup, {344, 40, 257, 359}},
     {C::lstEvents,
      kListBox,
      "",
-     {16, 446, 307, 69},
+     {352, 58, 241, 299},
      16,
      LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | WS_BORDER},
-    {C::btnAddEvents, kPushButton, kAddEvents, {16, 520, 75, 25}, 17},
-    {C::btnRemoveEvents, kPushButton, kRemoveEvents, {96, 520, 75, 25}, 18},
-    {C::btnEventColor, kPushButton, kColourButton, {248, 520, 75, 25}, 19},
+    {C::btnAddEvents, kPushButton, kAddEvents, {352, 366, 75, 25}, 17},
+    {C::btnRemoveEvents, kPushButton, kRemoveEvents, {432, 366, 75, 25}, 18},
+    {C::btnEventColor, kPushButton, kColourButton, {518, 366, 75, 25}, 19},
     {C::btnOK, kPushButton, "OK", {256, 8, 75, 25}, 20},
     {C::btnCancel, kPushButton, "Cancel", {256, 40, 75, 25}, 21},
     // Wider than OK and Cancel, to the left: its caption is longer, and fills 75 pixels to the frame.

@@ -348,7 +348,7 @@ TEST_F(SettingsDialogTest, LayoutFollowsTheScreenDensity) {
     HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
     ASSERT_NE(options, nullptr);
     GetClientRect(options, &client);
-    EXPECT_EQ(client.right, scaled(339));
+    EXPECT_EQ(client.right, scaled(609));
     EXPECT_EQ(client.bottom, scaled(407));
     const RECT ok = placed(options, IDOK);
     const RECT expectedOk{scaled(256), scaled(8), scaled(75), scaled(25)};
