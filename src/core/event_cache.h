@@ -1,5 +1,6 @@
 // The events of the files an "Events" value names, read once: a file is read again only when its
-// size or its time stamp has changed, and its occurrences are followed again only for other days.
+// size or its time stamp has changed, its occurrences are followed again only for other days, and
+// they are placed on the days again only when a file or the days or the clock's zone changed.
 // What a file that cannot be read (missing, locked, no calendar) gives is nothing, and the others
 // are read all the same.
 #pragma once
@@ -24,7 +25,7 @@ class EventCache {
   EventCache(CodePage932Encoder toCodePage932, PathOfText toPath);
 
   // The events of each of the days, in the order drawn, from every file the value names.
-  DayEvents EventsOf(std::string_view eventsValue, const DayRange& days, const LocalClock& clock);
+  DayEvents EventsOf(std::string_view eventsValue, const DayRange& days, const WallClock& clock);
 
   // How many times a file has been read since the cache was made: what the tests of the cache see.
   size_t Reads() const { return reads_; }
@@ -44,6 +45,10 @@ class EventCache {
   PathOfText toPath_;
   std::vector<Entry> entries_;  // the files of the last call, in its order
   size_t reads_ = 0;
+  // What the last call gave, for the days and the zone it was placed for.
+  DayEvents placed_;
+  DayRange placedDays_{};
+  std::string placedZone_;
 };
 
 }  // namespace tezun

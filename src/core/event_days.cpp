@@ -15,7 +15,7 @@ int64_t DayOf(int64_t seconds) {
   return seconds >= 0 ? seconds / kDaySeconds : -((-seconds + kDaySeconds - 1) / kDaySeconds);
 }
 
-int64_t LocalSeconds(const EventTime& time, const LocalClock& clock) {
+int64_t LocalSeconds(const EventTime& time, const WallClock& clock) {
   switch (time.kind) {
     case EventTime::Kind::Day:
       return time.value * kDaySeconds;
@@ -32,7 +32,7 @@ int64_t LocalSeconds(const EventTime& time, const LocalClock& clock) {
 int DayEvent::Minute() const { return static_cast<int>((began - DayOf(began) * kDaySeconds) / 60); }
 
 void PlaceOccurrences(const CalendarFile& file, const std::vector<Occurrence>& occurrences, const DayRange& days,
-                      const LocalClock& clock, DayEvents& placed) {
+                      const WallClock& clock, DayEvents& placed) {
   placed.resize(days.size());
   const int64_t first = days.first.time_since_epoch().count(), last = days.last.time_since_epoch().count();
   // Each event's line on a day, by (event, day): the one that begins first.

@@ -14,9 +14,14 @@
 
 namespace tezun {
 
-// The machine's clock: an instant (seconds since 1970 UTC) as seconds since 1970-01-01 00:00 on the
-// local wall clock.
-using LocalClock = std::function<int64_t(int64_t utcSeconds)>;
+// The machine's wall clock: an instant (seconds since 1970 UTC) as seconds since 1970-01-01 00:00
+// on the local wall clock; with a text that tells its zone's rules from another's, so that the
+// days placed by one clock can be kept for the next call by the same.
+struct WallClock {
+  std::function<int64_t(int64_t utcSeconds)> local;
+  std::string zone;
+  int64_t operator()(int64_t utcSeconds) const { return local(utcSeconds); }
+};
 
 // The days from `first` to `last`, both drawn.
 struct DayRange {
@@ -43,7 +48,7 @@ using DayEvents = std::vector<std::vector<DayEvent>>;
 // Adds the occurrences of a file to the days, one line for an event on a day however often it
 // occurs that day (its earliest); `clock` places the instants. The days are not yet in order.
 void PlaceOccurrences(const CalendarFile& file, const std::vector<Occurrence>& occurrences, const DayRange& days,
-                      const LocalClock& clock, DayEvents& placed);
+                      const WallClock& clock, DayEvents& placed);
 
 // Puts each day's events in the order drawn: all-day events and later days first, by when they
 // began, then timed ones by their start; the same time by title, and in the order given after that.

@@ -73,9 +73,15 @@ class LineRouter {
 };
 
 bool IsReadProperty(std::string_view line) {
-  static constexpr std::string_view kRead[] = {"DTSTART", "DTEND",         "DURATION", "RRULE",   "RDATE",
-                                               "EXDATE",  "RECURRENCE-ID", "STATUS",   "SUMMARY", "UID"};
+  static constexpr std::string_view kRead[] = {"DTSTART", "DTEND",         "DURATION", "RRULE", "RDATE",
+                                               "EXDATE",  "RECURRENCE-ID", "SUMMARY",  "UID"};
   const std::string_view name = line.substr(0, line.find_first_of(":;"));
+  // A status counts only when it cancels, and most events' say they are confirmed: libical's
+  // reading of one costs as much as of a time.
+  if (SameName(name, "STATUS")) {
+    const std::string_view value = line.substr(std::min(line.size(), line.rfind(':') + 1));
+    return SameName(value.substr(0, value.find_last_not_of(" \t") + 1), "CANCELLED");
+  }
   return std::any_of(std::begin(kRead), std::end(kRead), [&](std::string_view read) { return SameName(name, read); });
 }
 

@@ -69,13 +69,14 @@ icaltimezone* KnownZone(std::string_view tzid) {
   return nullptr;
 }
 
-std::function<int64_t(int64_t)> ClockOfZone(std::string_view location) {
+WallClock ClockOfZone(std::string_view location) {
   icaltimezone* zone = KnownZone(location);
   if (!zone) return {};
-  return [zone](int64_t utc) {
-    const icaltimetype local = icaltime_from_timet_with_zone(static_cast<time_t>(utc), 0, zone);
-    return static_cast<int64_t>(icaltime_as_timet(local));  // the wall clock's fields, read as UTC
-  };
+  return {[zone](int64_t utc) {
+            const icaltimetype local = icaltime_from_timet_with_zone(static_cast<time_t>(utc), 0, zone);
+            return static_cast<int64_t>(icaltime_as_timet(local));  // the wall clock's fields, read as UTC
+          },
+          std::string(location)};
 }
 
 }  // namespace tezun

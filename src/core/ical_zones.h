@@ -5,9 +5,9 @@
 
 #include <libical/ical.h>
 
-#include <cstdint>
-#include <functional>
 #include <string_view>
+
+#include "event_days.h"
 
 namespace tezun {
 
@@ -21,9 +21,8 @@ void KeepLibicalTidy();
 // for a name it does not know.
 icaltimezone* KnownZone(std::string_view tzid);
 
-// The wall clock of a known zone: an instant (seconds since 1970 UTC) as seconds since 1970-01-01
-// 00:00 on that zone's clock. Empty for a zone it does not know. For the tests and the fuzzers,
-// which choose the machine's zone; Windows tells the plug-in its own.
-std::function<int64_t(int64_t)> ClockOfZone(std::string_view location);
+// The wall clock of a known zone. Empty for a zone it does not know. For the tests and the
+// fuzzers, which choose the machine's zone; Windows tells the plug-in its own.
+WallClock ClockOfZone(std::string_view location);
 
 }  // namespace tezun

@@ -7,6 +7,7 @@
 
 #include "core/event_days.h"
 #include "core/settings.h"
+#include "machine_clock.h"
 
 namespace tezun {
 
@@ -16,12 +17,5 @@ DayEvents CalendarEvents(std::string_view eventsValue, const DayRange& days);
 inline DayEvents CalendarEvents(const TCalendarSettings& settings, const DayRange& days) {
   return CalendarEvents(settings.Events, days);
 }
-
-// The machine's wall clock: an instant as Windows' time zone rules (daylight saving included) show
-// it, or the clock fixed for tests.
-LocalClock MachineClock();
-
-// Tests choose the time zone here; nothing outside the module's own code can reach it.
-void FixLocalClockForTesting(LocalClock clock);
 
 }  // namespace tezun

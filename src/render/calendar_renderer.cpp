@@ -171,7 +171,7 @@ DayGrid<DayTexts> LayDays(TCanvas& canvas, const MonthGrid& grid, const Calendar
     return days;
   }
   const DayGrid<int64_t> numberHeights = NumberHeights(canvas, grid, fonts);
-  std::vector<std::pair<std::string, MeasuredText>> measured;  // the notes of the font last measured in
+  Measurements measured;  // the notes and events of the font last measured in
   TFont noteFont;
   for (int week = 0; week < 6; ++week) {
     for (int column = 0; column < 7; ++column) {
@@ -181,17 +181,16 @@ DayGrid<DayTexts> LayDays(TCanvas& canvas, const MonthGrid& grid, const Calendar
       canvas.Font.Assign(noteFont);
       const std::string& note = notes ? (*notes)[week][column] : std::string();
       // An empty note is as high as any other.
-      const std::string sized = note.empty() ? "0" : note;
-      auto found = std::find_if(measured.begin(), measured.end(), [&](const auto& m) { return m.first == sized; });
-      if (found == measured.end()) {
-        MeasuredText text;
-        text.size = canvas.TextExtent(sized, text.ends);
-        found = measured.insert(measured.end(), {sized, std::move(text)});
-      }
+      const MeasuredText noteMeasured = MeasureOnce(canvas, note.empty() ? "0" : note, measured);
+      const Rect cell = layout.DayCell(week, column);
+      // Only the events that have a line are measured.
       const std::vector<MeasuredLine> eventLines =
-          events ? MeasureLines(canvas, (*events)[week][column]) : std::vector<MeasuredLine>();
-      days[week][column] = LayDayTexts(layout.DayCell(week, column), number(week, column), numberHeights[week][column],
-                                       note, found->second, noteFont, lines.all, eventLines, lines.notes);
+          events ? MeasureLines(canvas, (*events)[week][column],
+                                PlaceDayTexts(cell, numberHeights[week][column], noteMeasured.size.cy, lines.all).lines,
+                                measured)
+                 : std::vector<MeasuredLine>();
+      days[week][column] = LayDayTexts(cell, number(week, column), numberHeights[week][column], note, noteMeasured,
+                                       noteFont, lines.all, eventLines, lines.notes);
     }
   }
   return days;

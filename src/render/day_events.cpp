@@ -1,5 +1,11 @@
 #include "day_events.h"
 
+#include <algorithm>
+#include <map>
+
+#include "graphics/gdi_handles.h"
+#include "graphics/screen.h"
+
 namespace tezun {
 
 DayGrid<std::vector<std::string>> EventLinesOfCells(const MonthGrid& grid, const GridDates& dates,
@@ -16,13 +22,22 @@ DayGrid<std::vector<std::string>> EventLinesOfCells(const MonthGrid& grid, const
   return lines;
 }
 
-std::vector<MeasuredLine> MeasureLines(TCanvas& canvas, const std::vector<std::string>& lines) {
+const MeasuredText& MeasureOnce(TCanvas& canvas, const std::string& text, Measurements& known) {
+  auto found = std::find_if(known.begin(), known.end(), [&](const auto& m) { return m.first == text; });
+  if (found == known.end()) {
+    MeasuredText measured;
+    measured.size = canvas.TextExtent(text, measured.ends);
+    found = known.insert(known.end(), {text, std::move(measured)});
+  }
+  return found->second;
+}
+
+std::vector<MeasuredLine> MeasureLines(TCanvas& canvas, const std::vector<std::string>& lines, size_t most,
+                                       Measurements& known) {
   std::vector<MeasuredLine> measured;
   measured.reserve(lines.size());
   for (const std::string& line : lines) {
-    MeasuredLine m{line, {}};
-    m.measured.size = canvas.TextExtent(line, m.measured.ends);
-    measured.push_back(std::move(m));
+    measured.push_back({line, measured.size() < most ? MeasureOnce(canvas, line, known) : MeasuredText{}});
   }
   return measured;
 }
@@ -40,12 +55,21 @@ void DrawEventLines(TCanvas& canvas, TextRun& texts, const DayGrid<DayTexts>& da
     }
   }
   texts.Flush();
+  // The marks, a brush for each colour.
+  std::map<int32_t, std::vector<Rect>> marks;
   for (int week = 0; week < 6; ++week) {
     for (int column = 0; column < 7; ++column) {
       const DayTexts& shown = days[week][column];
       if (!shown.eventsHidden || skip[week][column]) continue;
       canvas.Font.Assign(fonts[week][column]);
-      DrawEventMark(canvas, shown, colour.value_or(fonts[week][column].Color));
+      marks[colour.value_or(fonts[week][column].Color)].push_back(EventMarkOf(canvas, shown));
+    }
+  }
+  for (const auto& [markColour, boxes] : marks) {
+    const BrushHandle brush(CreateSolidBrush(ColorToRGB(markColour)));
+    for (const Rect& box : boxes) {
+      const RECT r{ClampToInt32(box.left), ClampToInt32(box.top), ClampToInt32(box.right), ClampToInt32(box.bottom)};
+      FillRect(canvas.Handle(), &r, brush.get());
     }
   }
 }

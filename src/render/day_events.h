@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/event_days.h"
@@ -24,8 +25,16 @@ inline constexpr int kMostEventLines = 16;
 DayGrid<std::vector<std::string>> EventLinesOfCells(const MonthGrid& grid, const GridDates& dates,
                                                     const DayEvents& events, const DayRange& days);
 
-// Each line measured in the canvas's font, the note's.
-std::vector<MeasuredLine> MeasureLines(TCanvas& canvas, const std::vector<std::string>& lines);
+// Texts measured in the canvas's font, kept while it is the font.
+using Measurements = std::vector<std::pair<std::string, MeasuredText>>;
+
+// A text measured in the canvas's font, once while `known` keeps it.
+const MeasuredText& MeasureOnce(TCanvas& canvas, const std::string& text, Measurements& known);
+
+// The lines, the first `most` of them measured in the canvas's font (the note's): the others have
+// no line to go on.
+std::vector<MeasuredLine> MeasureLines(TCanvas& canvas, const std::vector<std::string>& lines, size_t most,
+                                       Measurements& known);
 
 // The events' lines of the days, in `colour` (none: each day's own), after their numbers; and then
 // the marks of days whose events do not all have a line. `skip` holds the cells drawn otherwise

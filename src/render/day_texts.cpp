@@ -56,15 +56,18 @@ DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight,
   return texts;
 }
 
-void DrawEventMark(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_t dx, int64_t dy) {
+Rect EventMarkOf(TCanvas& canvas, const DayTexts& texts) {
   const SIZE size = canvas.TextExtent(texts.number);
   const Rect& box = texts.numberBox;
   const int64_t left = box.left + CentredOffset(box.width(), size.cx),
                 top = box.top + CentredOffset(box.height(), size.cy);
-  const Rect mark = EventMarkBox(box, {left, top, left + size.cx, top + size.cy}, std::abs(texts.noteFont.Height()));
+  return EventMarkBox(box, {left, top, left + size.cx, top + size.cy}, std::abs(texts.noteFont.Height()));
+}
+
+void DrawEventMark(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_t dx, int64_t dy) {
   canvas.Brush.Color = colour;
   canvas.Brush.Style = BrushStyle::bsSolid;
-  canvas.FillRect(Offset(mark, dx, dy));
+  canvas.FillRect(Offset(EventMarkOf(canvas, texts), dx, dy));
 }
 
 void DrawDayTexts(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_t dx, int64_t dy) {

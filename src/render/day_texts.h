@@ -71,6 +71,7 @@ void DrawDayTexts(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_
 
 // The mark of a day whose events do not all have a line: a small square at the bottom-left of its
 // number, which is measured in the canvas's font.
+Rect EventMarkOf(TCanvas& canvas, const DayTexts& texts);
 void DrawEventMark(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_t dx = 0, int64_t dy = 0);
 
 // Centred in the rectangle, in the canvas's font and colour, without a background.

@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(occurrence.end.kind == occurrence.start.kind || occurrence.start.kind != EventTime::Kind::Day);
   }
   DayEvents placed;
-  static const LocalClock clock = ClockOfZone("America/New_York");
+  static const WallClock clock = ClockOfZone("America/New_York");
   PlaceOccurrences(file, occurrences, days, clock, placed);
   SortDayEvents(placed);
   FUZZ_CHECK(placed.size() == days.size());

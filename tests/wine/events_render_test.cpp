@@ -78,7 +78,7 @@ TEST(EventsRender, NothingChangesWithoutTheNewValues) {
 TEST(EventsRender, TitlesAndTimesOnTheNotesLinesAt96And144Dpi) {
   const CalendarFileOnDisk file("titles", Event(":20261210T093000", "Meeting") + Event(";VALUE=DATE:20261210", "Off") +
                                               Event(":20261211T003000Z", "Call"));
-  FixLocalClockForTesting([](int64_t utc) { return utc + 9 * 3600; });
+  FixLocalClockForTesting({[](int64_t utc) { return utc + 9 * 3600; }, "UTC+9"});
   for (const int dpi : {96, 144}) {
     SCOPED_TRACE(dpi);
     const int64_t width = 60 * dpi / 96, height = 100 * dpi / 96;
@@ -103,7 +103,7 @@ TEST(EventsRender, TitlesAndTimesOnTheNotesLinesAt96And144Dpi) {
     EXPECT_EQ(PixelsOf(ownColour, lines, test::FromColorRef(kGreen)), 0);
     EXPECT_GT(PixelsOf(ownColour, lines, 0), 10) << "the day's own black";
   }
-  FixLocalClockForTesting(nullptr);
+  FixLocalClockForTesting({});
 }
 
 // A low cell holds fewer lines than the day has events (one of three), or none: a mark in the

@@ -183,6 +183,20 @@ for zone in Asia/Tokyo America/New_York; do
     fail "events in $zone exited with $?: $(cat "$work/err")"
   cmp -s "$work/events" "$work/expected-events" || fail "events in $zone printed: $(od -c "$work/events" | head -20)"
 done
+# New York's clocks in 2027: forward an hour on 14 March at 2:00, back on 7 November at 2:00.
+{
+  printf 'BEGIN:VCALENDAR\r\n'
+  for stamp in 20270314T063000Z:before 20270314T073000Z:after 20271107T053000Z:first 20271107T063000Z:second; do
+    printf 'BEGIN:VEVENT\r\nUID:%s\r\nDTSTART:%s\r\nSUMMARY:%s\r\nEND:VEVENT\r\n' "${stamp#*:}" "${stamp%:*}" "${stamp#*:}"
+  done
+  printf 'END:VCALENDAR\r\n'
+} >"$work/calendars/clocks.ics"
+for month in 3 11; do
+  TZ=America/New_York host events --year 2027 --month $month --key "$events_key" >>"$work/changes" 2>"$work/err" ||
+    fail "events of 2027-$month: $(cat "$work/err")"
+done
+printf '2027-03-14 01:30 before\n2027-03-14 03:30 after\n2027-11-07 01:30 first\n2027-11-07 01:30 second\n' |
+  cmp -s - "$work/changes" || fail "the clock changes of 2027 in New York: $(cat "$work/changes")"
 host events --year 2026 --month 11 --key "$events_key" >"$work/events" 2>"$work/err" || fail "events of November: $(cat "$work/err")"
 [ ! -s "$work/events" ] || fail "events of a month without any printed: $(cat "$work/events")"
 expect_error "events of month 13" "month 13 is not a number from 1 to 12" events --year 2026 --month 13
