@@ -57,12 +57,19 @@ void DrawEventLines(TCanvas& canvas, TextRun& texts, const DayGrid<DayTexts>& da
   texts.Flush();
   // The marks, a brush for each colour.
   std::map<int32_t, std::vector<Rect>> marks;
+  const TFont* measured = nullptr;  // the font `digit` was measured in
+  SIZE digit{};
   for (int week = 0; week < 6; ++week) {
     for (int column = 0; column < 7; ++column) {
       const DayTexts& shown = days[week][column];
       if (!shown.eventsHidden || skip[week][column]) continue;
-      canvas.Font.Assign(fonts[week][column]);
-      marks[colour.value_or(fonts[week][column].Color)].push_back(EventMarkOf(canvas, shown));
+      const TFont& font = fonts[week][column];
+      if (!measured || !font.SameShapes(*measured)) {
+        canvas.Font.Assign(font);
+        digit = canvas.TextExtent("0");
+        measured = &font;
+      }
+      marks[colour.value_or(font.Color)].push_back(EventMarkOf(shown, digit));
     }
   }
   for (const auto& [markColour, boxes] : marks) {

@@ -56,8 +56,9 @@ DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight,
   return texts;
 }
 
-Rect EventMarkOf(TCanvas& canvas, const DayTexts& texts) {
-  const SIZE size = canvas.TextExtent(texts.number);
+Rect EventMarkOf(const DayTexts& texts, SIZE digit) {
+  // Digits are as wide as one another in the faces a calendar is written in.
+  const SIZE size{static_cast<LONG>(digit.cx * static_cast<LONG>(texts.number.size())), digit.cy};
   const Rect& box = texts.numberBox;
   const int64_t left = box.left + CentredOffset(box.width(), size.cx),
                 top = box.top + CentredOffset(box.height(), size.cy);
@@ -67,7 +68,7 @@ Rect EventMarkOf(TCanvas& canvas, const DayTexts& texts) {
 void DrawEventMark(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_t dx, int64_t dy) {
   canvas.Brush.Color = colour;
   canvas.Brush.Style = BrushStyle::bsSolid;
-  canvas.FillRect(Offset(EventMarkOf(canvas, texts), dx, dy));
+  canvas.FillRect(Offset(EventMarkOf(texts, canvas.TextExtent("0")), dx, dy));
 }
 
 void DrawDayTexts(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_t dx, int64_t dy) {

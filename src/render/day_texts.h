@@ -70,8 +70,8 @@ inline DayTexts NumberAlone(const Rect& cell, std::string number) {
 void DrawDayTexts(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_t dx = 0, int64_t dy = 0);
 
 // The mark of a day whose events do not all have a line: a small square at the bottom-left of its
-// number, which is measured in the canvas's font.
-Rect EventMarkOf(TCanvas& canvas, const DayTexts& texts);
+// number, whose digits are each `digit` in size; drawn, it is measured in the canvas's font.
+Rect EventMarkOf(const DayTexts& texts, SIZE digit);
 void DrawEventMark(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_t dx = 0, int64_t dy = 0);
 
 // Centred in the rectangle, in the canvas's font and colour, without a background.
