@@ -66,6 +66,24 @@ TEST_F(EventCacheTest, AFileIsReadAgainOnlyWhenItChanges) {
   EXPECT_EQ(cache_.Reads(), 3u);
 }
 
+// What was placed is kept for the same files, days and zone, and placed again in another zone.
+TEST_F(EventCacheTest, AnotherZonePlacesTheEventsAgain) {
+  const std::string path = (folder_ / "utc.ics").string();
+  std::ofstream(path, std::ios::binary) << test::Calendar(
+      "BEGIN:VEVENT\nUID:u\nSUMMARY:u\nDTSTART:20261212T020000Z\nEND:VEVENT");
+  auto dayOf = [&](const char* zone) {
+    const DayEvents days = cache_.EventsOf(path, range_, ClockOfZone(zone));
+    for (size_t day = 0; day < days.size(); ++day) {
+      if (!days[day].empty()) return static_cast<int>(day) + 10;
+    }
+    return 0;
+  };
+  EXPECT_EQ(dayOf("Asia/Tokyo"), 12);
+  EXPECT_EQ(dayOf("America/New_York"), 11);
+  EXPECT_EQ(dayOf("Asia/Tokyo"), 12);
+  EXPECT_EQ(cache_.Reads(), 1u);
+}
+
 TEST_F(EventCacheTest, FoldersFilesAndPathsThatNameNothing) {
   Write("calendars/b.ics", "b", 14);
   Write("calendars/A.ICS", "A", 14);
