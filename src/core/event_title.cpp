@@ -65,7 +65,8 @@ std::string EventTitle(std::string_view utf8, const CodePage932Encoder& toCodePa
   std::string out;
   for (size_t at = 0; at < text.size();) {
     const size_t units = text[at] >= 0xD800 && text[at] <= 0xDBFF && at + 1 < text.size() ? 2 : 1;
-    const auto one = toCodePage932(std::u16string_view(text).substr(at, units));
+    const std::u16string_view character = std::u16string_view{text}.substr(at, units);
+    const auto one = toCodePage932(character);
     out += one ? *one : std::string(kUnshownCharacter);
     at += units;
   }

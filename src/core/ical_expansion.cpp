@@ -33,7 +33,7 @@ int64_t DayNumber(const icaltimetype& t) {
 }
 
 int64_t WallSeconds(const icaltimetype& t) {
-  return DayNumber(t) * kDaySeconds + t.hour * 3600 + t.minute * 60 + t.second;
+  return DayNumber(t) * kDaySeconds + int64_t{t.hour} * 3600 + int64_t{t.minute} * 60 + t.second;
 }
 
 EventTime TimeOf(const icaltimetype& t) {

@@ -41,20 +41,14 @@ bool SameName(std::string_view a, std::string_view b) {
          });
 }
 
-// BEGIN or END of a content line, with the component it names; nothing for any other line.
-struct Marker {
-  bool begin = false;
-  std::string_view component;
-};
-std::optional<Marker> MarkerOf(std::string_view line) {
+// The value of a content line of the name (BEGIN, END), without the blanks after it; nothing for
+// a line of another name.
+std::optional<std::string_view> ValueOf(std::string_view line, std::string_view name) {
   const size_t colon = line.find(':');
-  if (colon == std::string_view::npos) return std::nullopt;
-  const std::string_view name = line.substr(0, colon);
-  std::string_view component = line.substr(colon + 1);
-  while (!component.empty() && (component.back() == ' ' || component.back() == '\t')) component.remove_suffix(1);
-  if (SameName(name, "BEGIN")) return Marker{true, component};
-  if (SameName(name, "END")) return Marker{false, component};
-  return std::nullopt;
+  if (colon == std::string_view::npos || !SameName(line.substr(0, colon), name)) return std::nullopt;
+  std::string_view value = line.substr(colon + 1);
+  while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
+  return value;
 }
 
 // Which logical lines go to libical's parser. The components inside VCALENDAR go to it as
@@ -86,23 +80,20 @@ bool IsReadProperty(std::string_view line) {
 }
 
 bool LineRouter::Pass(std::string_view line) {
-  const std::optional<Marker> marker = MarkerOf(line);
-  if (marker && marker->begin) {
-    if (depth_ <= 1 && SameName(marker->component, "VCALENDAR")) {
+  if (const std::optional<std::string_view> begun = ValueOf(line, "BEGIN")) {
+    if (depth_ <= 1 && SameName(*begun, "VCALENDAR")) {
       depth_ = 1;
       return false;
     }
     if (depth_ <= 1) {
       depth_ = 2;
-      kept_ = SameName(marker->component, "VEVENT")      ? Kept::Event
-              : SameName(marker->component, "VTIMEZONE") ? Kept::Zone
-                                                         : Kept::None;
+      kept_ = SameName(*begun, "VEVENT") ? Kept::Event : SameName(*begun, "VTIMEZONE") ? Kept::Zone : Kept::None;
       return kept_ != Kept::None;
     }
     ++depth_;
     return kept_ == Kept::Zone;
   }
-  if (marker) {
+  if (ValueOf(line, "END")) {
     if (depth_ <= 1) {
       depth_ = 0;  // the calendar's END
       return false;

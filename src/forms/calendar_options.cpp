@@ -106,7 +106,7 @@ void ShowPaths(HWND list, const std::vector<std::string>& paths, int margin) {
   }
   SelectObject(dc, old);
   ReleaseDC(list, dc);
-  SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + margin), 0);
+  SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest) + static_cast<WPARAM>(margin), 0);
 }
 
 // The value that stores the paths: `;` between them.

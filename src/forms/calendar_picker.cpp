@@ -70,7 +70,7 @@ std::optional<PickedCalendar> PickCalendar(HWND owner, HWND button) {
   RECT place{};
   GetWindowRect(button, &place);
   const auto item = static_cast<UINT>(
-      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, place.left, place.bottom, 0, owner, nullptr));
+      TrackPopupMenu(menu, TPM_RETURNCMD, place.left, place.bottom, 0, owner, nullptr));  // its top-left corner there
   DestroyMenu(menu);
   if (item != kFile && item != kFolder) return std::nullopt;
   const std::wstring chosen = item == kFile ? ChooseFile(owner) : ChooseFolder(owner);

@@ -222,8 +222,8 @@ struct DaysToDraw {
   const GridDates& dates;
   const TFont& header;  // the font the days' own are worked out from
   const Scale& pointsToPixels;
-  const DayEvents* events;  // none when the calendar shows no events
-  DayRange drawn;           // the days `events` has, first to last
+  const DayEvents* events = nullptr;  // none when the calendar shows no events
+  DayRange drawn;                     // the days `events` has, first to last
 };
 
 // The days of a grid: their numbers in their fonts with today's mark, then the lines of their

@@ -24,6 +24,12 @@ class EventCacheTest : public ::testing::Test {
   }
   ~EventCacheTest() override { fs::remove_all(folder_); }
 
+ public:
+  EventCacheTest(const EventCacheTest&) = delete;
+  EventCacheTest& operator=(const EventCacheTest&) = delete;
+
+ protected:
+
   std::string Write(const fs::path& name, const std::string& title, int day) {
     const fs::path path = folder_ / name;
     std::ofstream(path, std::ios::binary)

@@ -52,8 +52,9 @@ inline std::string SampleCalendar(int count, std::chrono::year_month month) {
              time(hour + 1, minute) + "\r\n";
     }
     if (kind >= 90 && kind < 96) {
-      out += "RRULE:FREQ=WEEKLY;BYDAY=" + std::string(next(2) ? "MO" : "TH") +
-             (next(3) ? "" : ";UNTIL=" + date(year_month_day{sys_days{day} + days{200}}) + "T000000Z") + "\r\n";
+      out += std::string("RRULE:FREQ=WEEKLY;BYDAY=") + (next(2) ? "MO" : "TH");
+      if (next(3) == 0) out += ";UNTIL=" + date(year_month_day{sys_days{day} + days{200}}) + "T000000Z";
+      out += "\r\n";
       out += "EXDATE;TZID=Asia/Tokyo:" + date(year_month_day{sys_days{day} + days{14}}) + time(hour, minute) + "\r\n";
     } else if (kind >= 96 && kind < 98) {
       out += "RRULE:FREQ=MONTHLY;BYMONTHDAY=" + std::to_string(static_cast<unsigned>(day.day())) + ";COUNT=24\r\n";

@@ -78,7 +78,7 @@ TEST(EventsRender, NothingChangesWithoutTheNewValues) {
 TEST(EventsRender, TitlesAndTimesOnTheNotesLinesAt96And144Dpi) {
   const CalendarFileOnDisk file("titles", Event(":20261210T093000", "Meeting") + Event(";VALUE=DATE:20261210", "Off") +
                                               Event(":20261211T003000Z", "Call"));
-  FixLocalClockForTesting({[](int64_t utc) { return utc + 9 * 3600; }, "UTC+9"});
+  FixLocalClockForTesting({[](int64_t utc) { return utc + int64_t{9} * 3600; }, "UTC+9"});
   for (const int dpi : {96, 144}) {
     SCOPED_TRACE(dpi);
     const int64_t width = 60 * dpi / 96, height = 100 * dpi / 96;
@@ -120,7 +120,7 @@ TEST(EventsRender, TheMarkOfEventsWithoutALine) {
   } cases[] = {{28, one, true}, {16, none, true}, {100, one, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.height);
-    const Rect rect{0, 0, 7 * 60, 7 * c.height};
+    const Rect rect{0, 0, 420, 7 * c.height};
     TCalendarSettings settings = Plain();
     settings.EventColor = kGreen;
     settings.Events = three.Path();

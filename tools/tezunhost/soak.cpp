@@ -21,7 +21,7 @@ constexpr int kWarmUpCalls = 50;
 std::string CalendarFile() {
   char folder[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, folder);
-  const std::string path = std::string(folder) + "tezun-soak-" + std::to_string(GetCurrentProcessId()) + ".ics";
+  std::string path = std::string(folder) + "tezun-soak-" + std::to_string(GetCurrentProcessId()) + ".ics";
   SYSTEMTIME now{};
   GetLocalTime(&now);
   char month[8];
