@@ -1,5 +1,6 @@
 #include "event_title.h"
 
+#include "text_encoding.h"
 #include "texts.h"
 
 namespace tezun {
@@ -36,16 +37,6 @@ char32_t NextCharacter(std::string_view text, size_t& at) {
   at += length;
   if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return kReplacement;
   return c;
-}
-
-void AppendUtf16(std::u16string& out, char32_t c) {
-  if (c < 0x10000) {
-    out.push_back(static_cast<char16_t>(c));
-  } else {
-    c -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-  }
 }
 
 }  // namespace

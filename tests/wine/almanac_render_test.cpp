@@ -20,15 +20,7 @@ using test::Pixels;
 // January 2024 begins on a Monday: 下弦 on the 4th, 新月 the 11th, 上弦 the 18th, 満月 the 26th.
 const TDateTime kToday = DateOf(2024y / January / 15);
 
-TCalendarSettings Plain() {
-  TCalendarSettings settings = DefaultSettings();
-  settings.Fonts.Weekday.Color = 0x000000;
-  settings.Fonts.Saturday.Color = 0xFF0000;
-  settings.Fonts.Sunday.Color = 0x0000FF;
-  settings.Fonts.Holiday.Color = 0x00A000;
-  settings.TodayStyle = 7;  // today's number plain, no disc over its cell
-  return settings;
-}
+TCalendarSettings Plain() { return test::PlainSettings(); }
 
 Pixels Render(const TCalendarSettings& settings, const Rect& rect, int dpi = 96) {
   return test::RenderOnPaper(settings, rect, kToday, dpi);

@@ -22,15 +22,7 @@ using test::Pixels;
 const TDateTime kToday = DateOf(2026y / December / 15);
 constexpr int32_t kGreen = 0x00B000;  // the events' colour in the tests: no font has it
 
-TCalendarSettings Plain() {
-  TCalendarSettings settings = DefaultSettings();
-  settings.Fonts.Weekday.Color = 0x000000;
-  settings.Fonts.Saturday.Color = 0xFF0000;
-  settings.Fonts.Sunday.Color = 0x0000FF;
-  settings.Fonts.Holiday.Color = 0x0000FF;
-  settings.TodayStyle = 7;  // today's number plain, no disc over its cell
-  return settings;
-}
+TCalendarSettings Plain() { return test::PlainSettings(); }
 
 // A calendar file in the temporary folder, for the test's life.
 class CalendarFileOnDisk {
@@ -129,14 +121,12 @@ TEST(EventsRender, TheMarkOfEventsWithoutALine) {
     const Pixels fewer = test::RenderOnPaper(settings, rect, kToday);
     const Rect tenth = CalendarLayout(rect).DayCell(1, 4);
     const int64_t belowFirstLine = c.marked ? tenth.bottom : InkBands(fewer, tenth)[1].second;
-    int mark = 0, elsewhere = 0;
-    for (int y = 0; y < all.height; ++y) {
-      for (int x = 0; x < all.width; ++x) {
-        if (all.at(x, y) == fewer.at(x, y)) continue;
-        const bool left = x >= tenth.left && x < tenth.left + 30 && y >= tenth.top && y < belowFirstLine;
-        (left && all.at(x, y) == test::FromColorRef(kGreen) ? mark : elsewhere) += 1;
-      }
-    }
+    auto isMark = [&](int x, int y) {
+      return x >= tenth.left && x < tenth.left + 30 && y >= tenth.top && y < belowFirstLine &&
+             all.at(x, y) == test::FromColorRef(kGreen);
+    };
+    const int mark = test::ChangedPixels(all, fewer, isMark);
+    const int elsewhere = test::ChangedPixels(all, fewer, [&](int x, int y) { return !isMark(x, y); });
     EXPECT_EQ(mark >= 4, c.marked) << mark;
     if (c.marked) {
       EXPECT_EQ(elsewhere, 0);
@@ -159,18 +149,17 @@ TEST(EventsRender, TheNeighbouringDaysAtHalfOpacity) {
     const Rect sunday = layout.DayCell(0, 0), newYear = layout.DayCell(4, 5);
     EXPECT_EQ(InkCount(without, sunday), 0);
     EXPECT_GT(InkCount(with, sunday), 5) << "29 November";
-    EXPECT_EQ(PixelsOf(with, sunday, test::FromColorRef(0x0000FF)), 0) << "never the full red";
+    EXPECT_EQ(PixelsOf(with, sunday, test::FromColorRef(settings.Fonts.Sunday.Color)), 0) << "never the full red";
     EXPECT_GT(InkCount(with, newYear), 5) << "1 January, a holiday";
     EXPECT_EQ(InkCount(with, layout.DayCell(5, 0)), 0) << "no sixth week";
-    int changedElsewhere = 0;
-    for (int y = 0; y < with.height; ++y) {
-      for (int x = 0; x < with.width; ++x) {
-        const bool neighbouring = (y >= sunday.top && y < sunday.bottom && x < layout.DayCell(0, 2).left) ||
-                                  (y >= newYear.top && y < newYear.bottom && x >= newYear.left);
-        changedElsewhere += !neighbouring && with.at(x, y) != without.at(x, y);
-      }
-    }
-    EXPECT_EQ(changedElsewhere, 0);
+    EXPECT_EQ(test::ChangedPixels(with, without,
+                                  [&](int x, int y) {
+                                    const bool neighbouring =
+                                        (y >= sunday.top && y < sunday.bottom && x < layout.DayCell(0, 2).left) ||
+                                        (y >= newYear.top && y < newYear.bottom && x >= newYear.left);
+                                    return !neighbouring;
+                                  }),
+              0);
   }
 }
 

@@ -5,6 +5,24 @@
 
 namespace tezun::test {
 
+TCalendarSettings PlainSettings() {
+  TCalendarSettings settings = DefaultSettings();
+  settings.Fonts.Weekday.Color = 0x000000;
+  settings.Fonts.Saturday.Color = 0xFF0000;
+  settings.Fonts.Sunday.Color = 0x0000FF;
+  settings.Fonts.Holiday.Color = 0x00A000;
+  settings.TodayStyle = 7;
+  return settings;
+}
+
+int ChangedPixels(const Pixels& a, const Pixels& b, const std::function<bool(int x, int y)>& counted) {
+  int changed = 0;
+  for (int y = 0; y < a.height; ++y) {
+    for (int x = 0; x < a.width; ++x) changed += a.at(x, y) != b.at(x, y) && counted(x, y);
+  }
+  return changed;
+}
+
 Pixels RenderOnPaper(const TCalendarSettings& settings, const Rect& rect, TDateTime today, int dpi) {
   TBitmap picture;
   picture.SetPixelFormat24();
