@@ -36,8 +36,8 @@ std::string CalendarFile() {
   return path;
 }
 
-// The settings of call `i`: centred and tiled both ways, each with both of today's marks, with the
-// events of a calendar file.
+// The settings of call `i`: centred and tiled both ways, each with both of today's marks; with the
+// events of a calendar file when one is given.
 void StoreSettings(int i, const std::string& calendar) {
   StoreOptions(kKey, {{"Style1", std::to_string((i / 2) % 3 != 0)},
                       {"Style2", std::to_string((i / 2) % 3 == 2)},
@@ -71,7 +71,9 @@ int Soak(const std::wstring& pluginPath, int calls, bool reload) {
   // handle more at every reload. A wallpaper program has its own Open dialog to pick pictures
   // with, so comdlg32 stays loaded, and the soak measures what the plug-in itself keeps.
   const HMODULE commonDialogs = reload ? LoadLibraryW(L"comdlg32.dll") : nullptr;
-  const std::string calendar = CalendarFile();
+  // Reloading, each load reads the calendar and lets go of it all when it is unloaded; the calls in
+  // one process would only find it unchanged, at some time each.
+  const std::string calendar = reload ? CalendarFile() : std::string();
   std::optional<PluginModule> loaded;
   for (int i = 0; i < kWarmUpCalls + calls; ++i) {
     if (i == kWarmUpCalls) before = MeasureProcessResources();  // after fonts and caches are in place
@@ -94,7 +96,7 @@ int Soak(const std::wstring& pluginPath, int calls, bool reload) {
   const ProcessResources after = MeasureProcessResources();
   if (commonDialogs) FreeLibrary(commonDialogs);
   RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
-  DeleteFileA(calendar.c_str());
+  if (reload) DeleteFileA(calendar.c_str());
 
   const double privateGrowth = static_cast<double>(after.privateBytes) - static_cast<double>(before.privateBytes);
   const long handleGrowth = static_cast<long>(after.handles) - static_cast<long>(before.handles);
@@ -102,10 +104,9 @@ int Soak(const std::wstring& pluginPath, int calls, bool reload) {
   // Noise allowances: the heap grows in steps, and a handle or two may come and go with the system.
   const bool flat = privateGrowth <= 2.0 * 1024 * 1024 && handleGrowth <= 4 && gdiGrowth <= 16;
 
-  std::printf(
-      "%d calls of ExecutePlugIn on a %d x %d screen (centred and tiled, both marks for today, a calendar's "
-      "events)%s\n",
-      calls, width, height, reload ? ", the plug-in loaded for each and unloaded after it" : "");
+  std::printf("%d calls of ExecutePlugIn on a %d x %d screen (centred and tiled, both marks for today)%s\n", calls,
+              width, height,
+              reload ? ", the plug-in loaded for each, reading a calendar's events, and unloaded after it" : "");
   std::printf("%-34s %12s %12s %10s\n", "", "before", "after", "growth");
   std::printf("%-34s %9.2f MiB %9.2f MiB %+7.2f MiB\n", "private bytes", MiB(static_cast<double>(before.privateBytes)),
               MiB(static_cast<double>(after.privateBytes)), MiB(privateGrowth));
