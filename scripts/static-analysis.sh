@@ -2,8 +2,8 @@
 # Static analysis of the project's own sources; exits non-zero on any finding.
 #
 #   clang-tidy, with the checks of .clang-tidy, over the compile databases of three build trees:
-#     native  src/core, tools/reducebench, tests/native
-#     win64   the Windows code (src/graphics, render, forms, plugin), tools/tezunhost, tests/wine
+#     native  src/core, TezunDesk's core (src/desk), tools/reducebench, tests/native
+#     win64   the Windows code (src/graphics, render, forms, plugin, desk), tools/tezunhost, tests/wine
 #     fuzz    tests/fuzz
 #   cppcheck, with the suppressions of cppcheck-suppressions.txt, over src, tools and tests.
 #
@@ -18,13 +18,17 @@ jobs=$(nproc)
 tools=("$@")
 [ ${#tools[@]} -gt 0 ] || tools=(clang-tidy cppcheck)
 
-# The project's .cpp files under the given folders (an extended regex) of a tree's database.
+# The project's .cpp files under the given folders (an extended regex) of a tree's database, less
+# those an earlier tree's run analysed: the platform-neutral code compiled in two trees is the same
+# code in both, and one run sees it all.
+analysed=$(mktemp)
+trap 'rm -f "$analysed"' EXIT
 database_files() {
   local tree=$1 folders=$2 file
   grep -o '"file": "[^"]*"' "build/$tree/compile_commands.json" | sed 's/^"file": "//; s/"$//' | sort -u |
     while read -r file; do
       file=${file#"$top"/}
-      if [[ $file =~ ^($folders)/.*\.cpp$ ]]; then echo "$file"; fi
+      if [[ $file =~ ^($folders)/.*\.cpp$ ]] && ! grep -qxF "$file" "$analysed"; then echo "$file"; fi
     done
 }
 
@@ -34,6 +38,7 @@ tidy() {
   local tree=$1 folders=$2 files
   shift 2
   mapfile -t files < <(database_files "$tree" "$folders")
+  printf '%s\n' "${files[@]}" >>"$analysed"
   if [ ${#files[@]} -eq 0 ]; then
     echo "clang-tidy: build/$tree/compile_commands.json names no file of $folders" >&2
     return 1

@@ -65,4 +65,29 @@ std::optional<DeskRequest> ParseCommandLine(const std::vector<std::wstring>& arg
   return request;
 }
 
+bool Unattended(const std::vector<std::wstring>& arguments) {
+  for (const std::wstring& argument : arguments) {
+    if (SwitchName(argument) == L"once") return true;
+  }
+  return false;
+}
+
+std::wstring RunName(const DeskRequest& request) {
+  switch (request.command) {
+    case DeskCommand::Resident:
+      return L"(resident)";
+    case DeskCommand::Once:
+      return L"/once";
+    case DeskCommand::Picture:
+      return request.alsoOnce ? L"/picture /once" : L"/picture";
+    case DeskCommand::Settings:
+      return L"/settings";
+    case DeskCommand::Autostart:
+      return request.autostart ? L"/autostart on" : L"/autostart off";
+    case DeskCommand::Restore:
+      return L"/restore";
+  }
+  return L"";
+}
+
 }  // namespace tezun::desk

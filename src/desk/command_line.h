@@ -28,11 +28,19 @@ enum DeskExit : int {
   kExitDone = 0,
   kExitUsage = 1,
   kExitUnreadable = 2,  // the picture cannot be read; the wallpaper is unchanged
-  kExitUnwritable = 3,  // the wallpaper cannot be made, written or set; it is unchanged
+  kExitUnwritable = 3,  // the wallpaper cannot be made, written or set, or put back; it is unchanged
+  kExitPaused = 4,      // a slideshow or Spotlight is on: nothing is composed or set
 };
 
 // The arguments after the program's name. Switches start with / or -, in any case; nothing: the
 // request cannot be understood (the caller shows the switches and exits with kExitUsage).
 std::optional<DeskRequest> ParseCommandLine(const std::vector<std::wstring>& arguments);
+
+// Whether nobody may be there to answer a message box: /once among the arguments, understood or
+// not, as a scheduled task runs it.
+bool Unattended(const std::vector<std::wstring>& arguments);
+
+// How TezunDesk was run, as its log says it: the switches, or "(resident)".
+std::wstring RunName(const DeskRequest& request);
 
 }  // namespace tezun::desk

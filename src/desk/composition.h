@@ -1,4 +1,5 @@
-// The one job of TezunDesk: the picture to decorate, read; composed by the plug-in; written; set.
+// The one job of TezunDesk: the picture to decorate, read; composed by the plug-in for the primary
+// monitor and laid alone for every other; written; set as the monitors and Windows allow.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 
 #include "plugin_host.h"
 #include "schedule.h"
+#include "wallpaper_watch.h"
 
 namespace tezun::desk {
 
@@ -17,19 +19,23 @@ class Composition {
   // kept, as the wallpaper program keeps it.
   explicit Composition(HWND window) : window_(window) {}
 
-  // Composes the wallpaper and sets it; a DeskError says what failed, and then the wallpaper and
-  // its file are as they were. Returns the local date it composed for.
-  LocalDate ComposeAndSet();
+  // What the wallpaper shows now: ours, the user's new choice, a slideshow.
+  static WallpaperSeen Look();
 
-  // Makes `path` the picture to decorate, once it has been read; a DeskError, and nothing stored,
-  // when it cannot be.
+  // Composes the wallpaper and sets it, the user's new choice in `seen` adopted first; a
+  // DeskError says what failed, and then the wallpaper, its style and its files are as they
+  // were. Returns the local date it composed for.
+  LocalDate ComposeAndSet(const WallpaperSeen& seen);
+
+  // Looks, then composes and sets; a DeskError with kExitPaused while a slideshow is on.
+  LocalDate ComposeUnlessPaused();
+
+  // Makes `path` the picture to decorate, once it has been read and a copy of it kept; a
+  // DeskError, and nothing stored, when it cannot be.
   static void ChoosePicture(const std::wstring& path);
 
   // The plug-in's settings dialog, on the picture to decorate (or none, when it cannot be read).
   void RunSettings();
-
-  // TezunDesk's folder for its output, created when missing.
-  static std::wstring OutputFolder();
 
  private:
   const PluginHost& Plugin();

@@ -21,4 +21,12 @@ std::wstring ErrorText(unsigned long code) {
   return words.empty() ? Wide(kErrorCode) + number : words + L" (" + number + L")";
 }
 
+DeskError UnreadablePicture(const std::wstring& path, const std::wstring& reason) {
+  return {kExitUnreadable, Wide(kCannotReadPicture) + path + L"\n" + reason};
+}
+
+DeskError UnwritableFile(const std::wstring& path, unsigned long code) {
+  return {kExitUnwritable, Wide(kCannotWrite) + path + L"\n" + ErrorText(code)};
+}
+
 }  // namespace tezun::desk

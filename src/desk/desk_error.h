@@ -15,4 +15,9 @@ struct DeskError {
 // The words Windows has for an error code, else its number.
 std::wstring ErrorText(unsigned long code);
 
+// The picture at `path` cannot be read, for `reason`.
+DeskError UnreadablePicture(const std::wstring& path, const std::wstring& reason);
+// The file at `path` cannot be written, for the error `code`.
+DeskError UnwritableFile(const std::wstring& path, unsigned long code);
+
 }  // namespace tezun::desk

@@ -38,6 +38,7 @@ class Owned {
 
 inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
 inline void DeleteGdiBitmap(HBITMAP bitmap) { DeleteObject(bitmap); }
+inline void DeleteGdiBrush(HBRUSH brush) { DeleteObject(brush); }
 inline void CloseKey(HKEY key) { RegCloseKey(key); }
 inline void ReleaseModule(HMODULE module) { FreeLibrary(module); }
 inline void ReleaseMenu(HMENU menu) { DestroyMenu(menu); }
@@ -45,6 +46,7 @@ inline void ReleaseIcon(HICON icon) { DestroyIcon(icon); }
 
 using KernelHandle = Owned<HANDLE, CloseKernelHandle>;
 using Bitmap = Owned<HBITMAP, DeleteGdiBitmap>;
+using Brush = Owned<HBRUSH, DeleteGdiBrush>;
 using RegistryKey = Owned<HKEY, CloseKey>;
 using Module = Owned<HMODULE, ReleaseModule>;
 using Menu = Owned<HMENU, ReleaseMenu>;

@@ -10,6 +10,7 @@
 #include "command_line.h"
 #include "composition.h"
 #include "desk_error.h"
+#include "desk_folder.h"
 #include "desk_registry.h"
 #include "handles.h"
 #include "plugin_settings_snapshot.h"
@@ -22,8 +23,9 @@ namespace tezun::desk {
 namespace {
 
 // A failure said where the one who asked sees it: on the error stream when a script or a
-// terminal gave us one, else in a message box.
-void Say(const std::wstring& message) {
+// terminal gave us one, else in a message box, but never in one when nobody may be there to
+// close it (a scheduled /once would wait for ever). The log has it in any case.
+void Say(const std::wstring& message, bool unattended) {
   HANDLE stream = GetStdHandle(STD_ERROR_HANDLE);
   // No stream (0) and a closed one both read as FILE_TYPE_UNKNOWN.
   if (GetFileType(stream) != FILE_TYPE_UNKNOWN) {
@@ -35,7 +37,8 @@ void Say(const std::wstring& message) {
     DWORD written = 0;
     if (WriteFile(stream, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return;
   }
-  MessageBoxW(nullptr, message.c_str(), Wide(kTitle).c_str(), MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+  if (!unattended)
+    MessageBoxW(nullptr, message.c_str(), Wide(kTitle).c_str(), MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
 }
 
 std::vector<std::wstring> Arguments() {
@@ -61,16 +64,16 @@ int Run(HINSTANCE instance, const DeskRequest& request) {
     case DeskCommand::Resident:
       return Resident(instance);
     case DeskCommand::Once:
-      composition.ComposeAndSet();
+      composition.ComposeUnlessPaused();
       return kExitDone;
     case DeskCommand::Picture:
       Composition::ChoosePicture(request.picture);
-      if (request.alsoOnce) composition.ComposeAndSet();
+      if (request.alsoOnce) composition.ComposeUnlessPaused();
       return kExitDone;
     case DeskCommand::Settings: {
       const std::wstring before = PluginSettingsSnapshot();
       composition.RunSettings();
-      if (PluginSettingsSnapshot() != before) composition.ComposeAndSet();
+      if (PluginSettingsSnapshot() != before) composition.ComposeUnlessPaused();
       return kExitDone;
     }
     case DeskCommand::Autostart:
@@ -80,7 +83,11 @@ int Run(HINSTANCE instance, const DeskRequest& request) {
       }
       return kExitDone;
     case DeskCommand::Restore:
+      // A resident one would cover the wallpaper again at its next event, and so would one
+      // started at the next log-on.
+      EndRunningResidents();
       RestoreRememberedWallpaper();
+      SetAutostart(false);
       return kExitDone;
   }
   return kExitUsage;
@@ -92,18 +99,22 @@ int Run(HINSTANCE instance, const DeskRequest& request) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace tezun::desk;
   const ComApartment com;
-  const auto request = ParseCommandLine(Arguments());
+  const std::vector<std::wstring> arguments = Arguments();
+  const bool unattended = Unattended(arguments);
+  const auto request = ParseCommandLine(arguments);
   if (!request) {
-    Say(Wide(kUsage));
+    Say(Wide(kUsage), unattended);
     return kExitUsage;
   }
   try {
     return Run(instance, *request);
   } catch (const DeskError& error) {
-    Say(error.message);
+    WriteLog(RunName(*request), error.message);
+    Say(error.message, unattended);
     return error.exit;
   } catch (const std::exception&) {
-    Say(Wide(kNoMemory));
+    WriteLog(RunName(*request), Wide(kNoMemory));
+    Say(Wide(kNoMemory), unattended);
     return kExitUnwritable;
   }
 }

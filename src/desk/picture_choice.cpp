@@ -3,13 +3,22 @@
 namespace tezun::desk {
 namespace {
 
-constexpr wchar_t kFirstName[] = L"TezunDesk-1.bmp";
-constexpr wchar_t kSecondName[] = L"TezunDesk-2.bmp";
+std::wstring Joined(const std::wstring& folder, const std::wstring& name) {
+  if (folder.empty()) return name;
+  const wchar_t last = folder.back();
+  return last == L'\\' || last == L'/' ? folder + name : folder + L'\\' + name;
+}
 
-// A path as Windows compares it for our purposes: one kind of slash, no trailing slash, ASCII
-// letters in one case. Letters beyond ASCII are left as they are: a miss there only means that a
-// folder spelt in another case is taken for another folder, never the reverse.
-std::wstring Folded(const std::wstring& path) {
+// TezunDesk-1.bmp and TezunDesk-2.bmp for the first part, TezunDesk-1.monitor2.bmp and so on for
+// the others.
+std::wstring OutputName(int turn, size_t part) {
+  const std::wstring monitor = part == 0 ? L"" : L".monitor" + std::to_wstring(part + 1);
+  return L"TezunDesk-" + std::to_wstring(turn) + monitor + L".bmp";
+}
+
+}  // namespace
+
+std::wstring FoldedPath(const std::wstring& path) {
   std::wstring folded;
   folded.reserve(path.size());
   for (wchar_t c : path) {
@@ -21,18 +30,12 @@ std::wstring Folded(const std::wstring& path) {
   return folded;
 }
 
-std::wstring Joined(const std::wstring& folder, const wchar_t* name) {
-  if (folder.empty()) return name;
-  const wchar_t last = folder.back();
-  return last == L'\\' || last == L'/' ? folder + name : folder + L'\\' + name;
-}
-
-}  // namespace
+bool SamePath(const std::wstring& a, const std::wstring& b) { return FoldedPath(a) == FoldedPath(b); }
 
 bool IsOwnOutput(const std::wstring& path, const std::wstring& outputFolder) {
-  const std::wstring folder = Folded(outputFolder);
+  const std::wstring folder = FoldedPath(outputFolder);
   if (folder.empty()) return false;
-  const std::wstring file = Folded(path);
+  const std::wstring file = FoldedPath(path);
   return file.size() > folder.size() + 1 && file.compare(0, folder.size(), folder) == 0 && file[folder.size()] == L'\\';
 }
 
@@ -49,9 +52,9 @@ std::optional<std::wstring> WallpaperToRemember(bool remembered, const std::wstr
   return IsOwnOutput(currentWallpaper, outputFolder) ? L"" : currentWallpaper;
 }
 
-std::wstring NextOutputPath(const std::wstring& outputFolder, const std::wstring& currentWallpaper) {
-  const std::wstring first = Joined(outputFolder, kFirstName);
-  return Folded(currentWallpaper) == Folded(first) ? Joined(outputFolder, kSecondName) : first;
+std::wstring NextOutputPath(const std::wstring& outputFolder, const std::wstring& currentWallpaper, size_t part) {
+  const std::wstring first = Joined(outputFolder, OutputName(1, part));
+  return SamePath(currentWallpaper, first) ? Joined(outputFolder, OutputName(2, part)) : first;
 }
 
 }  // namespace tezun::desk

@@ -8,6 +8,13 @@
 
 namespace tezun::desk {
 
+// A path as Windows compares it for our purposes: one kind of slash, no trailing slash, ASCII
+// letters in one case. Letters beyond ASCII are left as they are: a miss there only means that a
+// folder spelt in another case is taken for another folder, never the reverse.
+std::wstring FoldedPath(const std::wstring& path);
+// Whether two paths name the same file as Windows compares them.
+bool SamePath(const std::wstring& a, const std::wstring& b);
+
 // Whether `path` lies in TezunDesk's own folder for its output (compared as Windows compares
 // paths: either slash, letters A to Z in either case).
 bool IsOwnOutput(const std::wstring& path, const std::wstring& outputFolder);
@@ -23,8 +30,9 @@ std::wstring ChoosePicture(const std::wstring& chosen, const std::wstring& curre
 std::optional<std::wstring> WallpaperToRemember(bool remembered, const std::wstring& currentWallpaper,
                                                 const std::wstring& outputFolder);
 
-// The file to write next. Windows may keep a wallpaper it has shown by its path and not read the
-// file again, so two names take turns: the one that is not the wallpaper now.
-std::wstring NextOutputPath(const std::wstring& outputFolder, const std::wstring& currentWallpaper);
+// The file to write next for the monitor `part` (0, the primary or the one picture of all; 1 and
+// on, the others, each with names of its own). Windows may keep a wallpaper it has shown by its
+// path and not read the file again, so two names take turns: the one that is not shown now.
+std::wstring NextOutputPath(const std::wstring& outputFolder, const std::wstring& currentWallpaper, size_t part = 0);
 
 }  // namespace tezun::desk

@@ -3,12 +3,14 @@
 #include <wincodec.h>
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "desk_error.h"
 #include "exif_orientation.h"
+#include "file_bytes.h"
 #include "orientation.h"
 #include "texts.h"
 
@@ -27,9 +29,7 @@ class Reading {
  public:
   explicit Reading(const std::wstring& path) : path_(path) {}
 
-  [[noreturn]] void Fail(const std::wstring& reason) const {
-    throw DeskError{kExitUnreadable, Wide(kCannotReadPicture) + path_ + L"\n" + reason};
-  }
+  [[noreturn]] void Fail(const std::wstring& reason) const { throw UnreadablePicture(path_, reason); }
 
   void Check(HRESULT result) const {
     if (SUCCEEDED(result)) return;
@@ -53,39 +53,30 @@ class Reading {
   const std::wstring& path_;
 };
 
-// A JPEG's orientation tag, from the file's first bytes; 1 when there is none.
-uint32_t OrientationOf(const std::wstring& path) {
-  const KernelHandle file(NullWhenInvalid(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
-  if (!file) return 1;
-  std::vector<uint8_t> start(kExifSearchBytes);
-  DWORD read = 0;
-  if (!ReadFile(file.get(), start.data(), static_cast<DWORD>(start.size()), &read, nullptr)) return 1;
-  return ExifOrientation(start.data(), read);
-}
+}  // namespace
 
-Bitmap TopDownDib(PictureSize size, void** bits) {
+Bitmap TopDownDib(uint32_t width, uint32_t height, WORD bitCount, void** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = static_cast<LONG>(size.width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(size.height);
+  info.bmiHeader.biWidth = static_cast<LONG>(width);
+  info.bmiHeader.biHeight = -static_cast<LONG>(height);
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biBitCount = bitCount;
   info.bmiHeader.biCompression = BI_RGB;
   return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 
-}  // namespace
-
-Bitmap ReadPicture(const std::wstring& path) {
+Bitmap DecodePicture(const std::vector<uint8_t>& file, const std::wstring& path) {
   const Reading reading(path);
-  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) reading.Fail(Wide(kNoSuchFile));
+  if (file.empty()) reading.Fail(Wide(kNotAPicture));
 
   ComPtr<IWICImagingFactory> factory;
   reading.Check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)));
+  ComPtr<IWICStream> stream;
+  reading.Check(factory->CreateStream(&stream));
+  reading.Check(stream->InitializeFromMemory(const_cast<BYTE*>(file.data()), static_cast<DWORD>(file.size())));
   ComPtr<IWICBitmapDecoder> decoder;
-  reading.Check(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-                                                   &decoder));
+  reading.Check(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder));
   ComPtr<IWICBitmapFrameDecode> frame;
   reading.Check(decoder->GetFrame(0, &frame));  // a GIF's first frame, a TIFF's first page
   PictureSize stored;
@@ -98,10 +89,10 @@ Bitmap ReadPicture(const std::wstring& path) {
 
   ComPtr<IWICBitmapSource> pixels;
   reading.Check(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, frame.Get(), &pixels));
-  const uint32_t orientation = OrientationOf(path);
+  const uint32_t orientation = ExifOrientation(file.data(), std::min(file.size(), kExifSearchBytes));
   const PictureSize seen = OrientedSize(stored, orientation);
   void* bits = nullptr;
-  Bitmap bitmap = TopDownDib(seen, &bits);
+  Bitmap bitmap = TopDownDib(seen.width, seen.height, 32, &bits);
   if (!bitmap) reading.Fail(Wide(kNoMemory));
   const UINT storedStride = stored.width * 4;
   if (!Reorients(orientation)) {
@@ -119,5 +110,7 @@ Bitmap ReadPicture(const std::wstring& path) {
   Reorient(decoded.data(), stored, orientation, static_cast<uint32_t*>(bits), seen.width);
   return bitmap;
 }
+
+Bitmap ReadPicture(const std::wstring& path) { return DecodePicture(ReadWholeFile(path), path); }
 
 }  // namespace tezun::desk

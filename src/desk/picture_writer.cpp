@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "desk_error.h"
-#include "handles.h"
-#include "texts.h"
+#include "file_bytes.h"
 
 namespace tezun::desk {
 namespace {
@@ -18,9 +17,7 @@ using Microsoft::WRL::ComPtr;
 class Writing {
  public:
   explicit Writing(const std::wstring& path) : path_(path) {}
-  [[noreturn]] void Fail(unsigned long code) const {
-    throw DeskError{kExitUnwritable, Wide(kCannotWrite) + path_ + L"\n" + ErrorText(code)};
-  }
+  [[noreturn]] void Fail(unsigned long code) const { throw UnwritableFile(path_, code); }
   void Check(HRESULT result) const {
     if (FAILED(result)) Fail(static_cast<unsigned long>(result));
   }
@@ -92,28 +89,7 @@ void WritePicture(HBITMAP bitmap, const std::wstring& path) {
   const Writing writing(path);
   UINT width = 0, height = 0, stride = 0;
   const std::vector<BYTE> pixels = PixelsOf(bitmap, writing, width, height, stride);
-  const std::vector<BYTE> bytes = EncodeBmp(pixels, width, height, stride, writing);
-
-  const std::wstring temporary = path + L".partial";
-  {
-    KernelHandle file(NullWhenInvalid(
-        CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
-    if (!file) writing.Fail(GetLastError());
-    DWORD written = 0;
-    const bool whole = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                       written == bytes.size() && FlushFileBuffers(file.get());
-    if (!whole) {
-      const DWORD error = GetLastError();
-      file.reset();
-      DeleteFileW(temporary.c_str());
-      writing.Fail(error ? error : ERROR_WRITE_FAULT);
-    }
-  }
-  if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    const DWORD error = GetLastError();
-    DeleteFileW(temporary.c_str());
-    writing.Fail(error);
-  }
+  WriteWholeFile(path, EncodeBmp(pixels, width, height, stride, writing));
 }
 
 }  // namespace tezun::desk

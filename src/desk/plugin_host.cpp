@@ -11,6 +11,31 @@ namespace {
 // who also has the wallpaper program sees the same calendar in both.
 constexpr char kDefaultKey[] = "";
 
+// The settings dialog's windows were made for hosts that are aware of the system's density at
+// most. TezunDesk is aware of each monitor's, and Windows would leave the dialog unscaled on a
+// monitor of another density: for the call, the thread is aware of the system's density alone,
+// as those hosts are, and Windows scales the dialog there. Windows 10 1607 and later; elsewhere
+// the thread is as the process is.
+class SystemAwareThread {
+ public:
+  SystemAwareThread() {
+    if (setContext_) previous_ = setContext_(kSystemAware);
+  }
+  SystemAwareThread(const SystemAwareThread&) = delete;
+  SystemAwareThread& operator=(const SystemAwareThread&) = delete;
+  ~SystemAwareThread() {
+    if (setContext_ && previous_) setContext_(previous_);
+  }
+
+ private:
+  using Context = HANDLE;  // DPI_AWARENESS_CONTEXT, which older headers lack
+  using SetContext = Context(WINAPI*)(Context);
+  static inline const Context kSystemAware = reinterpret_cast<Context>(static_cast<INT_PTR>(-2));
+  const SetContext setContext_ = reinterpret_cast<SetContext>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+  Context previous_ = nullptr;
+};
+
 }  // namespace
 
 PluginHost::PluginHost(const std::wstring& path) : module_(LoadLibraryW(path.c_str())) {
@@ -37,7 +62,10 @@ Bitmap PluginHost::Execute(HWND window, HBITMAP picture) const {
   return Bitmap(wallpaper);
 }
 
-void PluginHost::Settings(HWND window, HBITMAP picture) const { setting_(window, kDefaultKey, picture); }
+void PluginHost::Settings(HWND window, HBITMAP picture) const {
+  const SystemAwareThread awareness;
+  setting_(window, kDefaultKey, picture);
+}
 
 std::wstring PluginBesideProgram() {
   const std::wstring path = ProgramPath();

@@ -5,7 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "desk_registry.h"
 #include "handles.h"
+#include "picture_layout.h"
 
 namespace tezun::desk {
 namespace {
@@ -75,6 +77,14 @@ std::wstring PluginSettingsSnapshot() {
     }
   }
   return snapshot;
+}
+
+PluginStyles StoredPluginStyles() {
+  const std::wstring option = std::wstring(kPluginKey) + L"\\Option";
+  const auto read = [&](const wchar_t* name) {
+    return StoredInteger(ReadUserText(option.c_str(), name).value_or(L"")).value_or(0);
+  };
+  return {read(L"Style1"), read(L"Style2")};
 }
 
 }  // namespace tezun::desk

@@ -1,13 +1,12 @@
 #include "resident_window.h"
 
-// after windows.h, which they need
-#include <commdlg.h>
+// after windows.h, which it needs
 #include <wtsapi32.h>
 
-#include <vector>
-
 #include "desk_error.h"
+#include "desk_folder.h"
 #include "desk_registry.h"
+#include "resident_menu.h"
 #include "single_instance.h"
 #include "texts.h"
 #include "wallpaper_memory.h"
@@ -15,53 +14,31 @@
 namespace tezun::desk {
 namespace {
 
-enum Timer : UINT_PTR { kMidnightTimer = 1, kMinuteTimer, kGatherTimer };
-enum Command : UINT { kRefresh = 100, kSettings, kPicture, kAutostart, kRestore, kExit };
-
-// The icon's menu, top to bottom; 0 is a separator.
-struct MenuItem {
-  UINT command;
-  const char* text;
-};
-constexpr MenuItem kMenu[] = {
-    {kRefresh, kMenuRefresh},     {kSettings, kMenuSettings},
-    {kPicture, kMenuPicture},     {0, nullptr},
-    {kAutostart, kMenuAutostart}, {0, nullptr},
-    {kRestore, kMenuRestore},     {kExit, kMenuExit},
-};
+enum Timer : UINT_PTR { kMidnightTimer = 1, kMinuteTimer, kGatherTimer, kIconTimer };
 
 constexpr int kIconResource = 1;
 
-Icon SmallIcon(HINSTANCE instance) {
+Icon ClassIcon(HINSTANCE instance) {
   return Icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
 }
 
-// The picture the user picks in the open dialog; empty when cancelled.
-std::wstring AskForPicture(HWND owner) {
-  // The filter's pairs end in NUL each: Wide() stops at the first, so convert part by part.
-  std::wstring pairs;
-  for (const char* part = kPictureFilter; *part; part += std::char_traits<char>::length(part) + 1) {
-    pairs += Wide(part);
-    pairs.push_back(L'\0');
-  }
-  pairs.push_back(L'\0');
-  std::vector<wchar_t> path(32768, L'\0');
-  const std::wstring title = Wide(kMenuPicture);
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = pairs.c_str();
-  dialog.lpstrFile = path.data();
-  dialog.nMaxFile = static_cast<DWORD>(path.size());
-  dialog.lpstrTitle = title.c_str();
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  return GetOpenFileNameW(&dialog) ? std::wstring(path.data()) : L"";
-}
+// Counts something modal (a composition, a dialog, a menu, a message box) while it runs: the
+// window is not destroyed under it, and what arrives meanwhile waits for it to end.
+class Busy {
+ public:
+  explicit Busy(int& count) : count_(count) { ++count_; }
+  Busy(const Busy&) = delete;
+  Busy& operator=(const Busy&) = delete;
+  ~Busy() { --count_; }
+
+ private:
+  int& count_;
+};
 
 }  // namespace
 
-ResidentWindow::ResidentWindow(HINSTANCE instance) : icon_(SmallIcon(instance)) {
+ResidentWindow::ResidentWindow(HINSTANCE instance) : icon_(ClassIcon(instance)) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = Procedure;
@@ -73,8 +50,13 @@ ResidentWindow::ResidentWindow(HINSTANCE instance) : icon_(SmallIcon(instance)) 
   window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kResidentClass, Wide(kTitle).c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
                             nullptr, instance, this);
   if (!window_) return;
+  // Started elevated, it still hears the shell and a second start, which run unelevated.
+  for (const UINT message : {taskbarCreated_, ComposeNowMessage(), UINT{WM_CLOSE}}) {
+    ChangeWindowMessageFilterEx(window_, message, MSGFLT_ALLOW, nullptr);
+  }
   composition_ = std::make_unique<Composition>(window_);
-  tray_ = std::make_unique<TrayIcon>(window_, icon_.get());
+  tray_ = std::make_unique<TrayIcon>(window_, instance);
+  if (!tray_->shown()) RetryIcon();
   WTSRegisterSessionNotification(window_, NOTIFY_FOR_THIS_SESSION);
   SetTimer(window_, kMinuteTimer, static_cast<UINT>(kMinuteCheckMilliseconds), nullptr);
   ArmMidnight();
@@ -86,92 +68,181 @@ ResidentWindow::~ResidentWindow() {
 }
 
 void ResidentWindow::ArmMidnight() {
-  SetTimer(window_, kMidnightTimer, static_cast<UINT>(MillisecondsUntilMidnight(Now())), nullptr);
+  if (window_) SetTimer(window_, kMidnightTimer, static_cast<UINT>(MillisecondsUntilMidnight(Now())), nullptr);
+}
+
+void ResidentWindow::RetryIcon() {
+  iconTries_ = 0;
+  SetTimer(window_, kIconTimer, static_cast<UINT>(kIconRetryMilliseconds), nullptr);
 }
 
 void ResidentWindow::Soon(DeskEvent event) {
+  if (!window_) return;
   if (!gathered_) SetTimer(window_, kGatherTimer, static_cast<UINT>(kGatherMilliseconds), nullptr);
-  gathered_ = event;
+  gathered_ = Gathered(gathered_, event);
 }
 
 void ResidentWindow::Handle(DeskEvent event, bool asked) {
-  // Setting the wallpaper broadcasts messages that come back here while it is being set.
-  if (composing_ || !composition_) return;
-  const LocalDate today = Today();
-  if (!ComposesOn(event, composedFor_, today)) return;
-  composing_ = true;
-  try {
-    composedFor_ = composition_->ComposeAndSet();
-    ++compositions_;
-    notice_.Succeeded();
-    tray_->SetFailure(L"");
-  } catch (const DeskError& error) {
-    // The clock's checks try again on the next date, not every minute; anything else tries again.
-    composedFor_ = today;
-    Tell(error, asked);
+  if (!window_ || !composition_ || leaving_ != Leaving::No) return;
+  if (busy_ > 0) {
+    deferred_ = Gathered(deferred_, event);
+    return;
   }
-  composing_ = false;
+  {
+    const Busy busy(busy_);
+    try {
+      const WallpaperSeen seen = Composition::Look();
+      switch (NextStep(event, seen.what, composedFor_, paused_, Today())) {
+        case DeskStep::Nothing:
+          break;
+        case DeskStep::Pause:
+          Pause(asked);
+          break;
+        case DeskStep::Compose:
+        case DeskStep::Adopt:
+          composedFor_ = composition_->ComposeAndSet(seen);
+          paused_ = false;
+          ++compositions_;
+          notice_.Succeeded();
+          tray_->SetStatus(L"");
+          break;
+      }
+    } catch (const DeskError& error) {
+      // Not counted as the day's composition: the minute's check tries again.
+      composedFor_.reset();
+      Tell(error, asked);
+    }
+  }
+  AfterModal();
+}
+
+void ResidentWindow::Pause(bool asked) {
+  const std::wstring why = Wide(kSlideshowOn);
+  const bool news = !paused_;
+  paused_ = true;
+  tray_->SetStatus(Wide(kPaused) + L": " + why);
+  if (asked) {
+    MessageBoxW(window_, why.c_str(), Wide(kTitle).c_str(), MB_OK | MB_ICONINFORMATION);
+  } else if (news) {
+    tray_->Balloon(why);
+  }
 }
 
 void ResidentWindow::Tell(const DeskError& error, bool asked) {
-  tray_->SetFailure(error.message);
+  tray_->SetStatus(error.message);
   if (asked) {
+    WriteLog(L"(resident)", error.message);
     MessageBoxW(window_, error.message.c_str(), Wide(kTitle).c_str(), MB_OK | MB_ICONWARNING);
   } else if (notice_.Failed(error.message)) {
+    WriteLog(L"(resident)", error.message);
     tray_->Balloon(error.message);
   }
 }
 
-void ResidentWindow::ShowMenu() {
-  const Menu menu(CreatePopupMenu());
-  if (!menu) return;
-  for (const MenuItem& item : kMenu) {
-    if (!item.text) {
-      AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-      continue;
+void ResidentWindow::Leave(Leaving how) {
+  if (how > leaving_) leaving_ = how;
+  AfterModal();
+}
+
+void ResidentWindow::AfterModal() {
+  if (busy_ > 0 || !window_) return;
+  if (leaving_ == Leaving::RestoreAndClose) {
+    const Busy busy(busy_);
+    try {
+      RestoreRememberedWallpaper();
+      SetAutostart(false);  // nothing is to cover the wallpaper put back at the next log-on
+    } catch (const DeskError& error) {
+      leaving_ = Leaving::No;  // nothing changed: TezunDesk stays, and says why
+      Tell(error, true);
+      return;
     }
-    const bool checked = item.command == kAutostart && AutostartIsOn();
-    AppendMenuW(menu.get(), MF_STRING | (checked ? MF_CHECKED : 0), item.command, Wide(item.text).c_str());
   }
-  SetMenuDefaultItem(menu.get(), kRefresh, FALSE);
-  POINT at{};
-  GetCursorPos(&at);
-  // The menu closes when the user clicks elsewhere only while our window is in the foreground.
-  SetForegroundWindow(window_);
-  const UINT command =
-      TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
-  PostMessageW(window_, WM_NULL, 0, 0);
-  if (command) OnCommand(command);
+  if (leaving_ != Leaving::No) {
+    DestroyWindow(window_);
+    return;
+  }
+  if (deferred_) {
+    const DeskEvent event = *deferred_;
+    deferred_.reset();
+    Soon(event);
+  }
+}
+
+void ResidentWindow::RunSettings() {
+  {
+    const Busy busy(busy_);
+    try {
+      composition_->RunSettings();
+    } catch (const DeskError& error) {
+      Tell(error, true);
+    }
+  }
+  deferred_.reset();  // the composition after the dialog does what was asked meanwhile
+  Handle(DeskEvent::SettingsClosed, true);
+}
+
+void ResidentWindow::ChoosePicture() {
+  bool chosen = false;
+  {
+    const Busy busy(busy_);
+    if (const std::wstring path = AskForPicture(window_); !path.empty()) {
+      try {
+        Composition::ChoosePicture(path);
+        chosen = true;
+      } catch (const DeskError& error) {
+        Tell(error, true);
+      }
+    }
+  }
+  if (chosen) Handle(DeskEvent::RefreshAsked, true);
 }
 
 void ResidentWindow::OnCommand(UINT command) {
+  // Ending is carried out once the dialog open now has closed. Nothing else starts once a close
+  // is waiting, nor while a dialog is open: the menu is not there meanwhile.
+  if (command == kRestore || command == kExit) {
+    Leave(command == kRestore ? Leaving::RestoreAndClose : Leaving::Close);
+    return;
+  }
+  if (leaving_ != Leaving::No || busy_ > 0) return;
   switch (command) {
     case kRefresh:
       Handle(DeskEvent::RefreshAsked, true);
       break;
     case kSettings:
-      composition_->RunSettings();
-      Handle(DeskEvent::SettingsClosed, true);
+      RunSettings();
       break;
     case kPicture:
-      if (const std::wstring path = AskForPicture(window_); !path.empty()) {
-        try {
-          Composition::ChoosePicture(path);
-          Handle(DeskEvent::RefreshAsked, true);
-        } catch (const DeskError& error) {
-          Tell(error, true);
-        }
-      }
+      ChoosePicture();
       break;
-    case kAutostart:
+    case kAutostart: {
+      const Busy busy(busy_);
       if (!SetAutostart(!AutostartIsOn())) Tell(DeskError{kExitUnwritable, Wide(kCannotWrite) + L"Run"}, true);
       break;
-    case kRestore:
-      RestoreRememberedWallpaper();
-      DestroyWindow(window_);
+    }
+  }
+  AfterModal();
+}
+
+void ResidentWindow::OnTimer(UINT_PTR timer) {
+  if (timer != kMinuteTimer && timer != kIconTimer) KillTimer(window_, timer);  // those two repeat
+  switch (timer) {
+    case kMinuteTimer:
+      Handle(DeskEvent::MinuteCheck);
       break;
-    case kExit:
-      DestroyWindow(window_);
+    case kMidnightTimer:
+      Handle(DeskEvent::Midnight);
+      ArmMidnight();
+      break;
+    case kGatherTimer:
+      if (gathered_) {
+        const DeskEvent event = *gathered_;
+        gathered_.reset();
+        Handle(event);
+      }
+      break;
+    case kIconTimer:
+      if (tray_->Show() || ++iconTries_ >= kIconRetries) KillTimer(window_, kIconTimer);
       break;
   }
 }
@@ -179,21 +250,21 @@ void ResidentWindow::OnCommand(UINT command) {
 LRESULT ResidentWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kTrayMessage:
-      if (lParam == WM_RBUTTONUP || lParam == WM_CONTEXTMENU) ShowMenu();
+      if ((lParam == WM_RBUTTONUP || lParam == WM_CONTEXTMENU) && busy_ == 0 && leaving_ == Leaving::No) {
+        UINT command = 0;
+        {
+          const Busy busy(busy_);
+          command = PickFromMenu(window_, AutostartIsOn());
+        }
+        OnCommand(command);
+      }
       if (lParam == WM_LBUTTONDBLCLK) Handle(DeskEvent::RefreshAsked, true);
       return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam));
+      return 0;
     case WM_TIMER:
-      if (wParam != kMinuteTimer) KillTimer(window_, wParam);  // the minute's timer repeats
-      if (wParam == kMinuteTimer) Handle(DeskEvent::MinuteCheck);
-      if (wParam == kMidnightTimer) {
-        Handle(DeskEvent::Midnight);
-        ArmMidnight();
-      }
-      if (wParam == kGatherTimer && gathered_) {
-        const DeskEvent event = *gathered_;
-        gathered_.reset();
-        Handle(event);
-      }
+      OnTimer(wParam);
       return 0;
     case WM_TIMECHANGE:
       ArmMidnight();
@@ -207,7 +278,7 @@ LRESULT ResidentWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_DISPLAYCHANGE:
     case WM_DPICHANGED:
-      Soon(DeskEvent::DisplayChanged);
+      Soon(DeskEvent::DisplayChanged);  // a monitor added, removed, moved or scaled
       return 0;
     case WM_WTSSESSION_CHANGE:
       if (wParam == WTS_SESSION_UNLOCK) Soon(DeskEvent::SessionUnlocked);
@@ -216,19 +287,21 @@ LRESULT ResidentWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Soon(DeskEvent::ColourChanged);
       return 0;
     case WM_SETTINGCHANGE:
-      // The desktop colour set through the registry and announced as a setting change; the
-      // wallpaper's own announcement (ours among them) changes nothing of our picture.
+      // A wallpaper set (ours, or the user's new choice), or the desktop colour set through the
+      // registry and announced as a setting change.
+      if (wParam == SPI_SETDESKWALLPAPER) Soon(DeskEvent::WallpaperChanged);
       if (wParam == 0 && lParam && lstrcmpiW(reinterpret_cast<const wchar_t*>(lParam), L"Colors") == 0) {
         Soon(DeskEvent::ColourChanged);
       }
       return 0;
     case WM_CLOSE:
-      DestroyWindow(window_);
+      Leave(Leaving::Close);
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam) Leave(Leaving::Close);
       return 0;
     case WM_DESTROY:
-      KillTimer(window_, kMidnightTimer);
-      KillTimer(window_, kMinuteTimer);
-      KillTimer(window_, kGatherTimer);
+      for (const UINT_PTR timer : {kMidnightTimer, kMinuteTimer, kGatherTimer, kIconTimer}) KillTimer(window_, timer);
       WTSUnRegisterSessionNotification(window_);
       tray_.reset();
       PostQuitMessage(0);
@@ -238,7 +311,7 @@ LRESULT ResidentWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
   }
   if (message == taskbarCreated_ && tray_) {
-    tray_->Show();
+    if (!tray_->Show()) RetryIcon();
     return 0;
   }
   if (message == ComposeNowMessage()) {

@@ -7,6 +7,8 @@ bool ComposesOn(DeskEvent event, const std::optional<LocalDate>& composedFor, co
     case DeskEvent::MinuteCheck:
     case DeskEvent::Midnight:
       return !composedFor || !(*composedFor == today);
+    case DeskEvent::WallpaperChanged:
+      return false;  // our own setting announces itself too; another's choice is adopted instead
     case DeskEvent::Started:
     case DeskEvent::TimeChanged:
     case DeskEvent::Resumed:
@@ -18,6 +20,21 @@ bool ComposesOn(DeskEvent event, const std::optional<LocalDate>& composedFor, co
       return true;
   }
   return true;  // an event this switch does not know: a composition too many does no harm
+}
+
+DeskStep NextStep(DeskEvent event, Seen seen, const std::optional<LocalDate>& composedFor, bool paused,
+                  const LocalDate& today) {
+  if (seen == Seen::Slideshow) return DeskStep::Pause;
+  if (seen == Seen::UsersChoice) return DeskStep::Adopt;
+  return paused || ComposesOn(event, composedFor, today) ? DeskStep::Compose : DeskStep::Nothing;
+}
+
+DeskEvent Gathered(const std::optional<DeskEvent>& waiting, DeskEvent arriving) {
+  const auto weight = [](DeskEvent event) {
+    if (event == DeskEvent::WallpaperChanged) return 0;
+    return event == DeskEvent::MinuteCheck || event == DeskEvent::Midnight ? 1 : 2;
+  };
+  return waiting && weight(*waiting) > weight(arriving) ? *waiting : arriving;
 }
 
 int64_t MillisecondsUntilMidnight(const LocalClock& now) {

@@ -1,5 +1,7 @@
 #include "single_instance.h"
 
+#include <vector>
+
 namespace tezun::desk {
 
 const wchar_t kResidentClass[] = L"TezunDeskResident";
@@ -25,6 +27,22 @@ bool AskRunningToCompose() {
     Sleep(100);
   }
   return false;
+}
+
+void EndRunningResidents() {
+  constexpr UINT kPatience = 5000;
+  std::vector<HWND> running;
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, kResidentClass, nullptr)) != nullptr;) {
+    running.push_back(window);
+  }
+  for (HWND window : running) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    const KernelHandle ending(OpenProcess(SYNCHRONIZE, FALSE, process));
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, kPatience, &ignored);
+    if (ending && process != GetCurrentProcessId()) WaitForSingleObject(ending.get(), kPatience);
+  }
 }
 
 }  // namespace tezun::desk

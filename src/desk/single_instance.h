@@ -1,4 +1,5 @@
-// One resident TezunDesk: a second start asks the running one to compose now and ends.
+// One resident TezunDesk: a second start asks the running one to compose now and ends; /restore
+// ends it.
 #pragma once
 
 #include <windows.h>
@@ -26,5 +27,10 @@ class SingleInstance {
 
 // Asks the running resident TezunDesk to compose now; false when none answers.
 bool AskRunningToCompose();
+
+// Asks every running resident TezunDesk to close, as the end of a session does, and waits a few
+// seconds for each to end. One in the middle of its settings dialog closes when the dialog does,
+// and composes nothing more.
+void EndRunningResidents();
 
 }  // namespace tezun::desk

@@ -18,7 +18,7 @@ const char kUsage[] =
     "  /picture ファイル      飾る画像を決めます (/once と一緒なら続けて設定します)\n"
     "  /settings              設定画面を開き、OK なら壁紙を作り直します\n"
     "  /autostart on | off    Windows の起動時に開始するかどうかを決めます\n"
-    "  /restore               元の壁紙に戻します\n";
+    "  /restore               元の壁紙に戻し、常駐している TezunDesk を終了します\n";
 // The open dialog's filter: pairs of a description and its patterns, each ending in NUL.
 const char kPictureFilter[] =
     "画像 (*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff)\0*.bmp;*.dib;*.jpg;*.jpeg;*.jpe;*.png;*.gif;*.tif;*.tiff\0"
@@ -37,5 +37,9 @@ const char kPluginLacks[] = "Tezun.bpi に次の関数がありません: ";
 const char kPluginGaveNothing[] = "Tezun.bpi が壁紙を返しませんでした。";
 const char kAnotherIsWriting[] = "ほかの TezunDesk が壁紙を書き込み中のため、待ちきれませんでした。";
 const char kErrorCode[] = "エラー ";
+const char kSlideshowOn[] = "壁紙のスライドショーか Windows スポットライトが有効なので、壁紙はそのままにしています。";
+const char kPaused[] = "一時停止中";
+const char kNothingRemembered[] = "元に戻す壁紙が記録されていません。壁紙は変えていません。";
+const char kCannotRestore[] = "元の壁紙に戻せません: ";
 
 }  // namespace tezun::desk

@@ -30,6 +30,10 @@ extern const char kPluginLacks[];
 extern const char kPluginGaveNothing[];
 extern const char kAnotherIsWriting[];
 extern const char kErrorCode[];
+extern const char kSlideshowOn[];
+extern const char kPaused[];
+extern const char kNothingRemembered[];
+extern const char kCannotRestore[];
 
 // Shift-JIS bytes as UTF-16.
 std::wstring Wide(const char* shiftJis);

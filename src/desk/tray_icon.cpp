@@ -1,7 +1,6 @@
 #include "tray_icon.h"
 
-// after windows.h, which it needs
-#include <shellapi.h>
+#include <commctrl.h>
 
 #include <cwchar>
 
@@ -12,6 +11,9 @@ namespace tezun::desk {
 namespace {
 
 constexpr UINT kIconId = 1;
+constexpr int kIconResource = 1;
+
+NotifyFunction notify = Shell_NotifyIconW;
 
 template <size_t N>
 void Copy(wchar_t (&target)[N], const std::wstring& text) {
@@ -20,13 +22,33 @@ void Copy(wchar_t (&target)[N], const std::wstring& text) {
   target[length] = L'\0';
 }
 
+// The small icon at the size the shell wants now. LoadIconMetric (common controls 6) picks the
+// size for the density and draws from the largest image that fits; where it is missing, the
+// system's small-icon size.
+Icon SmallIcon(HINSTANCE instance) {
+  using LoadMetric = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, HICON*);
+  HMODULE controls = GetModuleHandleW(L"comctl32.dll");
+  if (!controls) controls = LoadLibraryW(L"comctl32.dll");  // stays loaded with the program
+  const auto loadMetric =
+      controls ? reinterpret_cast<LoadMetric>(reinterpret_cast<void*>(GetProcAddress(controls, "LoadIconMetric")))
+               : nullptr;
+  HICON icon = nullptr;
+  if (loadMetric && SUCCEEDED(loadMetric(instance, MAKEINTRESOURCEW(kIconResource), LIM_SMALL, &icon))) {
+    return Icon(icon);
+  }
+  return Icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                            GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+}
+
 }  // namespace
 
-TrayIcon::TrayIcon(HWND window, HICON icon) : window_(window), icon_(icon) { Show(); }
+void ReplaceNotifyForTesting(NotifyFunction function) { notify = function ? function : Shell_NotifyIconW; }
+
+TrayIcon::TrayIcon(HWND window, HINSTANCE instance) : window_(window), instance_(instance) { Show(); }
 
 TrayIcon::~TrayIcon() {
   NOTIFYICONDATAW data = Data(0);
-  Shell_NotifyIconW(NIM_DELETE, &data);
+  notify(NIM_DELETE, &data);
 }
 
 NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
@@ -36,31 +58,33 @@ NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
   data.uID = kIconId;
   data.uFlags = flags;
   data.uCallbackMessage = kTrayMessage;
-  data.hIcon = icon_;
-  Copy(data.szTip, TipText(Wide(kTipName), failure_, sizeof data.szTip / sizeof data.szTip[0]));
+  data.hIcon = icon_.get();
+  Copy(data.szTip, TipText(Wide(kTipName), status_, sizeof data.szTip / sizeof data.szTip[0]));
   return data;
 }
 
 bool TrayIcon::Show() {
+  icon_ = SmallIcon(instance_);
   NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
   // A leftover icon of ours (Explorer kept it) is replaced rather than doubled.
-  Shell_NotifyIconW(NIM_DELETE, &data);
-  return Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+  notify(NIM_DELETE, &data);
+  shown_ = notify(NIM_ADD, &data) != FALSE;
+  return shown_;
 }
 
-void TrayIcon::SetFailure(const std::wstring& failure) {
-  if (failure == failure_) return;
-  failure_ = failure;
+void TrayIcon::SetStatus(const std::wstring& status) {
+  if (status == status_) return;
+  status_ = status;
   NOTIFYICONDATAW data = Data(NIF_TIP);
-  Shell_NotifyIconW(NIM_MODIFY, &data);
+  notify(NIM_MODIFY, &data);
 }
 
-void TrayIcon::Balloon(const std::wstring& failure) {
+void TrayIcon::Balloon(const std::wstring& words) {
   NOTIFYICONDATAW data = Data(NIF_INFO);
   Copy(data.szInfoTitle, Wide(kTitle));
-  Copy(data.szInfo, failure);
+  Copy(data.szInfo, words);
   data.dwInfoFlags = NIIF_WARNING;
-  Shell_NotifyIconW(NIM_MODIFY, &data);
+  notify(NIM_MODIFY, &data);
 }
 
 }  // namespace tezun::desk

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "bitmap.h"
 #include "core/shift_jis.h"
@@ -205,6 +206,33 @@ void TCanvas::Text(int x, int y, UINT options, std::string_view text, std::span<
   }
   ExtTextOutA(dc_, x, y, options, nullptr, text.data(), static_cast<UINT>(text.size()),
               advances.empty() ? nullptr : advances.data());
+}
+
+void TCanvas::DrawHalfOpaque(const Rect& area, const std::function<void(TCanvas& layer)>& draw) {
+  const int width = ClampToInt32(area.width()), height = ClampToInt32(area.height());
+  if (width <= 0 || height <= 0) return;
+  TBitmap copy;
+  copy.SetPixelFormat24();
+  copy.SetSize(width, height);
+  TCanvas& layer = copy.Canvas();
+  if (recording_) {
+    // The layer's calls are noted too, on a layer of the same size that is never shown: they are
+    // made again on a copy of the picture of the time.
+    Drawing layerDrawing;
+    {
+      const CanvasRecording recording(layer, layerDrawing);
+      draw(layer);
+    }
+    recording_->AddHalfOpaque(area, std::move(layerDrawing));
+    return;
+  }
+  layer.CopyRect({0, 0, width, height}, *this, area);
+  draw(layer);
+  // Half of each: a pixel the drawing left alone blends with itself into itself.
+  constexpr BYTE kHalf = 128;
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, kHalf, 0};
+  GdiAlphaBlend(dc_, ClampToInt32(area.left), ClampToInt32(area.top), width, height, layer.Handle(), 0, 0, width,
+                height, blend);
 }
 
 void TCanvas::TextOut(int64_t x, int64_t y, std::string_view text) {

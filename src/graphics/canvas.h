@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -89,6 +90,11 @@ class TCanvas {
   void TextOutline(int x, int y, std::string_view text, std::span<const TextStep> steps);
   // A rectangle of another canvas onto one of this, by CopyMode; equal sizes copy 1:1.
   void CopyRect(const Rect& target, const TCanvas& source, const Rect& from);
+
+  // Runs `draw` on a copy of the canvas's pixels in `area` (within the canvas), then lays the copy
+  // over them half transparent: what `draw` drew shows at half opacity, and every other pixel stays
+  // exactly as it was. The copy's pixel (0, 0) is the area's top-left.
+  void DrawHalfOpaque(const Rect& area, const std::function<void(TCanvas& layer)>& draw);
 
   // While a drawing is given, every drawing call above is noted in it instead of being made:
   // measuring, and all the canvas only reads, works as ever. Null ends the recording.

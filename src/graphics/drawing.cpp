@@ -149,6 +149,11 @@ void Drawing::AddCopy(POINT at, SIZE size, HDC source, POINT from, SIZE fromSize
   copies_.push_back({at, size, fromSize, std::move(pixels), rop});
 }
 
+void Drawing::AddHalfOpaque(const Rect& rect, Drawing layer) {
+  steps_.push_back({Kind::HalfOpaque, layers_.size()});
+  layers_.push_back({rect, std::make_unique<Drawing>(std::move(layer))});
+}
+
 void Drawing::DrawOn(TCanvas& canvas) const {
   const HDC dc = canvas.Handle();
   Selected font(dc, OBJ_FONT), pen(dc, OBJ_PEN), brush(dc, OBJ_BRUSH);
@@ -196,6 +201,11 @@ void Drawing::DrawOn(TCanvas& canvas) const {
       case Kind::Masked:
         masked_[step.index].DrawOn(dc);
         break;
+      case Kind::HalfOpaque: {
+        const LayerCall& layer = layers_[step.index];
+        canvas.DrawHalfOpaque(layer.rect, [&](TCanvas& on) { layer.drawing->DrawOn(on); });
+        break;
+      }
     }
   }
 }
@@ -205,10 +215,12 @@ size_t Drawing::Bytes() const {
                  figures_.capacity() * sizeof(FigureCall) + fills_.capacity() * sizeof(FillCall) +
                  blends_.capacity() * sizeof(BlendCall) + copies_.capacity() * sizeof(CopyCall) +
                  masked_.capacity() * sizeof(MaskedCopy) + fonts_.capacity() * sizeof fonts_[0] +
-                 pens_.capacity() * sizeof pens_[0] + brushes_.capacity() * sizeof brushes_[0];
+                 pens_.capacity() * sizeof pens_[0] + brushes_.capacity() * sizeof brushes_[0] +
+                 layers_.capacity() * sizeof(LayerCall);
   for (const Text& text : texts_) bytes += text.bytes.capacity() + text.advances.capacity() * sizeof(int);
   for (const CopyCall& copy : copies_) bytes += copy.pixels.capacity();
   for (const MaskedCopy& masked : masked_) bytes += masked.Bytes();
+  for (const LayerCall& layer : layers_) bytes += layer.drawing->Bytes();
   return bytes;
 }
 

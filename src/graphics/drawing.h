@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -68,6 +69,10 @@ class Drawing {
   // sizes differ: the pixels it has now are kept, as 24-bit pixels.
   void AddCopy(POINT at, SIZE size, HDC source, POINT from, SIZE fromSize, DWORD rop);
 
+  // Another drawing made on a copy of the rectangle's pixels, laid over them half transparent
+  // (TCanvas::DrawHalfOpaque).
+  void AddHalfOpaque(const Rect& rect, Drawing layer);
+
   // Makes every call again on the canvas's picture, in order. The canvas's DC has the font, pen
   // and brush it had before selected again afterwards.
   void DrawOn(TCanvas& canvas) const;
@@ -80,7 +85,7 @@ class Drawing {
   size_t Bytes() const;
 
  private:
-  enum class Kind { Text, Figure, Fill, Blend, Copy, Masked };
+  enum class Kind { Text, Figure, Fill, Blend, Copy, Masked, HalfOpaque };
   struct Step {
     Kind kind = Kind::Text;
     size_t index = 0;  // into the list of its kind
@@ -108,6 +113,11 @@ class Drawing {
     DWORD rop = SRCCOPY;
   };
 
+  struct LayerCall {
+    Rect rect;
+    std::unique_ptr<Drawing> drawing;
+  };
+
   size_t BrushFor(COLORREF color);
 
   std::vector<Step> steps_;
@@ -117,6 +127,7 @@ class Drawing {
   std::vector<BlendCall> blends_;
   std::vector<CopyCall> copies_;    // stretched ones
   std::vector<MaskedCopy> masked_;  // the others, those onto one rectangle one after another folded
+  std::vector<LayerCall> layers_;
   std::vector<std::pair<LOGFONTA, FontHandle>> fonts_;
   std::vector<std::pair<PenKind, PenHandle>> pens_;
   std::vector<std::pair<COLORREF, BrushHandle>> brushes_;

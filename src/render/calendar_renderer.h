@@ -32,10 +32,6 @@ struct CalendarScale {
 void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
                     const CalendarScale& scale);
 
-// The calls such a drawing makes, recorded and not made, nor kept.
-Drawing RecordCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
-                       const CalendarScale& scale);
-
 inline void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today) {
   RenderCalendar(canvas, rectangle, settings, today, {PointsToPixels(), {}});
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "graphics/drawing.h"
+#include "text_run.h"
 
 namespace tezun {
 namespace {
@@ -15,6 +16,21 @@ std::optional<CalendarKey> keptKey;
 Drawing keptDrawing;
 
 }  // namespace
+
+CalendarKey CalendarKeyOf(const TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings,
+                          TDateTime today, const CalendarScale& scale, std::optional<DayEvents> events) {
+  return {.settings = settings,
+          .today = today,
+          .events = std::move(events),
+          .rectangle = rectangle,
+          .pointsToPixels = scale.pointsToPixels,
+          .pixels = scale.pixels,
+          .picture = canvas.ClipRect(),
+          .face = canvas.Font.Name(),
+          .penStyle = canvas.Pen.Style,
+          .penWidth = canvas.Pen.Width,
+          .textsOneByOne = TextsDrawnOneByOne()};
+}
 
 void DrawKeptCalendar(TCanvas& canvas, const CalendarKey& key, const std::function<void(TCanvas&)>& record) {
   if (!keptKey || !(*keptKey == key)) {
@@ -39,5 +55,7 @@ void ForgetKeptCalendar() {
 }
 
 size_t KeptCalendarBytes() { return keptKey ? keptDrawing.Bytes() : 0; }
+
+const Drawing& KeptCalendar() { return keptDrawing; }
 
 }  // namespace tezun

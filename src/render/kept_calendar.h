@@ -6,9 +6,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "calendar_renderer.h"
 #include "core/calendar_date.h"
+#include "core/event_days.h"
 #include "core/geometry.h"
 #include "core/settings.h"
 #include "graphics/canvas.h"
@@ -19,6 +22,7 @@ namespace tezun {
 struct CalendarKey {
   TCalendarSettings settings;
   TDateTime today = 0;
+  std::optional<DayEvents> events;  // as read from the files the settings name: those of the time
   Rect rectangle;
   Scale pointsToPixels;
   Scale pixels;
@@ -32,6 +36,10 @@ struct CalendarKey {
   bool operator==(const CalendarKey&) const = default;
 };
 
+// The key of a drawing of the calendar on the canvas as it is now, with the events it shows.
+CalendarKey CalendarKeyOf(const TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings,
+                          TDateTime today, const CalendarScale& scale, std::optional<DayEvents> events);
+
 // Draws the drawing kept for the key on the canvas. Where another or none is kept, `record` first
 // records it anew (drawing the calendar on the canvas while the canvas records); should that fail,
 // what was recorded before the failure is drawn, nothing is kept, and the error goes on.
@@ -42,5 +50,7 @@ void ForgetKeptCalendar();
 
 // The memory the kept drawing holds, its settings aside.
 size_t KeptCalendarBytes();
+// The drawing kept: the calls of the last drawing, empty where none is kept.
+const Drawing& KeptCalendar();
 
 }  // namespace tezun

@@ -19,11 +19,16 @@ TEST(DeskSchedule, WhichEventsCompose) {
       {DeskEvent::MinuteCheck, kYesterday, true},    // slept across midnight, woke unannounced
       {DeskEvent::MinuteCheck, std::nullopt, true},  // never composed yet (the first one failed)
       {DeskEvent::Midnight, kToday, false},          // fired early: the date has not changed yet
-      {DeskEvent::Midnight, kYesterday, true},      {DeskEvent::Started, kToday, true},
-      {DeskEvent::TimeChanged, kToday, true},       {DeskEvent::Resumed, kToday, true},
-      {DeskEvent::DisplayChanged, kToday, true},    {DeskEvent::SessionUnlocked, kToday, true},
-      {DeskEvent::ColourChanged, kToday, true},     {DeskEvent::SettingsClosed, kToday, true},
+      {DeskEvent::Midnight, kYesterday, true},
+      {DeskEvent::Started, kToday, true},
+      {DeskEvent::TimeChanged, kToday, true},
+      {DeskEvent::Resumed, kToday, true},
+      {DeskEvent::DisplayChanged, kToday, true},
+      {DeskEvent::SessionUnlocked, kToday, true},
+      {DeskEvent::ColourChanged, kToday, true},
+      {DeskEvent::SettingsClosed, kToday, true},
       {DeskEvent::RefreshAsked, kToday, true},
+      {DeskEvent::WallpaperChanged, kYesterday, false},  // ours announces itself; another's is adopted
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ComposesOn(c.event, c.composedFor, kToday), c.composes) << "event " << static_cast<int>(c.event);

@@ -7,27 +7,40 @@
   desk_pictures.py same A B [TOLERANCE]         exit 0 when the pixels of the two pictures (PNG or
                                                 24-bit BMP) match, each channel within TOLERANCE;
                                                 else 1 and where they differ first
+  desk_pictures.py size A                       its width and height
+  desk_pictures.py pixel A X Y                  the pixel's colour, RRGGBB
+  desk_pictures.py part A X Y W H OUT           the rectangle of A as a BMP
+  desk_pictures.py lay PICTURE W H STYLE1 STYLE2 RRGGBB OUT
+                                                PICTURE (- for none) on the colour at W x H, centred
+                                                or tiled as the plug-in's Style1 and Style2 say
 """
 import struct
 import sys
 import zlib
 
 
-def bmp(out, width, height):
+def write_bmp(out, width, height, rgb):
     stride = (width * 3 + 3) // 4 * 4
     rows = []
     for y in reversed(range(height)):  # BMP rows go bottom-up
-        row = bytearray()
+        line = bytearray(rgb[y * width * 3:(y + 1) * width * 3])
+        line[0::3], line[2::3] = line[2::3], line[0::3]  # RGB to BGR
+        rows.append(bytes(line) + bytes(stride - len(line)))
+    data = b"".join(rows)
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    with open(out, "wb") as f:
+        f.write(header + info + data)
+
+
+def bmp(out, width, height):
+    rgb = bytearray()
+    for y in range(height):
         for x in range(width):
             # Red grows rightwards, green downwards, blue in a band near the top left.
             blue = 255 if x < width // 4 and y < height // 5 else 40
-            row += bytes((blue, y * 255 // max(height - 1, 1), x * 255 // max(width - 1, 1)))
-        rows.append(bytes(row) + bytes(stride - len(row)))
-    pixels = b"".join(rows)
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    with open(out, "wb") as f:
-        f.write(header + info + pixels)
+            rgb += bytes((x * 255 // max(width - 1, 1), y * 255 // max(height - 1, 1), blue))
+    write_bmp(out, width, height, bytes(rgb))
 
 
 def chunk(kind, data):
@@ -138,6 +151,42 @@ def same(a, b, tolerance=0):
     return 0
 
 
+def part(path, x, y, width, height, out):
+    w, _, rgb = pixels(path)
+    rows = [rgb[((y + row) * w + x) * 3:((y + row) * w + x + width) * 3] for row in range(height)]
+    write_bmp(out, width, height, b"".join(rows))
+
+
+def first_tile(screen, tile):
+    centred = int((screen - tile) / 2)  # truncated toward zero, as the plug-in divides
+    while centred > 0:
+        centred -= tile
+    return centred
+
+
+def lay(picture, width, height, style1, style2, colour, out):
+    rgb = bytearray(bytes.fromhex(colour) * (width * height))
+    if picture != "-":
+        pw, ph, source = pixels(picture)
+        if style1 == 0:
+            x0, y0 = int((width - pw) / 2), int((height - ph) / 2)
+        else:
+            x0, y0 = (first_tile(width, pw), first_tile(height, ph)) if style2 else (0, 0)
+        for y in range(height):
+            sy = y - y0 if style1 == 0 else (y - y0) % ph
+            if not 0 <= sy < ph:
+                continue
+            line = source[sy * pw * 3:(sy + 1) * pw * 3]
+            if style1 == 0:
+                left, right = max(x0, 0), min(x0 + pw, width)
+                if left < right:
+                    rgb[(y * width + left) * 3:(y * width + right) * 3] = line[(left - x0) * 3:(right - x0) * 3]
+            else:
+                start = (-x0) % pw
+                rgb[y * width * 3:(y + 1) * width * 3] = (line * (width // pw + 2))[start * 3:(start + width) * 3]
+    write_bmp(out, width, height, bytes(rgb))
+
+
 if __name__ == "__main__":
     command, args = sys.argv[1], sys.argv[2:]
     if command == "bmp":
@@ -148,5 +197,15 @@ if __name__ == "__main__":
         orient(args[0], args[1], int(args[2]))
     elif command == "same":
         sys.exit(same(args[0], args[1], int(args[2]) if len(args) > 2 else 0))
+    elif command == "size":
+        print(*pixels(args[0])[:2])
+    elif command == "pixel":
+        w, _, rgb = pixels(args[0])
+        at = (int(args[2]) * w + int(args[1])) * 3
+        print(rgb[at:at + 3].hex())
+    elif command == "part":
+        part(args[0], *map(int, args[1:5]), args[5])
+    elif command == "lay":
+        lay(args[0], *map(int, args[1:5]), args[5], args[6])
     else:
         sys.exit(f"unknown command {command}")

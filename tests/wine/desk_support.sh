@@ -33,10 +33,12 @@ same_pixels() {
 
 trap 'run --stop; rm -rf "$work"' EXIT
 run --start
-# A clean start: no settings of TezunDesk's, no output, no wallpaper, no plug-in settings.
+# A clean start: no settings of TezunDesk's, no output, no wallpaper, no plug-in settings, no
+# stand-in for the shell's per-monitor wallpaper.
 reg delete 'HKCU\Software\TezunDesk' /f
 reg delete 'HKCU\Software\Tokiwanoshi' /f
 reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v TezunDesk /f
+reg delete 'HKLM\Software\Classes\CLSID\{C2CF3110-460E-4FC1-B9D0-8A1C0C9CC4BD}' /f  # a stand-in shell left behind
 reg add 'HKCU\Control Panel\Desktop' /v Wallpaper /d '' /f
 output_folder=$(run cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')\\TezunDesk
 rm -rf "$(unix_path "$output_folder")"

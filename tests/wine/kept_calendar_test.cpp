@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "graphics/bitmap.h"
@@ -87,6 +89,8 @@ TEST(KeptCalendar, AnyChangeOfWhatItIsDrawnFromDrawsItAnew) {
       {"a larger rectangle", [](Drawn& d) { d.rect.bottom += 14; }},
       {"a denser screen", [](Drawn& d) { d.scale.pointsToPixels = Scale::Of(144, 72); }},
       {"a picture drawn larger: the outline's width", [](Drawn& d) { d.scale.pixels = Scale::Of(2, 1); }},
+      {"the neighbouring months' days", [](Drawn& d) { d.settings.AdjacentDays = 1; }},
+      {"week numbers", [](Drawn& d) { d.settings.WeekNumbers = 1; }},
       {"a larger picture, which cuts today's mark no more",
        [](Drawn& d) {
          d.picture = {300, 300};
@@ -143,6 +147,42 @@ TEST(KeptCalendar, NothingIsMadeAgainAndAFailedDrawingIsNotKept) {
   const BitmapHandle untouched(test::MakePatternBitmap(300, 150));
   EXPECT_TRUE(rows(partial, 46) == rows(whole, 46));
   EXPECT_FALSE(rows(partial, 46) == rows(test::ReadPixels(untouched.get()), 46));
+}
+
+// An events file rewritten between two drawings is drawn anew, as is a change of the events' colour;
+// while it stays as it is, the drawing kept is drawn again (no mask made anew), to the same pixels.
+// With the neighbouring months' days and the week numbers, whose layer is made again too.
+TEST(KeptCalendar, AnEventsFileRewrittenDrawsItAnewAndAnUnchangedOneDoesNot) {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string path = std::string(folder) + "tezun-kept-" + std::to_string(GetCurrentProcessId()) + ".ics";
+  const auto write = [&path](const char* day, const char* title) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        << "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:kept\r\nDTSTART;VALUE=DATE:" << day
+        << "\r\nSUMMARY:" << title << "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+  };
+  for (const bool around : {false, true}) {
+    SCOPED_TRACE(around ? "the neighbouring days and week numbers" : "the month alone");
+    write("20260513", "Meeting");
+    Drawn drawn = Base();
+    drawn.settings.Events = path;
+    drawn.settings.AdjacentDays = drawn.settings.WeekNumbers = around ? 1 : 0;
+    const Pixels first = DrawAnew(drawn);
+    if (!around) FailBitmapCreationForTesting(0);
+    EXPECT_TRUE(Draw(drawn) == first) << "the file unchanged";
+    FailBitmapCreationForTesting(std::nullopt);
+
+    write("20260512", "Meetings");  // the day before, and another size
+    const Pixels rewritten = Draw(drawn);
+    EXPECT_TRUE(rewritten == DrawAnew(drawn));
+    EXPECT_FALSE(rewritten == first) << "the event moved";
+    EXPECT_TRUE(Draw(drawn) == rewritten);
+    drawn.settings.EventColor = 0x00B000;
+    const Pixels coloured = Draw(drawn);
+    EXPECT_TRUE(coloured == DrawAnew(drawn));
+    EXPECT_FALSE(coloured == rewritten) << "the events' colour";
+  }
+  DeleteFileA(path.c_str());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The resident TezunDesk as a whole program: a second start makes the running one compose and
-# ends; across local midnight (under faketime, 64-bit Wine only: the 32-bit loader hangs under
+# ends; /restore ends it, takes away its Run value and puts back the wallpaper; across local midnight (under faketime, 64-bit Wine only: the 32-bit loader hangs under
 # it) the wallpaper turns to the next day's calendar by itself.
 # usage: tezundesk_resident_test.sh WINE_RUN TREE BIN_DIR SAMPLES_DIR
 set -uo pipefail
@@ -44,6 +44,11 @@ first=$(wallpaper)
 desk 2>"$work/err" || fail "the second start exited with $?: $(cat "$work/err")"
 kill -0 "$resident" 2>/dev/null || fail "the second start ended the first"
 within 120 wallpaper_is_ours_but_not "$first" || fail "the second start did not make the first compose"
+desk /autostart on 2>/dev/null || fail "/autostart on"
+desk /restore 2>"$work/err" || fail "/restore with a resident running: $(cat "$work/err")"
+within 20 bash -c "! kill -0 $resident 2>/dev/null" || fail "/restore did not end the resident"
+[ -z "$(wallpaper)" ] || fail "/restore left '$(wallpaper)', not the wallpaper of before"
+reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v TezunDesk && fail "/restore left the Run value"
 stop_resident
 
 if [ "$(cat "$tree/wine-arch")" = win64 ] && [ -n "$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$')" ]; then
@@ -77,5 +82,5 @@ else
   echo "note: midnight under faketime is tried by the 64-bit tree only"
 fi
 
-[ $status -eq 0 ] && echo "tezundesk resident: a second start and midnight make it compose"
+[ $status -eq 0 ] && echo "tezundesk resident: a second start and midnight make it compose, /restore ends it"
 exit $status

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # TezunDesk as a scheduled task or a script meets it: /once and the pictures it sets, the failures
-# that leave the wallpaper as it was, and the other switches. In a prefix of its own (state
-# "desk"): it sets that prefix's wallpaper.
+# that leave the wallpaper as it was (and their lines in its log), a slideshow, and the other
+# switches. In a prefix of its own (state "desk"): it sets that prefix's wallpaper.
 # usage: tezundesk_test.sh WINE_RUN TREE BIN_DIR SAMPLES_DIR
 set -uo pipefail
 wine_run=$1
@@ -73,15 +73,36 @@ done
 # Whether the decoder tells the size first or runs out of memory holding it, the user is told it is too large.
 grep -q '大きすぎ' "$work/err" || fail "the huge picture's message does not say it is too large: $(cat "$work/err")"
 
-# The chosen picture gone: /once exits 2, the wallpaper stays.
+# The log has a line for each of those, the last one naming its switch and its file.
+log=$(unix_path "$output_folder")/TezunDesk.log
+tail -n 1 "$log" | grep -q ' /picture /once: .*huge\.png' || fail "the log's last line is not the huge picture's: $(tail -n 1 "$log")"
+
+# The chosen picture gone: its kept copy is decorated. The copy gone too: exit 2, the wallpaper stays.
 cp "$samples/market.png" "$work/gone.png"
 desk /picture "$(windows_path "$work/gone.png")" 2>/dev/null || fail "/picture alone failed"
 rm "$work/gone.png"
+desk /once 2>"$work/err" || fail "a picture gone, and its copy kept: $(cat "$work/err")"
+reference "$samples/market.png" "$work/ref-market.bmp"
+same_pixels "$(unix_path "$(wallpaper)")" "$work/ref-market.bmp" "the kept copy"
+kept=$(wallpaper)
+rm "$(unix_path "$(desk_value KeptPicture)")"
 desk /once 2>/dev/null
 code=$?
-[ $code -eq 2 ] || fail "a picture gone: exit $code, not 2"
-[ "$(wallpaper)" = "$good" ] || fail "a picture gone changed the wallpaper"
-desk /picture "$(windows_path "$samples/evening.png")" 2>/dev/null
+[ $code -eq 2 ] || fail "a picture and its copy gone: exit $code, not 2"
+[ "$(wallpaper)" = "$kept" ] || fail "a picture and its copy gone changed the wallpaper"
+desk /picture "$(windows_path "$samples/evening.png")" /once 2>/dev/null || fail "setting a good picture again failed"
+good=$(wallpaper)
+cp "$(unix_path "$good")" "$work/good.bmp"
+
+# A slideshow on: /once exits 4 and changes nothing.
+wallpapers='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Wallpapers'
+reg add "$wallpapers" /v BackgroundType /t REG_DWORD /d 2 /f
+desk /once 2>"$work/err"
+code=$?
+[ $code -eq 4 ] || fail "a slideshow: exit $code, not 4"
+grep -q 'スライドショー' "$work/err" || fail "a slideshow: the words do not say so: $(cat "$work/err")"
+[ "$(wallpaper)" = "$good" ] || fail "a slideshow's wallpaper was changed"
+reg add "$wallpapers" /v BackgroundType /t REG_DWORD /d 0 /f
 
 # A folder that cannot be written: exit 3, the wallpaper and its file as they were. (Immutable,
 # since permissions do not stop root.)
@@ -98,17 +119,25 @@ else
   echo "note: chattr cannot make $folder unwritable here; the unwritable folder is not tried"
 fi
 
-# The Run value, on and off.
+# The Run value, on and off; on also takes away Task Manager's mark of disabled.
+approved='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run'
+reg add "$approved" /v TezunDesk /t REG_BINARY /d 030000000000000000000000 /f
 desk /autostart on 2>"$work/err" || fail "/autostart on: $(cat "$work/err")"
+reg query "$approved" /v TezunDesk && fail "/autostart on left the mark of disabled"
 run_value=$(text_value 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' TezunDesk)
 [ "$run_value" = "\"$(windows_path "$bin/TezunDesk.exe")\"" ] || fail "the Run value is '$run_value'"
 desk /autostart off 2>"$work/err" || fail "/autostart off: $(cat "$work/err")"
 reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v TezunDesk >/dev/null 2>&1 && fail "/autostart off left the value"
 
-# /restore puts back the wallpaper and the style of before the first run.
+# /restore puts back the wallpaper and the style of before the first run, and forgets them: a
+# second /restore has nothing to put back, says so and exits 3.
 desk /restore 2>"$work/err" || fail "/restore: $(cat "$work/err")"
 [ "$(wallpaper)" = "$(windows_path "$work/before.bmp")" ] || fail "/restore set '$(wallpaper)'"
 [ "$(desktop_value WallpaperStyle)" = 2 ] || fail "/restore did not put back the style"
+desk /restore 2>"$work/err"
+code=$?
+[ $code -eq 3 ] || fail "/restore with nothing remembered: exit $code, not 3"
+grep -q '記録されていません' "$work/err" || fail "/restore with nothing remembered does not say so: $(cat "$work/err")"
 
 # The release's uninstall.reg takes away TezunDesk's key and its Run value with the plug-in's.
 desk /autostart on 2>/dev/null

@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "bench_calendars.h"
+#include "bench_calls.h"
 #include "core/settings_store.h"
 #include "dpi_awareness.h"
+#include "events_bench.h"
 #include "graphics/bitmap.h"
 #include "plugin/stored_settings.h"
 #include "plugin/win32_registry.h"
@@ -30,17 +32,6 @@ namespace {
 
 using tezun::BitmapHandle;
 using tezun::TCalendarSettings;
-
-// A 24-bit picture with every byte touched, as a decoded wallpaper would be.
-BitmapHandle Picture(int width, int height) {
-  BitmapHandle bitmap = tezun::CreateBitmap24(width, height);
-  DIBSECTION section{};
-  GetObjectW(bitmap.get(), sizeof section, &section);
-  auto* bytes = static_cast<uint8_t*>(section.dsBm.bmBits);
-  const size_t size = static_cast<size_t>(section.dsBm.bmWidthBytes) * height;
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 7 + (i >> 12));
-  return bitmap;
-}
 
 double MiB(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
 double PictureMiB(int width, int height) { return MiB(static_cast<SIZE_T>((width * 3 + 3) / 4 * 4) * height); }
@@ -58,28 +49,6 @@ TCalendarSettings Settings(int32_t style1, int32_t style2, bool calendar) {
   settings.Style2 = style2;
   if (!calendar) settings.Width = -1;  // a calendar rectangle of negative width draws nothing
   return settings;
-}
-
-// A trial of a call on a fresh picture each time, as the host hands one over, made once untimed
-// before each timed one: a host calls again with nothing changed, and what the plug-in keeps from
-// one call to the next is in place then. The result is dropped at once, so that only one call's
-// pictures are alive at a time.
-Trial CallAgain(std::string name, SIZE picture, const std::function<void(HBITMAP&)>& call) {
-  auto wallpaper = std::make_shared<BitmapHandle>();
-  auto once = [=] {
-    HBITMAP handle = wallpaper->release();
-    call(handle);
-    wallpaper->reset(handle);
-  };
-  return {std::move(name),
-          [=] {
-            *wallpaper = Picture(picture.cx, picture.cy);
-            once();
-            *wallpaper = Picture(picture.cx, picture.cy);
-          },
-          once,
-          [=] { wallpaper->reset(); },
-          {}};
 }
 
 Trial Composition(std::string name, SIZE screen, SIZE picture, const TCalendarSettings& settings) {
@@ -118,21 +87,6 @@ void MemoryOfOneComposition(SIZE screen) {
       screen.cx, screen.cy, MiB(peak - before), 2 * PictureMiB(screen.cx, screen.cy) + 4);
 }
 
-// The settings of one case of the whole call, in a key of the bench's own: the defaults but for
-// the "Option" values given.
-class BenchKey {
- public:
-  BenchKey(const std::string& name, const OptionValues& options) : hostKey_(std::string(kBenchKey) + "\\" + name) {
-    StoreOptions(hostKey_, options);
-  }
-  const char* HostKey() const { return hostKey_.c_str(); }
-
-  static constexpr char kBenchKey[] = "Software\\TezunBench";
-
- private:
-  std::string hostKey_;
-};
-
 // A list of a thousand own days, of every form: single days over thirty years, yearly days and
 // ranges, working days.
 std::string ThousandOwnDays() {
@@ -149,12 +103,6 @@ std::string ThousandOwnDays() {
     list += line;
   }
   return list;
-}
-
-// ExecutePlugIn through the loaded plug-in, as the host calls it.
-Trial WholeCall(std::string name, const PluginModule& plugin, const BenchKey& key, SIZE picture) {
-  return CallAgain(std::move(name), picture,
-                   [&plugin, &key](HBITMAP& handle) { plugin.ExecutePlugIn(nullptr, key.HostKey(), &handle); });
 }
 
 // The same from a thread that declares no DPI awareness, as old hosts are. On a scaled screen it
@@ -180,10 +128,6 @@ std::optional<SIZE> ScreenSeenUnaware() {
 Trial DrawnAgain(std::string name, tezun::TCanvas& canvas, const tezun::Rect& rect, const TCalendarSettings& settings) {
   auto draw = [&canvas, rect, settings] { tezun::RenderCalendar(canvas, rect, settings, kSomeDay); };
   return {std::move(name), draw, draw, nullptr, {}};
-}
-
-void PrintRow(SIZE screen, const std::string& name, double time, double baseline) {
-  std::printf("%4ldx%-4ld %-44s %10.2f %8.2f\n", screen.cx, screen.cy, name.c_str(), time * 1e3, time / baseline);
 }
 
 // One centred call taken apart, each part timed as the call does it: the store opened, loaded and
@@ -338,6 +282,7 @@ int Bench(const PluginModule& plugin, const PluginModule* before) {
               "", trials[5].Median() / trials[8].Median());
   BreakdownOfOneCall(plugin, screen);
   CalendarAgainstBareTexts(screen);
+  EventsBench(plugin, screen);
   PlacementWindowRedraw();
   const BenchKey dialogKey("dialog", {});
   SettingsDialogOpening(plugin, dialogKey.HostKey());

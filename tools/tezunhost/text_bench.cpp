@@ -26,8 +26,9 @@ class BareTexts {
  public:
   BareTexts(tezun::TCanvas& canvas, const tezun::Rect& rect, const TCalendarSettings& settings) {
     tezun::DrawTextsOneByOneForTesting(true);
-    const Drawing drawing = tezun::RecordCalendar(canvas, rect, settings, kSomeDay, {tezun::PointsToPixels(), {}});
+    tezun::RenderCalendar(canvas, rect, settings, kSomeDay);
     tezun::DrawTextsOneByOneForTesting(false);
+    const Drawing& drawing = tezun::KeptCalendar();
     texts_ = drawing.Texts();
     std::vector<size_t> made;  // the drawing's fonts, in the order made
     for (Drawing::Text& text : texts_) {
