@@ -210,6 +210,7 @@ void Drawing::DrawOn(TCanvas& canvas) const {
   }
 }
 
+// NOLINTNEXTLINE(misc-no-recursion): a layer is one deep, its drawing made on a layer with none
 size_t Drawing::Bytes() const {
   size_t bytes = sizeof *this + steps_.capacity() * sizeof(Step) + texts_.capacity() * sizeof(Text) +
                  figures_.capacity() * sizeof(FigureCall) + fills_.capacity() * sizeof(FillCall) +
