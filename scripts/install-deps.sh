@@ -76,9 +76,9 @@ packages=(
   xserver-xorg-core xserver-xorg-video-dummy
   googletest libjpeg62-turbo-dev libjpeg-turbo-progs
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck
-  python3 unzip patchelf faketime
+  python3 unzip patchelf faketime perl
 )
-# Source packages (libjpeg-turbo) need a deb-src entry.
+# Source packages (libjpeg-turbo, libical) need a deb-src entry.
 src_list=/etc/apt/sources.list.d/tezun-deb-src.sources
 if [ ! -f "$src_list" ]; then
   cat >"$src_list" <<'SRC'
@@ -183,6 +183,79 @@ TC
 }
 build_libjpeg i686-w64-mingw32 x86
 build_libjpeg x86_64-w64-mingw32 x86_64
+
+# libical, static, from the upstream source in Debian's source package (libical3), for the four
+# trees that link it: both MinGW targets; the native tree (g++, uninstrumented, so that the
+# sanitized tests and the unsanitized bench link one library); and the fuzz tree (clang with that
+# tree's sanitizers and libFuzzer's coverage, so that the fuzzers steer into the parser and
+# AddressSanitizer sees inside it). ICU, glib, BerkeleyDB, the bindings and the documentation are
+# left out. Its zone data (zoneinfo) is installed beside it; our build compiles it into the
+# plug-in, since libical itself would look for it beside the host's program.
+libical_source=
+fetch_libical() {
+  [ -n "$libical_source" ] && return 0
+  libical_work=$(mktemp -d)
+  # apt checks each file it fetches against the signed index. Debian's packaging around the
+  # upstream tarball is not needed for a static library, and is not waited for when a mirror lacks it.
+  (cd "$libical_work" && apt-get source -qq --download-only libical3 >source.log 2>&1) || true
+  local orig
+  orig=$(find "$libical_work" -maxdepth 1 -name 'libical3_*.orig.tar.*' | grep -m 1 .) || {
+    echo "install-deps: the source of libical cannot be fetched:" >&2
+    sed -n 's/^\(E\|W\):/  &/p' "$libical_work/source.log" >&2
+    exit 1
+  }
+  tar -xf "$orig" -C "$libical_work"
+  libical_source=$(find "$libical_work" -maxdepth 1 -type d -name 'libical-*' | grep -m 1 .)
+}
+build_libical() {
+  local name=$1 prefix=$2
+  shift 2
+  local options=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_LIBDIR=lib -DSTATIC_ONLY=ON -DUSE_BUILTIN_TZDATA=ON
+    -DICAL_GLIB=OFF -DICAL_GLIB_VAPI=OFF -DGOBJECT_INTROSPECTION=OFF -DWITH_CXX_BINDINGS=OFF -DICAL_BUILD_DOCS=OFF
+    -DLIBICAL_BUILD_TESTING=OFF -DICAL_ERRORS_ARE_FATAL=OFF -DCMAKE_DISABLE_FIND_PACKAGE_ICU=ON
+    -DCMAKE_DISABLE_FIND_PACKAGE_BerkeleyDB=ON "$@")
+  # Built again when the options it was built with change.
+  local stamp="$prefix/share/libical/tezun-options"
+  [ -f "$prefix/lib/libical.a" ] && [ -f "$prefix/include/libical/ical.h" ] &&
+    [ -f "$prefix/share/libical/zoneinfo/zones.tab" ] && [ "$(cat "$stamp" 2>/dev/null)" = "${options[*]}" ] &&
+    return 0
+  fetch_libical
+  local build="$libical_work/build-$name"
+  cmake -S "$libical_source" -B "$build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >/dev/null
+  cmake --build "$build" -j "$(nproc)" --target ical >/dev/null
+  rm -rf "$prefix/include/libical" "$prefix/lib/libical.a" "$prefix/share/libical"
+  cmake -DCMAKE_INSTALL_PREFIX="$prefix" -P "$build/src/libical/cmake_install.cmake" >/dev/null
+  cmake -DCMAKE_INSTALL_PREFIX="$prefix" -P "$build/zoneinfo/cmake_install.cmake" >/dev/null
+  printf '%s' "${options[*]}" >"$stamp"
+  echo "install-deps: libical built for $name in $prefix"
+}
+mingw_toolchain() {
+  local triplet=$1 processor=$2 file=$3
+  cat >"$file" <<TC
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR $processor)
+set(CMAKE_C_COMPILER $triplet-gcc-posix)
+set(CMAKE_RC_COMPILER $triplet-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/$triplet)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+TC
+}
+for target in i686-w64-mingw32:x86 x86_64-w64-mingw32:x86_64; do
+  triplet=${target%%:*}
+  toolchain=$DEPS_PREFIX/$triplet/toolchain.cmake
+  mkdir -p "$DEPS_PREFIX/$triplet"
+  mingw_toolchain "$triplet" "${target##*:}" "$toolchain"
+  # The plug-in calls libical from one thread at a time; without pthreads, since the handles that
+  # winpthreads makes for libical's static mutexes are never freed: every load would leave them.
+  build_libical "$triplet" "$DEPS_PREFIX/$triplet" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DHAVE_PTHREAD_CREATE=OFF \
+    -DHAVE_PTHREAD_ATTR_GET_NP=OFF -DHAVE_PTHREAD_GETATTR_NP=OFF -DHAVE_PTHREAD_NP_H=OFF
+done
+build_libical native "$DEPS_PREFIX/native" -DCMAKE_C_COMPILER=gcc -DCMAKE_POSITION_INDEPENDENT_CODE=ON
+build_libical fuzz "$DEPS_PREFIX/fuzz" -DCMAKE_C_COMPILER=clang -DCMAKE_POSITION_INDEPENDENT_CODE=ON \
+  -DCMAKE_C_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-omit-frame-pointer -fno-sanitize-recover=all"
+[ -z "$libical_source" ] || rm -rf "$libical_work"
 
 # --- The traditional calendar's generator (tools/koyomi) ---------------------------------------
 # Node.js and the ephemeris package that tools/koyomi/package-lock.json pins; the native test

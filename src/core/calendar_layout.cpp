@@ -48,6 +48,13 @@ std::vector<TextLine> WrapText(std::string_view text, std::span<const int> ends,
   return lines;
 }
 
+Rect EventMarkBox(const Rect& cell, const Rect& number, int64_t noteHeight) {
+  const int64_t side = std::max<int64_t>(2, noteHeight / 3), gap = std::max<int64_t>(1, side / 2);
+  const int64_t left = std::max(cell.left, number.left - gap - side);
+  const int64_t top = std::clamp(number.bottom - side, cell.top, std::max(cell.top, cell.bottom - side));
+  return {left, top, left + side, top + side};
+}
+
 std::optional<Rect> MoonBox(const Rect& cell, int64_t noteHeight) {
   const int64_t across = noteHeight * 3 / 4, margin = std::max<int64_t>(1, noteHeight / 8);
   if (across < 3 || cell.width() < across + 2 * margin || cell.height() < across + 2 * margin) return std::nullopt;

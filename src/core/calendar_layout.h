@@ -1,6 +1,7 @@
 // Where the calendar's cells lie in its rectangle: seven equal columns and seven equal rows (the
-// header and six weeks), or eight with a title row above the header; sizes truncated toward zero,
-// and the leftover pixels belong to no cell.
+// header and six weeks), or eight with a title row above the header, and eight columns with one of
+// week numbers before the weekdays; sizes truncated toward zero, and the leftover pixels belong to
+// no cell.
 #pragma once
 
 #include <optional>
@@ -15,19 +16,24 @@ namespace tezun {
 struct CalendarLayout {
   Rect area;
   bool titled = false;
+  bool weekColumn = false;
   int64_t cellWidth = 0;
   int64_t cellHeight = 0;
 
-  explicit CalendarLayout(const Rect& rectangle, bool withTitle = false)
+  explicit CalendarLayout(const Rect& rectangle, bool withTitle = false, bool withWeekColumn = false)
       : area(rectangle),
         titled(withTitle),
-        cellWidth(rectangle.width() / 7),
+        weekColumn(withWeekColumn),
+        cellWidth(rectangle.width() / (withWeekColumn ? 8 : 7)),
         cellHeight(rectangle.height() / (withTitle ? 8 : 7)) {}
 
   // The title row spans the whole width of the rectangle.
   Rect TitleCell() const { return {area.left, area.top, area.right, area.top + cellHeight}; }
-  Rect HeaderCell(int column) const { return Cell(titled ? 1 : 0, column); }
-  Rect DayCell(int week, int column) const { return Cell(week + (titled ? 2 : 1), column); }
+  Rect HeaderCell(int column) const { return Cell(titled ? 1 : 0, column + (weekColumn ? 1 : 0)); }
+  Rect DayCell(int week, int column) const { return Cell(week + (titled ? 2 : 1), column + (weekColumn ? 1 : 0)); }
+  // The column of week numbers: its head beside the weekdays' names, and each week's number.
+  Rect WeekHeaderCell() const { return Cell(titled ? 1 : 0, 0); }
+  Rect WeekCell(int week) const { return Cell(week + (titled ? 2 : 1), 0); }
 
  private:
   Rect Cell(int row, int column) const {
@@ -63,6 +69,11 @@ struct TextLine {
   bool operator==(const TextLine&) const = default;
 };
 std::vector<TextLine> WrapText(std::string_view text, std::span<const int> ends, int64_t width, int maxLines);
+
+// Where the mark of a day's events without a line of their own lies: a square a third of the note's
+// height across (two pixels at least), at the bottom-left corner of the number's text, which
+// `number` holds, just outside it and inside the cell.
+Rect EventMarkBox(const Rect& cell, const Rect& number, int64_t noteHeight);
 
 // Where a day's drawn Moon lies: a disc three quarters of the note's height across, an eighth of
 // that height in from the cell's top and right edges; nothing in a cell too small for it.

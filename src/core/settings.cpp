@@ -28,6 +28,7 @@ int32_t OneOrNone(int32_t stored) { return stored == 1 ? 1 : 0; }
 int32_t TitleMeaning(int32_t stored) { return stored >= 1 && stored <= 3 ? stored : 0; }
 int32_t OpacityMeaning(int32_t stored) { return stored >= 1 && stored <= 100 ? stored : 0; }
 int32_t Itself(int32_t stored) { return stored; }
+int32_t ColourOrCell(int32_t stored) { return stored >= 0 && stored <= 0xFFFFFF ? stored : kCellColour; }
 }  // namespace
 
 const std::array<ExtraOptionEntry, 7> kExtraOptions{{
@@ -50,11 +51,18 @@ const std::array<ExtraOptionEntry, 7> kDayNoteOptions{{
     {"MoonPhases", &TCalendarSettings::MoonPhases, 0, OneOrNone},
 }};
 
+const std::array<ExtraOptionEntry, 3> kEventOptions{{
+    {"EventColor", &TCalendarSettings::EventColor, kCellColour, ColourOrCell},
+    {"AdjacentDays", &TCalendarSettings::AdjacentDays, 0, OneOrNone},
+    {"WeekNumbers", &TCalendarSettings::WeekNumbers, 0, OneOrNone},
+}};
+
 TCalendarSettings DefaultSettings() {
   TCalendarSettings settings;
   for (const auto& entry : kOptionEntries) settings.*entry.field = entry.fallback;
   for (const auto& entry : kExtraOptions) settings.*entry.field = entry.fallback;
   for (const auto& entry : kDayNoteOptions) settings.*entry.field = entry.fallback;
+  for (const auto& entry : kEventOptions) settings.*entry.field = entry.fallback;
   for (const auto& entry : kFontSections) {
     settings.Fonts.*entry.font = TCalFont{kDefaultFontName, kDefaultFontSize, entry.defaultColor, 0};
   }

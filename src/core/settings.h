@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "holiday_rules.h"
@@ -71,6 +72,13 @@ struct TCalendarSettings {
   int32_t Eto = 0;
   int32_t Kaiun = 0;
   int32_t MoonPhases = 0;
+  // The user's events: iCalendar files and folders, `;` between their paths (Shift-JIS), and the
+  // colour of their lines (outside 0 to 0xFFFFFF: each day's own).
+  std::string Events;
+  int32_t EventColor = 0;
+  // 1: the neighbouring months' days in the first and last weeks; 1: a column of week numbers.
+  int32_t AdjacentDays = 0;
+  int32_t WeekNumbers = 0;
   bool operator==(const TCalendarSettings&) const = default;
 };
 
@@ -100,11 +108,17 @@ struct ExtraOptionEntry {
 };
 
 // The order in which settings are loaded and saved: the thirty; the extra options, then the own
-// days, then the day notes' options.
+// days, then the day notes' options, then the events and the options that follow them.
 extern const std::array<OptionEntry, 10> kOptionEntries;
 extern const std::array<FontSectionEntry, 5> kFontSections;
 extern const std::array<ExtraOptionEntry, 7> kExtraOptions;
 extern const std::array<ExtraOptionEntry, 7> kDayNoteOptions;
+extern const std::array<ExtraOptionEntry, 3> kEventOptions;
+
+// The longest "Events" value that is read: longer, it reads as none.
+inline constexpr size_t kMaxEventsBytes = size_t{32} * 1024;
+// The stored EventColor of no colour of its own, as a load from an empty key leaves it.
+inline constexpr int32_t kCellColour = -1;
 
 // The record as a fresh load from an empty key leaves it.
 TCalendarSettings DefaultSettings();
@@ -137,5 +151,15 @@ inline DayNoteChoice DayNotesOf(const TCalendarSettings& s) {
 }
 // Whether a drawn Moon marks the days of its phases.
 inline bool MoonPhasesShown(const TCalendarSettings& s) { return s.MoonPhases == 1; }
+
+// Whether the calendar reads events at all; the colour of their lines, or none for each day's own.
+inline bool EventsChosen(const TCalendarSettings& s) { return !s.Events.empty(); }
+inline std::optional<int32_t> EventColour(const TCalendarSettings& s) {
+  return s.EventColor >= 0 && s.EventColor <= 0xFFFFFF ? std::optional<int32_t>(s.EventColor) : std::nullopt;
+}
+// Whether the first and last weeks show the neighbouring months' days, and whether a column of
+// week numbers goes before the weekdays.
+inline bool AdjacentDaysShown(const TCalendarSettings& s) { return s.AdjacentDays == 1; }
+inline bool WeekNumbersShown(const TCalendarSettings& s) { return s.WeekNumbers == 1; }
 
 }  // namespace tezun

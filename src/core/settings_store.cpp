@@ -125,6 +125,11 @@ void LoadSettings(const SettingsStore& store, TCalendarSettings& settings) {
   for (const auto& entry : kDayNoteOptions) {
     settings.*entry.field = store.ReadSettingInteger("Option", entry.name, entry.fallback);
   }
+  // Paths, however many: one beyond any sane length is not fetched, and names no file.
+  settings.Events = store.ReadLongSettingText("Option", "Events", kMaxEventsBytes).text;
+  for (const auto& entry : kEventOptions) {
+    settings.*entry.field = store.ReadSettingInteger("Option", entry.name, entry.fallback);
+  }
 }
 
 void SaveSettings(SettingsStore& store, const TCalendarSettings& settings) {
@@ -149,6 +154,8 @@ void SaveChangedOptions(SettingsStore& store, const TCalendarSettings& opened, c
   saveChanged(kExtraOptions);
   if (edited.OwnDays != opened.OwnDays) store.WriteSettingText("Option", "OwnDays", edited.OwnDays.Text());
   saveChanged(kDayNoteOptions);
+  if (edited.Events != opened.Events) store.WriteSettingText("Option", "Events", edited.Events);
+  saveChanged(kEventOptions);
 }
 
 ScreenPoint ReadDialogPosition(const SettingsStore& store) {

@@ -69,14 +69,15 @@ inline SettingsStore OpenSettingsStore(RegistryKey& currentUser, std::string_vie
 }
 
 // Fill the record from the store, and write it back, in the same fixed order: the 30 values of
-// the option and font sections; and on loading only, after them, the extra options, the own days
-// and the day notes' options. An error stops either at its value: the values before it are done,
-// the later ones are not.
+// the option and font sections; and on loading only, after them, the extra options, the own days,
+// the day notes' options, the events and their options. An error stops either at its value: the
+// values before it are done, the later ones are not.
 void LoadSettings(const SettingsStore& store, TCalendarSettings& settings);
 void SaveSettings(SettingsStore& store, const TCalendarSettings& settings);
 // After SaveSettings, what else the user changed since `opened`, in the order of loading: each
-// extra option whose meaning changed, the own days when they did, each day notes' option. A value left alone is never
-// written, so a dialog in which nobody touched them stores what it always has.
+// extra option whose meaning changed, the own days when they did, each day notes' option, the
+// events when they did, each of their options. A value left alone is never written, so a dialog
+// in which nobody touched them stores what it always has.
 void SaveChangedOptions(SettingsStore& store, const TCalendarSettings& opened, const TCalendarSettings& edited);
 
 // Outer top-left corners of the settings dialog and of the calendar placement window.

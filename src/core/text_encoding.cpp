@@ -9,16 +9,6 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 
-void Append(std::u16string& out, char32_t c) {
-  if (c < 0x10000) {
-    out.push_back(static_cast<char16_t>(c));
-  } else {
-    c -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-  }
-}
-
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no NUL.
 std::optional<std::u16string> FromUtf8(std::string_view bytes) {
   std::u16string out;
@@ -46,7 +36,7 @@ std::optional<std::u16string> FromUtf8(std::string_view bytes) {
       c = (c << 6) | (next & 0x3F);
     }
     if (c == 0 || c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
-    Append(out, c);
+    AppendUtf16(out, c);
     at += length;
   }
   return out;
@@ -94,6 +84,16 @@ std::optional<DecodedText> Unicode(TextEncoding encoding, std::optional<std::u16
 }
 
 }  // namespace
+
+void AppendUtf16(std::u16string& out, char32_t c) {
+  if (c < 0x10000) {
+    out.push_back(static_cast<char16_t>(c));
+  } else {
+    c -= 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+  }
+}
 
 std::optional<DecodedText> DecodeText(std::string_view bytes) {
   if (bytes.starts_with(kUtf16LittleEndianMark)) {

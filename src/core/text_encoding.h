@@ -25,4 +25,7 @@ struct DecodedText {
 // chance a Shift-JIS text of any length is hardly ever valid UTF-8.
 std::optional<DecodedText> DecodeText(std::string_view bytes);
 
+// A character (U+0000 to U+10FFFF) as UTF-16: one unit, or a surrogate pair.
+void AppendUtf16(std::u16string& out, char32_t c);
+
 }  // namespace tezun

@@ -91,6 +91,11 @@ const char kOwnDayFileNoShiftJisForm[] =
     "ください。何も追加しませんでした。\r\n%s";
 const char kOwnDayFileUnreadableLine[] = "このファイルの %u 行目を読み取れません。何も追加しませんでした。\r\n%s";
 
+const char kUnshownCharacter[] = "・";
+const char kAllDay[] = "終日";
+const char kContinued[] = "続き";
+const char kWeekHeader[] = "週";
+
 const char* const DayNamesJapanese[7] = {"日", "月", "火", "水", "木", "金", "土"};
 const char* const DayNamesEnglish[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 

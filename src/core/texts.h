@@ -84,6 +84,14 @@ extern const char kOwnDayFileNotText[];         // not Shift-JIS, UTF-8 or UTF-1
 extern const char kOwnDayFileNoShiftJisForm[];  // line %u holds a character Shift-JIS has not (the "?")
 extern const char kOwnDayFileUnreadableLine[];  // line %u cannot be read
 
+// Events: what stands for a character of a title that Shift-JIS cannot hold (・); what the
+// listing of a month's events says of an all-day event (終日) and of a later day of a timed one
+// (続き); the head of the column of week numbers (週).
+extern const char kUnshownCharacter[];
+extern const char kAllDay[];
+extern const char kContinued[];
+extern const char kWeekHeader[];
+
 // Weekday names, Sunday first: one double-byte character each, and three ASCII letters each.
 extern const char* const DayNamesJapanese[7];
 extern const char* const DayNamesEnglish[7];

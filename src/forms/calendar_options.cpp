@@ -2,8 +2,13 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "calendar_picker.h"
+#include "core/event_sources.h"
 #include "core/month_title.h"
 #include "own_days_editor.h"
 #include "render/system_eras.h"
@@ -16,7 +21,7 @@ namespace {
 constexpr WindowClass kClass{kOptionsClass, 0, COLOR_BTNFACE + 1};
 
 // At 96 dots per inch, in the client area.
-constexpr int kClientWidth = 339;
+constexpr int kClientWidth = 609;
 constexpr int kClientHeight = 407;
 constexpr int kMostOpacity = 100;
 
@@ -51,11 +56,65 @@ constexpr ControlRow kLayout[] = {
     {C::chkEto, kCheckBox, kEtoCheck, {24, 354, 121, 17}, 11},
     {C::chkKaiun, kCheckBox, kKaiunCheck, {152, 354, 81, 17}, 12},
     {C::chkMoonPhases, kCheckBox, kMoonPhasesCheck, {24, 374, 121, 17}, 13},
-    {C::btnOK, kPushButton, "OK", {256, 8, 75, 25}, 14},
-    {C::btnCancel, kPushButton, "Cancel", {256, 40, 75, 25}, 15},
+    // A column of its own to the right, as tall as the window: paths are long, and the window fits
+    // a small screen at 150%.
+    {C::chkAdjacentDays, kCheckBox, kAdjacentDaysCheck, {352, 12, 137, 17}, 14},
+    {C::chkWeekNumbers, kCheckBox, kWeekNumbersCheck, {496, 12, 97, 17}, 15},
+    {C::gbEvents, kGroupBox, kEventsGroup, {344, 40, 257, 359}},
+    {C::lstEvents,
+     kListBox,
+     "",
+     {352, 58, 241, 299},
+     16,
+     LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | WS_BORDER},
+    {C::btnAddEvents, kPushButton, kAddEvents, {352, 366, 75, 25}, 17},
+    {C::btnRemoveEvents, kPushButton, kRemoveEvents, {432, 366, 75, 25}, 18},
+    {C::btnEventColor, kPushButton, kColourButton, {518, 366, 75, 25}, 19},
+    {C::btnOK, kPushButton, "OK", {256, 8, 75, 25}, 20},
+    {C::btnCancel, kPushButton, "Cancel", {256, 40, 75, 25}, 21},
     // Wider than OK and Cancel, to the left: its caption is longer, and fills 75 pixels to the frame.
-    {C::btnOwnDays, kPushButton, kOwnDaysButton, {248, 88, 83, 25}, 16},
+    {C::btnOwnDays, kPushButton, kOwnDaysButton, {248, 88, 83, 25}, 22},
 };
+
+// The paths the list box shows, in its order.
+std::vector<std::string> ListedPaths(HWND list) {
+  std::vector<std::string> paths;
+  const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const auto length = static_cast<int>(SendMessageA(list, LB_GETTEXTLEN, i, 0));
+    std::string path(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
+    path.resize(static_cast<size_t>(
+        std::max<LRESULT>(0, SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(path.data())))));
+    paths.push_back(std::move(path));
+  }
+  return paths;
+}
+
+// The paths in the list box, which scrolls across as far as the longest: shown again only when they
+// differ, so that the one chosen stays chosen.
+void ShowPaths(HWND list, const std::vector<std::string>& paths, int margin) {
+  if (ListedPaths(list) == paths) return;
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  HDC dc = GetDC(list);
+  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
+  LONG widest = 0;
+  for (const std::string& path : paths) {
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, path.c_str(), static_cast<int>(path.size()), &size);
+    widest = std::max(widest, size.cx);
+  }
+  SelectObject(dc, old);
+  ReleaseDC(list, dc);
+  SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest) + static_cast<WPARAM>(margin), 0);
+}
+
+// The value that stores the paths: `;` between them.
+std::string EventsValue(const std::vector<std::string>& paths) {
+  std::string value;
+  for (const std::string& path : paths) value += (value.empty() ? "" : ";") + path;
+  return value;
+}
 
 // "西暦 (2026年12月)": a title choice with this month in its form.
 std::string TitleChoice(const char* name, TitleForm form) {
@@ -101,6 +160,36 @@ void TfrmCalendarOptions::DoExchange(Exchange direction) {
   ExchangeCheck(direction, chkEto, notes.eto, s.Eto);
   ExchangeCheck(direction, chkKaiun, notes.kaiun, s.Kaiun);
   ExchangeCheck(direction, chkMoonPhases, MoonPhasesShown(s), s.MoonPhases);
+  ExchangeCheck(direction, chkAdjacentDays, AdjacentDaysShown(s), s.AdjacentDays);
+  ExchangeCheck(direction, chkWeekNumbers, WeekNumbersShown(s), s.WeekNumbers);
+  if (direction == Exchange::ToControls) ShowPaths(Item(lstEvents), EventPaths(s.Events), Scaled(8));
+}
+
+void TfrmCalendarOptions::btnAddEventsClick() {
+  const std::optional<PickedCalendar> picked = PickCalendar(Handle(), Item(btnAddEvents));
+  if (!picked) return;
+  if (picked->refusal) {
+    MessageBoxA(Handle(), picked->refusal, kOptionsCaption, MB_OK | MB_ICONWARNING);
+    return;
+  }
+  TCalendarSettings& s = session_.Edited();
+  std::vector<std::string> paths = EventPaths(s.Events);
+  if (std::find(paths.begin(), paths.end(), picked->path) != paths.end()) return;  // listed already
+  paths.push_back(picked->path);
+  s.Events = EventsValue(paths);
+  session_.Changed();
+}
+
+void TfrmCalendarOptions::btnRemoveEventsClick() {
+  const auto chosen = static_cast<int>(SendMessageA(Item(lstEvents), LB_GETCURSEL, 0, 0));
+  TCalendarSettings& s = session_.Edited();
+  std::vector<std::string> paths = EventPaths(s.Events);
+  if (chosen < 0 || static_cast<size_t>(chosen) >= paths.size()) return;
+  paths.erase(paths.begin() + chosen);
+  s.Events = EventsValue(paths);
+  session_.Changed();
+  const int count = static_cast<int>(paths.size());
+  if (count > 0) SendMessageA(Item(lstEvents), LB_SETCURSEL, std::min(chosen, count - 1), 0);
 }
 
 void TfrmCalendarOptions::FormShow() {
@@ -129,6 +218,8 @@ void TfrmCalendarOptions::Command(int id) {
     case chkEto:
     case chkKaiun:
     case chkMoonPhases:
+    case chkAdjacentDays:
+    case chkWeekNumbers:
       DoExchange(Exchange::ToSettings);
       session_.Changed();
       break;
@@ -138,6 +229,19 @@ void TfrmCalendarOptions::Command(int id) {
     case btnOutlineColor:
       if (ChooseColour(s.OutlineColor)) session_.Changed();
       break;
+    case btnAddEvents:
+      btnAddEventsClick();
+      break;
+    case btnRemoveEvents:
+      btnRemoveEventsClick();
+      break;
+    case btnEventColor: {
+      int32_t colour = EventColour(s).value_or(s.Fonts.Weekday.Color);
+      if (!ChooseColour(colour)) break;
+      s.EventColor = colour;
+      session_.Changed();
+      break;
+    }
     case btnOwnDays: {
       TfrmOwnDays editor(Handle(), s.OwnDays);
       if (editor.ShowModal() != mrOk) break;

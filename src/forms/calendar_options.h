@@ -42,6 +42,13 @@ class TfrmCalendarOptions : public DialogForm {
     chkEto,
     chkKaiun,
     chkMoonPhases,
+    chkAdjacentDays,
+    chkWeekNumbers,
+    gbEvents,
+    lstEvents,
+    btnAddEvents,
+    btnRemoveEvents,
+    btnEventColor,
   };
 
   // Created hidden, owned by the settings dialog; it edits the session's settings.
@@ -54,6 +61,10 @@ class TfrmCalendarOptions : public DialogForm {
  private:
   // The controls and the session's settings, one way or the other.
   void DoExchange(Exchange direction);
+  // The list of calendar files and folders: one added through the menu and its dialogs, the chosen
+  // one removed.
+  void btnAddEventsClick();
+  void btnRemoveEventsClick();
 
   SettingsSession& session_;
   TCalendarSettings atOpen_;

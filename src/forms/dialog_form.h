@@ -25,6 +25,7 @@ inline constexpr ControlKind kCheckBox{"BUTTON", BS_CHECKBOX};
 inline constexpr ControlKind kPushButton{"BUTTON", BS_PUSHBUTTON};
 inline constexpr ControlKind kLabel{"STATIC", 0};
 inline constexpr ControlKind kEdit{"EDIT", 0};
+inline constexpr ControlKind kListBox{"LISTBOX", 0};
 
 // Where a control lies in the client area at 96 dots per inch, its width and height; or, for an
 // item of a radio group, which group and which item, laid out as the group lays out its items.

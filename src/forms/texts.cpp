@@ -63,6 +63,20 @@ const char kZassetsuCheck[] = "雑節";
 const char kEtoCheck[] = "干支";
 const char kKaiunCheck[] = "開運日";
 const char kMoonPhasesCheck[] = "月の満ち欠け";
+const char kAdjacentDaysCheck[] = "前後の月の日付";
+const char kWeekNumbersCheck[] = "週番号";
+const char kEventsGroup[] = "予定";
+const char kAddEvents[] = "追加...";
+const char kRemoveEvents[] = "削除";
+
+const char kAddEventFile[] = "ファイル...";
+const char kAddEventFolder[] = "フォルダー...";
+const char kEventFileFilter[] = "iCalendar ファイル (*.ics)\0*.ics\0すべてのファイル (*.*)\0*.*\0";
+const char kEventFolderTitle[] = "予定のファイル (*.ics) があるフォルダーを選んでください。";
+const char kPathNotShiftJis[] =
+    "この場所の名前には Shift-JIS で表せない文字があるため、追加できません。"
+    "ファイルやフォルダーの名前を変えてから選んでください。";
+const char kPathWithSemicolon[] = "名前に ; がある場所は追加できません。名前を変えてから選んでください。";
 
 const char kOwnDaysCaption[] = "自分の休日";
 const char kOwnDaysHint[] =

@@ -57,6 +57,21 @@ extern const char kEtoCheck[];          // "干支": the day's place in the sixt
 extern const char kKaiunCheck[];        // "開運日": 一粒万倍日, 天赦日, 寅の日, 巳の日
 extern const char kMoonPhasesCheck[];   // "月の満ち欠け": the Moon's phases
 
+// The month's edges and the events, in the calendar's options.
+extern const char kAdjacentDaysCheck[];  // "前後の月の日付": the neighbouring months' days
+extern const char kWeekNumbersCheck[];   // "週番号": week numbers
+extern const char kEventsGroup[];        // "予定": events
+extern const char kAddEvents[];          // "追加...": add
+extern const char kRemoveEvents[];       // "削除": remove
+
+// Choosing a calendar for the events.
+extern const char kAddEventFile[];       // "ファイル...": a file (the menu under "追加...")
+extern const char kAddEventFolder[];     // "フォルダー...": a folder
+extern const char kEventFileFilter[];    // the Open dialog's file types, NUL between, two NULs at the end
+extern const char kEventFolderTitle[];   // choose a folder that holds calendar files
+extern const char kPathNotShiftJis[];    // Shift-JIS cannot hold a character of the path
+extern const char kPathWithSemicolon[];  // a path with ";" cannot be one of the list
+
 // The own days' editor.
 extern const char kOwnDaysCaption[];  // "自分の休日": your own days off
 extern const char kOwnDaysHint[];     // how a line is written

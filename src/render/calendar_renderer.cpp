@@ -10,17 +10,22 @@
 #include <utility>
 #include <vector>
 
+#include "adjacent_days.h"
+#include "calendar_events.h"
 #include "core/calendar_layout.h"
 #include "core/day_notes.h"
 #include "core/koyomi.h"
+#include "core/month_edges.h"
 #include "core/month_grid.h"
 #include "core/month_title.h"
 #include "core/texts.h"
+#include "day_events.h"
 #include "day_texts.h"
 #include "graphics/bitmap.h"
 #include "moon_mark.h"
 #include "system_eras.h"
 #include "text_run.h"
+#include "week_numbers.h"
 
 namespace tezun {
 namespace {
@@ -80,9 +85,6 @@ void DrawTransparentMark(TCanvas& canvas, const Rect& cell, const DayTexts& text
   paint(canvas.Font.Color, cmSrcAnd);
 }
 
-template <class T>
-using DayGrid = std::array<std::array<T, 7>, 6>;
-
 // The font of a weekday (1 = Sunday), wherever the week starts.
 const TCalFont& WeekdayFont(const TCalFonts& fonts, int weekday) {
   return weekday == 1 ? fonts.Sunday : weekday == 7 ? fonts.Saturday : fonts.Weekday;
@@ -109,18 +111,13 @@ DayGrid<TFont> DayFonts(const MonthGrid& grid, const TFont& header, const TCalFo
 }
 
 // What each day's line of notes says.
-DayGrid<std::string> NotesOfDays(const MonthGrid& grid, TDateTime today, const GridRules& rules,
+DayGrid<std::string> NotesOfDays(const MonthGrid& grid, const GridDates& dates, const GridRules& rules,
                                  const DayNoteChoice& notes) {
   DayGrid<std::string> texts;
-  const auto month = CalendarDay(today);
-  if (!month) return texts;
-  const std::chrono::year_month_day ymd{*month};
   for (int week = 0; week < 6; ++week) {
     for (int column = 0; column < 7; ++column) {
       const DayCell& day = grid[week][column];
-      if (day.Day == 0) continue;
-      const std::chrono::sys_days date{ymd.year() / ymd.month() / std::chrono::day{day.Day}};
-      texts[week][column] = DayNote(date, day.HolidayFlag, rules, notes);
+      if (day.Day != 0) texts[week][column] = DayNote(dates[week][column], day.HolidayFlag, rules, notes);
     }
   }
   return texts;
@@ -146,18 +143,25 @@ DayGrid<int64_t> NumberHeights(TCanvas& canvas, const MonthGrid& grid, const Day
   return heights;
 }
 
-// Each day's number, alone in its cell or with its line of notes (one for every day, though it say
-// nothing), measured before any is drawn: first the numbers, then the notes, so that the canvas's
-// font changes only where the next day's differs, and each font's height and each note once.
+// How many lines under a day's number its events and notes take together at most, and its notes.
+struct LineCounts {
+  int all = 1;
+  int notes = 1;
+};
+
+// Each day's number, alone in its cell or with its lines of events and notes (as many for every
+// day, though they say nothing), measured before any is drawn: first the numbers, then the notes,
+// so that the canvas's font changes only where the next day's differs, and each font's height and
+// each note once.
 DayGrid<DayTexts> LayDays(TCanvas& canvas, const MonthGrid& grid, const CalendarLayout& layout,
-                          const DayGrid<TFont>& fonts, const DayGrid<std::string>* notes, int leastNoteHeight,
-                          int maxLines) {
+                          const DayGrid<TFont>& fonts, const DayGrid<std::string>* notes,
+                          const DayGrid<std::vector<std::string>>* events, int leastNoteHeight, LineCounts lines) {
   DayGrid<DayTexts> days;
   auto number = [&](int week, int column) {
     char digits[8];
     return std::string(digits, std::to_chars(digits, digits + sizeof digits, grid[week][column].Day).ptr);
   };
-  if (!notes) {
+  if (!notes && !events) {
     for (int week = 0; week < 6; ++week) {
       for (int column = 0; column < 7; ++column) {
         if (grid[week][column].Day != 0)
@@ -167,7 +171,7 @@ DayGrid<DayTexts> LayDays(TCanvas& canvas, const MonthGrid& grid, const Calendar
     return days;
   }
   const DayGrid<int64_t> numberHeights = NumberHeights(canvas, grid, fonts);
-  std::vector<std::pair<std::string, MeasuredText>> measured;  // the notes of the font last measured in
+  Measurements measured;  // the notes and events of the font last measured in
   TFont noteFont;
   for (int week = 0; week < 6; ++week) {
     for (int column = 0; column < 7; ++column) {
@@ -175,17 +179,18 @@ DayGrid<DayTexts> LayDays(TCanvas& canvas, const MonthGrid& grid, const Calendar
       SetNoteFont(noteFont, fonts[week][column], leastNoteHeight);
       if (!noteFont.SameShapes(canvas.Font)) measured.clear();
       canvas.Font.Assign(noteFont);
-      const std::string& note = (*notes)[week][column];
+      const std::string& note = notes ? (*notes)[week][column] : std::string();
       // An empty note is as high as any other.
-      const std::string sized = note.empty() ? "0" : note;
-      auto found = std::find_if(measured.begin(), measured.end(), [&](const auto& m) { return m.first == sized; });
-      if (found == measured.end()) {
-        MeasuredText text;
-        text.size = canvas.TextExtent(sized, text.ends);
-        found = measured.insert(measured.end(), {sized, std::move(text)});
-      }
-      days[week][column] = LayDayTexts(layout.DayCell(week, column), number(week, column), numberHeights[week][column],
-                                       note, found->second, noteFont, maxLines);
+      const MeasuredText noteMeasured = MeasureOnce(canvas, note.empty() ? "0" : note, measured);
+      const Rect cell = layout.DayCell(week, column);
+      // Only the events that have a line are measured.
+      const std::vector<MeasuredLine> eventLines =
+          events ? MeasureLines(canvas, (*events)[week][column],
+                                PlaceDayTexts(cell, numberHeights[week][column], noteMeasured.size.cy, lines.all).lines,
+                                measured)
+                 : std::vector<MeasuredLine>();
+      days[week][column] = LayDayTexts(cell, number(week, column), numberHeights[week][column], note, noteMeasured,
+                                       noteFont, lines.all, eventLines, lines.notes);
     }
   }
   return days;
@@ -193,17 +198,14 @@ DayGrid<DayTexts> LayDays(TCanvas& canvas, const MonthGrid& grid, const Calendar
 
 // The Moon in the top-right corner of each day of its phases, in the day's colour, its size from
 // the height its notes' font has (whether or not they are shown).
-void DrawMoons(TCanvas& canvas, const MonthGrid& grid, TDateTime today, const CalendarLayout& layout,
+void DrawMoons(TCanvas& canvas, const MonthGrid& grid, const GridDates& dates, const CalendarLayout& layout,
                const DayGrid<TFont>& fonts, int leastNoteHeight) {
-  const auto month = CalendarDay(today);
-  if (!month) return;
-  const std::chrono::year_month_day ymd{*month};
   TFont noteFont;
   for (int week = 0; week < 6; ++week) {
     for (int column = 0; column < 7; ++column) {
       const DayCell& day = grid[week][column];
       if (day.Day == 0) continue;
-      const auto phase = MoonPhaseOn(std::chrono::sys_days{ymd.year() / ymd.month() / std::chrono::day{day.Day}});
+      const auto phase = MoonPhaseOn(dates[week][column]);
       if (!phase) continue;
       SetNoteFont(noteFont, fonts[week][column], leastNoteHeight);
       if (const auto box = MoonBox(layout.DayCell(week, column), std::abs(noteFont.Height()))) {
@@ -213,72 +215,37 @@ void DrawMoons(TCanvas& canvas, const MonthGrid& grid, TDateTime today, const Ca
   }
 }
 
-}  // namespace
+// What the days are drawn with, besides their grid and where they lie.
+struct DaysToDraw {
+  const TCalendarSettings& settings;
+  const GridRules& rules;
+  const GridDates& dates;
+  const TFont& header;  // the font the days' own are worked out from
+  const Scale& pointsToPixels;
+  const DayEvents* events = nullptr;  // none when the calendar shows no events
+  DayRange drawn;                     // the days `events` has, first to last
+};
 
-void ApplyCalFont(TFont& font, const TCalFont& record, const Scale& pointsToPixels) {
-  font.SetName(record.Name);
-  font.SetSize(record.Size, pointsToPixels);
-  font.Color = record.Color;
-  font.SetStyle(record.Style);
-}
-
-void CaptureCalFont(TCalFont& record, const TFont& font) {
-  record.Name = font.Name();
-  record.Size = font.Size();
-  record.Color = font.Color;
-  record.Style = font.Style();
-}
-
-void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
-                    const CalendarScale& scale) {
-  if (rectangle.width() < 0 || rectangle.height() < 0) return;
-  const int firstWeekday = FirstWeekday(settings);
-  const GridRules rules{HolidayRulesOf(settings), firstWeekday, &settings.OwnDays};
-  const MonthGrid grid = BuildMonthGrid(today, rules);
-  const int title = TitleStyle(settings);
-  const CalendarLayout layout(rectangle, title != 0);
-  const TCalFonts& fonts = settings.Fonts;
-  const Scale& pointsToPixels = scale.pointsToPixels;
-
-  // The panel lies under everything else, so that the texts read on any picture.
-  if (const int percent = PanelPercent(settings)) canvas.BlendRect(rectangle, settings.PanelColor, percent);
-  canvas.Outline = {Outlined(settings), settings.OutlineColor, static_cast<int>(std::max<int64_t>(1, scale.pixels(1)))};
-
-  // Texts that share a font on a line go out together; whatever else is drawn, and any change of
-  // font, first lets the waiting texts out.
-  TextRun texts(canvas);
-
-  // The title and the header take the face, size and style of the DayOfWeek font; the title the
-  // Weekday colour, each name the colour of its weekday.
-  ApplyCalFont(canvas.Font, fonts.DayOfWeek, pointsToPixels);
-  if (title != 0) {
-    const auto day = CalendarDay(today);
-    canvas.Font.Color = fonts.Weekday.Color;
-    if (day) {
-      const auto form = static_cast<TitleForm>(title);
-      texts.DrawCentred(layout.TitleCell(), MonthTitle(std::chrono::year_month_day{*day}, form, SystemEras()));
-    }
-  }
-  const auto& names = settings.DayOfWeekStyle == 1 ? DayNamesEnglish : DayNamesJapanese;
-  for (int column = 0; column < 7; ++column) {
-    const int weekday = WeekdayOfColumn(column, firstWeekday);
-    canvas.Font.Color = WeekdayFont(fonts, weekday).Color;
-    texts.DrawCentred(layout.HeaderCell(column), names[weekday - 1]);
-  }
-
-  const DayGrid<TFont> dayFonts = DayFonts(grid, canvas.Font, fonts, pointsToPixels);
+// The days of a grid: their numbers in their fonts with today's mark, then the lines of their
+// events and notes, then the Moon of the days of its phases. Gives where each week's numbers lie.
+WeekRows DrawDays(TCanvas& canvas, TextRun& texts, const MonthGrid& grid, const CalendarLayout& layout,
+                  const DaysToDraw& d) {
+  const TCalendarSettings& settings = d.settings;
+  const DayGrid<TFont> dayFonts = DayFonts(grid, d.header, settings.Fonts, d.pointsToPixels);
   const DayNoteChoice choice = DayNotesOf(settings);
   std::optional<DayGrid<std::string>> notes;
-  if (choice.Any()) {
-    notes = NotesOfDays(grid, today, rules, choice);
-    texts.Flush();  // measuring the texts changes the canvas's font
-  }
+  if (choice.Any()) notes = NotesOfDays(grid, d.dates, d.rules, choice);
+  std::optional<DayGrid<std::vector<std::string>>> events;
+  if (d.events) events = EventLinesOfCells(grid, d.dates, *d.events, d.drawn);
+  if (notes || events) texts.Flush();  // measuring the texts changes the canvas's font
   // The almanac's texts are long: with any of them chosen, a note goes on to further lines where
-  // the cell is high enough; without them the notes stay on one line as they always have.
-  const int maxLines = choice.zassetsu || choice.eto || choice.kaiun ? kMostNoteLines : 1;
-  const int leastNoteHeight = static_cast<int>(pointsToPixels(kLeastNotePoints));
-  const DayGrid<DayTexts> days =
-      LayDays(canvas, grid, layout, dayFonts, notes ? &*notes : nullptr, leastNoteHeight, maxLines);
+  // the cell is high enough; without them the notes stay on one line as they always have. Events
+  // take the lines first, as many as the cell holds.
+  const int noteLines = choice.zassetsu || choice.eto || choice.kaiun ? kMostNoteLines : 1;
+  const LineCounts lines{events ? std::max(kMostEventLines, noteLines) : noteLines, noteLines};
+  const int leastNoteHeight = static_cast<int>(d.pointsToPixels(kLeastNotePoints));
+  const DayGrid<DayTexts> days = LayDays(canvas, grid, layout, dayFonts, notes ? &*notes : nullptr,
+                                         events ? &*events : nullptr, leastNoteHeight, lines);
 
   DayGrid<bool> marked{};  // today's cell, its texts drawn with its mark
   for (int week = 0; week < 6; ++week) {
@@ -323,8 +290,95 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
       for (size_t k = 0; k < shown.moreLines.size(); ++k) texts.DrawCentred(shown.LineBox(k + 1), shown.moreLines[k]);
     }
   }
+  if (events) DrawEventLines(canvas, texts, days, dayFonts, marked, EventColour(settings));
   texts.Flush();
-  if (MoonPhasesShown(settings)) DrawMoons(canvas, grid, today, layout, dayFonts, leastNoteHeight);
+  if (MoonPhasesShown(settings)) DrawMoons(canvas, grid, d.dates, layout, dayFonts, leastNoteHeight);
+  WeekRows rows;
+  for (int week = 0; week < 6; ++week) {
+    for (int column = 0; column < 7 && !rows[week]; ++column) {
+      if (grid[week][column].Day != 0) rows[week] = days[week][column].numberBox;
+    }
+  }
+  return rows;
+}
+
+}  // namespace
+
+void ApplyCalFont(TFont& font, const TCalFont& record, const Scale& pointsToPixels) {
+  font.SetName(record.Name);
+  font.SetSize(record.Size, pointsToPixels);
+  font.Color = record.Color;
+  font.SetStyle(record.Style);
+}
+
+void CaptureCalFont(TCalFont& record, const TFont& font) {
+  record.Name = font.Name();
+  record.Size = font.Size();
+  record.Color = font.Color;
+  record.Style = font.Style();
+}
+
+void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
+                    const CalendarScale& scale) {
+  if (rectangle.width() < 0 || rectangle.height() < 0) return;
+  const int firstWeekday = FirstWeekday(settings);
+  const GridRules rules{HolidayRulesOf(settings), firstWeekday, &settings.OwnDays};
+  const MonthGrid grid = BuildMonthGrid(today, rules);
+  const int title = TitleStyle(settings);
+  const CalendarLayout layout(rectangle, title != 0, WeekNumbersShown(settings));
+  const TCalFonts& fonts = settings.Fonts;
+  const Scale& pointsToPixels = scale.pointsToPixels;
+
+  // The panel lies under everything else, so that the texts read on any picture.
+  if (const int percent = PanelPercent(settings)) canvas.BlendRect(rectangle, settings.PanelColor, percent);
+  canvas.Outline = {Outlined(settings), settings.OutlineColor, static_cast<int>(std::max<int64_t>(1, scale.pixels(1)))};
+
+  // Texts that share a font on a line go out together; whatever else is drawn, and any change of
+  // font, first lets the waiting texts out.
+  TextRun texts(canvas);
+
+  // The title and the header take the face, size and style of the DayOfWeek font; the title the
+  // Weekday colour, each name the colour of its weekday.
+  ApplyCalFont(canvas.Font, fonts.DayOfWeek, pointsToPixels);
+  if (title != 0) {
+    const auto day = CalendarDay(today);
+    canvas.Font.Color = fonts.Weekday.Color;
+    if (day) {
+      const auto form = static_cast<TitleForm>(title);
+      texts.DrawCentred(layout.TitleCell(), MonthTitle(std::chrono::year_month_day{*day}, form, SystemEras()));
+    }
+  }
+  const auto& names = settings.DayOfWeekStyle == 1 ? DayNamesEnglish : DayNamesJapanese;
+  for (int column = 0; column < 7; ++column) {
+    const int weekday = WeekdayOfColumn(column, firstWeekday);
+    canvas.Font.Color = WeekdayFont(fonts, weekday).Color;
+    texts.DrawCentred(layout.HeaderCell(column), names[weekday - 1]);
+  }
+  const GridDates dates = DatesOfGrid(today, firstWeekday);
+
+  const bool adjacent = AdjacentDaysShown(settings);
+  const DayRange drawn = DrawnDays(today, firstWeekday, adjacent);
+  const std::optional<DayEvents> events =
+      EventsChosen(settings) ? std::optional<DayEvents>(CalendarEvents(settings, drawn)) : std::nullopt;
+  TFont header;
+  header.Assign(canvas.Font);
+  const DaysToDraw days{settings, rules, dates, header, pointsToPixels, events ? &*events : nullptr, drawn};
+  const WeekRows rows = DrawDays(canvas, texts, grid, layout, days);
+  if (WeekNumbersShown(settings)) {
+    ApplyCalFont(canvas.Font, fonts.DayOfWeek, pointsToPixels);
+    DrawWeekNumbers(canvas, texts, layout, dates, rows, firstWeekday, fonts.Weekday.Color);
+  }
+  texts.Flush();
+  // The neighbouring months' days, half transparent, with everything a day shows but today's mark.
+  if (adjacent) {
+    const MonthGrid around = AdjacentDaysGrid(today, rules);
+    DrawHalfOpaque(canvas, rectangle, [&](TCanvas& layer, int64_t dx, int64_t dy) {
+      const CalendarLayout moved(Offset(rectangle, dx, dy), title != 0, WeekNumbersShown(settings));
+      TextRun layerTexts(layer);
+      DrawDays(layer, layerTexts, around, moved, days);
+      layerTexts.Flush();
+    });
+  }
 }
 
 }  // namespace tezun

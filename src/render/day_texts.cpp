@@ -1,6 +1,7 @@
 #include "day_texts.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "core/calendar_layout.h"
@@ -20,13 +21,27 @@ void SetNoteFont(TFont& note, const TFont& number, int leastHeight) {
 
 DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight, std::string_view note,
                      const MeasuredText& measured, const TFont& noteFont, int maxLines) {
-  DayTexts texts{std::move(number), cell, {}, {}, {}, {}, {}};
+  return LayDayTexts(cell, std::move(number), numberHeight, note, measured, noteFont, maxLines, {}, maxLines);
+}
+
+DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight, std::string_view note,
+                     const MeasuredText& measured, const TFont& noteFont, int maxLines,
+                     std::span<const MeasuredLine> events, int noteLines) {
+  DayTexts texts = NumberAlone(cell, std::move(number));
   texts.noteFont.Assign(noteFont);
   const DayTextBoxes boxes = PlaceDayTexts(cell, numberHeight, measured.size.cy, maxLines);
   texts.numberBox = boxes.number;
-  if (boxes.note && !note.empty()) {
-    texts.noteBox = *boxes.note;
-    const std::vector<TextLine> lines = WrapText(note, measured.ends, cell.width(), boxes.lines);
+  const size_t shown = boxes.note ? std::min(events.size(), static_cast<size_t>(boxes.lines)) : 0;
+  texts.eventsHidden = shown < events.size();
+  if (shown > 0) texts.eventBox = *boxes.note;
+  for (size_t k = 0; k < shown; ++k) {
+    const std::string& line = events[k].text;
+    texts.events.push_back(line.substr(0, FittingBytes(line, events[k].measured.ends, cell.width())));
+  }
+  const int linesLeft = std::min(noteLines, boxes.lines - static_cast<int>(shown));
+  if (boxes.note && !note.empty() && linesLeft > 0) {
+    texts.noteBox = Offset(*boxes.note, 0, static_cast<int64_t>(shown) * boxes.note->height());
+    const std::vector<TextLine> lines = WrapText(note, measured.ends, cell.width(), linesLeft);
     for (size_t k = 0; k < lines.size(); ++k) {
       std::string line(note.substr(lines[k].begin, lines[k].end - lines[k].begin));
       if (k == 0) {
@@ -41,17 +56,37 @@ DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight,
   return texts;
 }
 
+Rect EventMarkOf(const DayTexts& texts, SIZE digit) {
+  // Digits are as wide as one another in the faces a calendar is written in.
+  const SIZE size{static_cast<LONG>(digit.cx * static_cast<LONG>(texts.number.size())), digit.cy};
+  const Rect& box = texts.numberBox;
+  const int64_t left = box.left + CentredOffset(box.width(), size.cx),
+                top = box.top + CentredOffset(box.height(), size.cy);
+  return EventMarkBox(box, {left, top, left + size.cx, top + size.cy}, std::abs(texts.noteFont.Height()));
+}
+
+void DrawEventMark(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_t dx, int64_t dy) {
+  canvas.Brush.Color = colour;
+  canvas.Brush.Style = BrushStyle::bsSolid;
+  canvas.FillRect(Offset(EventMarkOf(texts, canvas.TextExtent("0")), dx, dy));
+}
+
 void DrawDayTexts(TCanvas& canvas, const DayTexts& texts, int32_t colour, int64_t dx, int64_t dy) {
   canvas.Font.Color = colour;
   DrawCentred(canvas, Offset(texts.numberBox, dx, dy), texts.number);
-  if (texts.note.empty()) return;
+  if (texts.eventsHidden) DrawEventMark(canvas, texts, colour, dx, dy);
+  if (texts.note.empty() && texts.events.empty()) return;
   TFont number;
   number.Assign(canvas.Font);
   canvas.Font.Assign(texts.noteFont);
   canvas.Font.Color = colour;
-  DrawCentred(canvas, Offset(texts.noteBox, dx, dy), texts.note);
-  for (size_t k = 0; k < texts.moreLines.size(); ++k) {
-    DrawCentred(canvas, Offset(texts.LineBox(k + 1), dx, dy), texts.moreLines[k]);
+  for (size_t k = 0; k < texts.events.size(); ++k)
+    DrawCentred(canvas, Offset(texts.EventBox(k), dx, dy), texts.events[k]);
+  if (!texts.note.empty()) {
+    DrawCentred(canvas, Offset(texts.noteBox, dx, dy), texts.note);
+    for (size_t k = 0; k < texts.moreLines.size(); ++k) {
+      DrawCentred(canvas, Offset(texts.LineBox(k + 1), dx, dy), texts.moreLines[k]);
+    }
   }
   canvas.Font.Assign(number);
 }

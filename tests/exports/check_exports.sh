@@ -34,7 +34,7 @@ done < <(sed -n 's/^[[:space:]]*\[ *\([0-9]\+\)\] +base\[ *[0-9]\+\] \([0-9a-f]\
 
 # Only system DLLs: the C++ runtime is linked in.
 imports=$(sed -n 's/^[[:space:]]*DLL Name: \(.*\)$/\1/p' <<<"$headers" | tr '[:upper:]' '[:lower:]' | sort -u)
-expected_imports=$(printf '%s\n' advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll user32.dll | sort)
+expected_imports=$(printf '%s\n' advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll | sort)
 [ "$imports" = "$expected_imports" ] || fail "imports differ:"$'\n'"$imports"$'\n'"expected:"$'\n'"$expected_imports"
 
 # A VERSIONINFO resource (type 16) in the resource directory.

@@ -1,5 +1,5 @@
-// Loading the settings with the calendar's options and the own days among the thirty values, from
-// a registry written as text, one value a line, so that the seeds read as what they are:
+// Loading the settings with the calendar's options, the own days and the events among the thirty
+// values, from a registry written as text, one value a line, so that the seeds read as what they are:
 //
 //   HOST KEY TEXT                  the first line (empty: the default key)
 //   [SECTION\]NAME=DATA            text stored with its NUL; the section is Option when none is named
@@ -8,8 +8,8 @@
 //
 // DATA takes \r, \n, \0 and \\ for those bytes. Whatever is stored, the load gives exactly the
 // record the store's rules make of it, worked out here value by value (the own days past 64 KiB
-// read as empty and said to be too long); and what loaded, written back as the settings dialog
-// writes it, loads again the same.
+// read as empty and said to be too long, the events past 32 KiB as none); and what loaded, written
+// back as the settings dialog writes it, loads again the same.
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -120,6 +120,9 @@ TCalendarSettings Expected(MemoryRegistry& registry, const std::string& keyPath)
   expected.OwnDaysTooLong = list && list->size() > kMaxOwnDaysBytes;
   expected.OwnDays = OwnDayList(list && !expected.OwnDaysTooLong ? TextOf(*list) : std::string());
   for (const auto& entry : kDayNoteOptions) expected.*entry.field = integer("Option", entry.name, entry.fallback);
+  const auto events = Stored(registry, keyPath, "Option", "Events");
+  expected.Events = events && events->size() <= kMaxEventsBytes ? TextOf(*events) : std::string();
+  for (const auto& entry : kEventOptions) expected.*entry.field = integer("Option", entry.name, entry.fallback);
   return expected;
 }
 
@@ -132,6 +135,8 @@ void CheckRoundTrip(const std::string& hostKey, const TCalendarSettings& loaded)
   SaveSettings(store, loaded);
   for (const auto& entry : kExtraOptions) store.WriteSettingInteger("Option", entry.name, loaded.*entry.field);
   for (const auto& entry : kDayNoteOptions) store.WriteSettingInteger("Option", entry.name, loaded.*entry.field);
+  store.WriteSettingText("Option", "Events", loaded.Events);
+  for (const auto& entry : kEventOptions) store.WriteSettingInteger("Option", entry.name, loaded.*entry.field);
   TCalendarSettings expected = loaded;
   if (loaded.OwnDays.Text().size() < kMaxOwnDaysBytes && !loaded.OwnDaysTooLong) {
     store.WriteSettingText("Option", "OwnDays", loaded.OwnDays.Text());

@@ -167,9 +167,19 @@ TEST_F(SettingsStoreTest, ExtraOptionsLoadInOrderAndMeanTheirDefaultsOutsideThei
       {"Kaiun", "1 ", 0, 0},
       {"MoonPhases", "1", 1, 1},
       {"MoonPhases", "10", 10, 0},
+      {"EventColor", "255", 255, 255},
+      {"EventColor", "16777215", 0xFFFFFF, 0xFFFFFF},
+      {"EventColor", "16777216", 0x1000000, kCellColour},
+      {"EventColor", "-5", -5, kCellColour},
+      {"EventColor", "red", kCellColour, kCellColour},
+      {"AdjacentDays", "1", 1, 1},
+      {"AdjacentDays", "2", 2, 0},
+      {"WeekNumbers", "$1", 1, 1},
+      {"WeekNumbers", "yes", 0, 0},
   };
   std::vector<ExtraOptionEntry> entries(kExtraOptions.begin(), kExtraOptions.end());
   entries.insert(entries.end(), kDayNoteOptions.begin(), kDayNoteOptions.end());
+  entries.insert(entries.end(), kEventOptions.begin(), kEventOptions.end());
   for (const auto& c : cases) {
     Put("Option", c.name, std::string(c.text) + '\0');
     TCalendarSettings settings;
@@ -184,6 +194,7 @@ TEST_F(SettingsStoreTest, ExtraOptionsLoadInOrderAndMeanTheirDefaultsOutsideThei
   EXPECT_EQ(FirstWeekday(DefaultSettings()), 1);
   EXPECT_EQ(DefaultSettings().PanelColor, clWhite);
   EXPECT_EQ(DefaultSettings().OutlineColor, clBlack);
+  EXPECT_FALSE(EventColour(DefaultSettings()).has_value()) << "each day's own colour";
 
   // An unreadable one stops the load there: the ones before it are loaded, the later ones not.
   Put("Option", "WeekStart", std::string("1\0", 2));
@@ -224,6 +235,30 @@ TEST_F(SettingsStoreTest, OwnDaysLoadLastAndAListTooLongReadsAsEmpty) {
   EXPECT_EQ(settings.MoonPhases, 0) << "and the Moon's after them";
 }
 
+// The events' paths are one text value read after the day notes' options, the options of the
+// events after it; one beyond 32 KiB names no file.
+TEST_F(SettingsStoreTest, EventsLoadAfterTheDayNotesAndAValueTooLongNamesNothing) {
+  const std::string paths = "C:\\Users\\a\\work.ics; D:\\calendars";
+  Put("Option", "Events", paths + '\0');
+  Put("Option", "WeekNumbers", std::string("1\0", 2));
+  TCalendarSettings settings;
+  LoadSettings(Open(), settings);
+  EXPECT_EQ(settings.Events, paths);
+  EXPECT_TRUE(EventsChosen(settings));
+  EXPECT_EQ(settings.WeekNumbers, 1);
+
+  Put("Option", "Events", std::string(kMaxEventsBytes + 1, 'x'));
+  LoadSettings(Open(), settings);
+  EXPECT_FALSE(EventsChosen(settings));
+
+  Put("Option", "Events", std::string(10, 'x'), kRegDword);
+  Put("Option", "MoonPhases", std::string("1\0", 2));
+  settings = TCalendarSettings{};
+  EXPECT_NE(LoadError(settings).find("'Events'"), std::string::npos) << "not text: an error";
+  EXPECT_EQ(settings.MoonPhases, 1) << "loaded before it";
+  EXPECT_EQ(settings.WeekNumbers, 0) << "the events' options come after it";
+}
+
 TEST_F(SettingsStoreTest, SaveNeverWritesHolidayRules) {
   TCalendarSettings settings = DefaultSettings();
   settings.HolidayRules = 1;
@@ -259,6 +294,13 @@ TEST_F(SettingsStoreTest, OnlyChangedOptionsAreSavedAfterTheThirty) {
        [](TCalendarSettings& s) { s.MoonPhases = s.Kaiun = s.Eto = s.Zassetsu = 1; },
        {"Zassetsu", "Eto", "Kaiun", "MoonPhases"}},
       {"a 3 that means none", [](TCalendarSettings& s) { s.Eto = 3; }, {}},
+      {"the events and their colour",
+       [](TCalendarSettings& s) { s.Events = "C:\\a.ics", s.EventColor = 0xFF; },
+       {"Events", "EventColor"}},
+      {"a colour out of range, still each day's own", [](TCalendarSettings& s) { s.EventColor = -7; }, {}},
+      {"the month's edges",
+       [](TCalendarSettings& s) { s.AdjacentDays = s.WeekNumbers = 1; },
+       {"AdjacentDays", "WeekNumbers"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -5,39 +5,25 @@
 #include <algorithm>
 
 #include "core/calendar_layout.h"
-#include "graphics/bitmap.h"
-#include "render/calendar_renderer.h"
+#include "support/calendar_pixels.h"
 #include "support/pixels.h"
 
 namespace tezun {
 namespace {
 
 using namespace std::chrono;
+using test::InkBands;
+using test::InkCount;
+using test::kPaper;
 using test::Pixels;
 
-constexpr uint32_t kPaper = 0xF0F0F0;
 // January 2024 begins on a Monday: 下弦 on the 4th, 新月 the 11th, 上弦 the 18th, 満月 the 26th.
 const TDateTime kToday = DateOf(2024y / January / 15);
 
-TCalendarSettings Plain() {
-  TCalendarSettings settings = DefaultSettings();
-  settings.Fonts.Weekday.Color = 0x000000;
-  settings.Fonts.Saturday.Color = 0xFF0000;
-  settings.Fonts.Sunday.Color = 0x0000FF;
-  settings.Fonts.Holiday.Color = 0x00A000;
-  settings.TodayStyle = 7;  // today's number plain, no disc over its cell
-  return settings;
-}
+TCalendarSettings Plain() { return test::PlainSettings(); }
 
 Pixels Render(const TCalendarSettings& settings, const Rect& rect, int dpi = 96) {
-  TBitmap picture;
-  picture.SetPixelFormat24();
-  picture.SetSize(static_cast<int>(rect.right) + 20, static_cast<int>(rect.bottom) + 20);
-  picture.Canvas().Brush.Color = 0xF0F0F0;
-  picture.Canvas().FillRect({0, 0, rect.right + 20, rect.bottom + 20});
-  RenderCalendar(picture.Canvas(), rect, settings, kToday, {Scale::Of(dpi, 72), {}});
-  BitmapHandle drawn(picture.Detach());
-  return test::ReadPixels(drawn.get());
+  return test::RenderOnPaper(settings, rect, kToday, dpi);
 }
 
 // Day cells of a 7-row layout of `width` x `height` cells from the origin.
@@ -46,28 +32,6 @@ Rect Cell(int week, int column, int64_t width, int64_t height) {
 }
 
 uint32_t At(const Pixels& pixels, int64_t x, int64_t y) { return pixels.at(static_cast<int>(x), static_cast<int>(y)); }
-
-int InkCount(const Pixels& pixels, const Rect& r) {
-  int count = 0;
-  for (int64_t y = r.top; y < r.bottom; ++y) {
-    for (int64_t x = r.left; x < r.right; ++x) count += At(pixels, x, y) != kPaper;
-  }
-  return count;
-}
-
-// The runs of rows of a rectangle that hold ink, top to bottom: the number and each line of notes.
-std::vector<std::pair<int64_t, int64_t>> InkBands(const Pixels& pixels, const Rect& r) {
-  std::vector<std::pair<int64_t, int64_t>> bands;
-  for (int64_t y = r.top; y < r.bottom; ++y) {
-    if (InkCount(pixels, {r.left, y, r.right, y + 1}) == 0) continue;
-    if (!bands.empty() && bands.back().second == y) {
-      bands.back().second = y + 1;
-    } else {
-      bands.emplace_back(y, y + 1);
-    }
-  }
-  return bands;
-}
 
 // Seven rows of 40-pixel-wide cells, 100 and 28 pixels high.
 constexpr Rect kTallCells{0, 0, 280, 700}, kLowCells{0, 0, 280, 196};

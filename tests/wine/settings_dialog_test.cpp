@@ -5,9 +5,11 @@
 // after windows.h, which they need
 #include <colordlg.h>
 #include <dlgs.h>
+#include <shlobj.h>
 
 #include <atomic>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -346,7 +348,7 @@ TEST_F(SettingsDialogTest, LayoutFollowsTheScreenDensity) {
     HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
     ASSERT_NE(options, nullptr);
     GetClientRect(options, &client);
-    EXPECT_EQ(client.right, scaled(339));
+    EXPECT_EQ(client.right, scaled(609));
     EXPECT_EQ(client.bottom, scaled(407));
     const RECT ok = placed(options, IDOK);
     const RECT expectedOk{scaled(256), scaled(8), scaled(75), scaled(25)};
@@ -875,7 +877,7 @@ TEST_F(SettingsDialogTest, OptionsWindowTabOrder) {
     ClickControl(dialog, Id::btnOptions);
     HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
     ASSERT_NE(options, nullptr);
-    for (int i = 0; i < 18; ++i) {
+    for (int i = 0; i < 24; ++i) {
       test::PressKey(VK_TAB);
       test::WaitUntilIdle(options);
       visited.push_back(test::FocusedControl(options));
@@ -885,10 +887,90 @@ TEST_F(SettingsDialogTest, OptionsWindowTabOrder) {
     ClickControl(dialog, Id::btnCancel);
   });
   EXPECT_EQ(visited,
-            (std::vector<int>{Opt::optSunday, Opt::optTitleEnglish, Opt::edtOpacity, Opt::btnPanelColor,
-                              Opt::chkOutline, Opt::btnOutlineColor, Opt::chkHolidayLaw, Opt::chkDayNames,
-                              Opt::chkSolarTerms, Opt::chkRokuyo, Opt::chkZassetsu, Opt::chkEto, Opt::chkKaiun,
-                              Opt::chkMoonPhases, Opt::btnOK, Opt::btnCancel, Opt::btnOwnDays, Opt::optSunday}));
+            (std::vector<int>{Opt::optSunday,     Opt::optTitleEnglish, Opt::edtOpacity,      Opt::btnPanelColor,
+                              Opt::chkOutline,    Opt::btnOutlineColor, Opt::chkHolidayLaw,   Opt::chkDayNames,
+                              Opt::chkSolarTerms, Opt::chkRokuyo,       Opt::chkZassetsu,     Opt::chkEto,
+                              Opt::chkKaiun,      Opt::chkMoonPhases,   Opt::chkAdjacentDays, Opt::chkWeekNumbers,
+                              Opt::lstEvents,     Opt::btnAddEvents,    Opt::btnRemoveEvents, Opt::btnEventColor,
+                              Opt::btnOK,         Opt::btnCancel,       Opt::btnOwnDays,      Opt::optSunday}));
+}
+
+// The group 予定 and the month's edges: a calendar file and a folder added through the menu under
+// "追加..." and their dialogs, a file whose name Shift-JIS cannot hold refused with words, one path
+// removed, the events' colour and the two check boxes; OK writes those that changed, nothing else.
+TEST_F(SettingsDialogTest, EventsAndTheMonthsEdgesInTheOptions) {
+  using Opt = TfrmCalendarOptions::Control;
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "tezun-calendars-" + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string file = folder + "\\work.ics", removed = folder + "\\old.ics";
+  std::ofstream(file, std::ios::binary) << "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n";
+  const std::wstring foreign = std::wstring(folder.begin(), folder.end()) + L"\\caf\u00E9.ics";
+  CloseHandle(CreateFileW(foreign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  sandbox_.PutText("Option", "Events", removed);
+  sandbox_.PutText("Option", "WeekNumbers", "1");
+  std::optional<std::string> refusal;
+  std::vector<std::string> listed;
+  bool weeksShown = false;
+  Run(nullptr, [&](HWND dialog) {
+    ClickControl(dialog, Id::btnOptions);
+    HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
+    ASSERT_NE(options, nullptr);
+    weeksShown = IsControlChecked(options, Opt::chkWeekNumbers);
+    // The menu under the button: its first item the Open dialog, its second the folder's.
+    auto add = [&](int item, const std::function<void(HWND)>& answer) {
+      ClickControl(options, Opt::btnAddEvents);
+      ASSERT_NE(test::WaitForTopWindow("#32768"), nullptr) << "no menu";
+      for (int i = 0; i < item; ++i) test::PressKey(VK_DOWN);
+      test::PressKey(VK_RETURN);
+      HWND chooser = test::WaitForTopWindow("#32770", options);
+      ASSERT_NE(chooser, nullptr) << "no dialog for item " << item;
+      answer(chooser);
+      test::WaitUntil([&] { return !IsWindow(chooser); });
+      test::WaitUntilIdle(options);
+    };
+    auto open = [](const std::wstring& path) {
+      return [path](HWND chooser) {
+        SetDlgItemTextW(chooser, cmb13, path.c_str());
+        SetDlgItemTextW(chooser, edt1, path.c_str());
+        PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+      };
+    };
+    add(1, open(std::wstring(file.begin(), file.end())));
+    add(2, [&](HWND chooser) {
+      const std::wstring path(folder.begin(), folder.end());
+      SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+      PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+    });
+    add(1, open(foreign));
+    refusal = test::DismissMessageBox(options);
+    HWND list = GetDlgItem(options, Opt::lstEvents);
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    ClickControl(options, Opt::btnRemoveEvents);
+    for (int i = 0; i < SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
+      char text[MAX_PATH * 2] = {};
+      SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+      listed.emplace_back(text);
+    }
+    ClickControl(options, Opt::btnEventColor);
+    EXPECT_TRUE(test::AnswerColourDialog(options, RGB(0, 128, 0)));
+    ClickControl(options, Opt::chkAdjacentDays);
+    ClickControl(options, Opt::btnOK);
+    test::WaitUntil([&] { return !IsWindow(options); });
+    ClickControl(dialog, Id::btnOK);
+  });
+  EXPECT_TRUE(weeksShown);
+  ASSERT_TRUE(refusal.has_value()) << "a name Shift-JIS cannot hold was taken";
+  EXPECT_NE(refusal->find("Shift-JIS"), std::string::npos) << *refusal;
+  EXPECT_EQ(listed, (std::vector<std::string>{file, folder})) << "the old path removed, the refused one never in";
+  EXPECT_EQ(Stored("Option", "Events"), file + ";" + folder);
+  EXPECT_EQ(Stored("Option", "EventColor"), "32768");
+  EXPECT_EQ(Stored("Option", "AdjacentDays"), "1");
+  EXPECT_EQ(Stored("Option", "WeekNumbers"), "1") << "as it was";
+  DeleteFileA(file.c_str());
+  DeleteFileW(foreign.c_str());
+  RemoveDirectoryA(folder.c_str());
 }
 
 // "自分の休日...": the list typed into, imported from the Cabinet Office's file through the Open

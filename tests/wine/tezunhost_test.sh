@@ -153,6 +153,56 @@ host holidays --year 2026 --key "$utf16_key" | cmp -s - "$work/listed16" || fail
 "$wine_run" --tree "$tree" reg delete 'HKCU\Software\TezunTests\days16' /f >/dev/null 2>&1
 "$wine_run" --tree "$tree" reg delete 'HKCU\Software\TezunTests\days' /f >/dev/null 2>&1
 
+# A month's events from the Events stored at a key (a folder's calendars), in the order drawn, in
+# Shift-JIS; the machine in Tokyo and then in New York, Wine's zone being the one TZ names: an
+# instant is on the days of the zone, a floating time and a day the same anywhere. A month
+# without any prints nothing.
+events_key='Software\TezunTests\events'
+mkdir -p "$work/calendars"
+{
+  printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\n'
+  printf 'BEGIN:VEVENT\r\nUID:1\r\nDTSTART:20261210T003000Z\r\nSUMMARY:\xe4\xbc\x9a\xe8\xad\xb0\r\nEND:VEVENT\r\n'
+  printf 'BEGIN:VEVENT\r\nUID:2\r\nDTSTART:20261218T190000\r\nDTEND:20261220T030000\r\n'
+  printf 'SUMMARY:\xe5\xbf\x98\xe5\xb9\xb4\xe4\xbc\x9a\r\nEND:VEVENT\r\n'
+  printf 'BEGIN:VEVENT\r\nUID:3\r\nDTSTART;VALUE=DATE:20261224\r\nSUMMARY:\xe3\x82\xaf\xe3\x83\xaa\xe3\x82\xb9'
+  printf '\xe3\x83\x9e\xe3\x82\xb9\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n'
+} >"$work/calendars/work.ics"
+"$wine_run" --tree "$tree" reg add "HKCU\\$events_key\\Tezun\\Option" /v Events /t REG_SZ \
+  /d "Z:$(printf '%s' "$work/calendars" | tr / '\\')" /f >/dev/null 2>&1 || fail "cannot store Events"
+for zone in Asia/Tokyo America/New_York; do
+  case $zone in
+  Asia/Tokyo) first='2026-12-10 09:30' ;;
+  *) first='2026-12-09 19:30' ;;
+  esac
+  {
+    printf '%s %s\n' "$first" "$(sjis '会議')"
+    printf '2026-12-18 19:00 %s\n2026-12-19 %s %s\n' "$(sjis '忘年会')" "$(sjis '続き')" "$(sjis '忘年会')"
+    printf '2026-12-20 %s %s\n2026-12-24 %s %s\n' "$(sjis '続き')" "$(sjis '忘年会')" "$(sjis '終日')" "$(sjis 'クリスマス')"
+  } >"$work/expected-events"
+  TZ=$zone host events --year 2026 --month 12 --key "$events_key" >"$work/events" 2>"$work/err" ||
+    fail "events in $zone exited with $?: $(cat "$work/err")"
+  cmp -s "$work/events" "$work/expected-events" || fail "events in $zone printed: $(od -c "$work/events" | head -20)"
+done
+# New York's clocks in 2027: forward an hour on 14 March at 2:00, back on 7 November at 2:00.
+{
+  printf 'BEGIN:VCALENDAR\r\n'
+  for stamp in 20270314T063000Z:before 20270314T073000Z:after 20271107T053000Z:first 20271107T063000Z:second; do
+    printf 'BEGIN:VEVENT\r\nUID:%s\r\nDTSTART:%s\r\nSUMMARY:%s\r\nEND:VEVENT\r\n' "${stamp#*:}" "${stamp%:*}" "${stamp#*:}"
+  done
+  printf 'END:VCALENDAR\r\n'
+} >"$work/calendars/clocks.ics"
+for month in 3 11; do
+  TZ=America/New_York host events --year 2027 --month $month --key "$events_key" >>"$work/changes" 2>"$work/err" ||
+    fail "events of 2027-$month: $(cat "$work/err")"
+done
+printf '2027-03-14 01:30 before\n2027-03-14 03:30 after\n2027-11-07 01:30 first\n2027-11-07 01:30 second\n' |
+  cmp -s - "$work/changes" || fail "the clock changes of 2027 in New York: $(cat "$work/changes")"
+host events --year 2026 --month 11 --key "$events_key" >"$work/events" 2>"$work/err" || fail "events of November: $(cat "$work/err")"
+[ ! -s "$work/events" ] || fail "events of a month without any printed: $(cat "$work/events")"
+expect_error "events of month 13" "month 13 is not a number from 1 to 12" events --year 2026 --month 13
+expect_error "events without a month" "missing --month" events --year 2026
+"$wine_run" --tree "$tree" reg delete 'HKCU\Software\TezunTests\events' /f >/dev/null 2>&1
+
 "$wine_run" --tree "$tree" reg delete 'HKCU\Software\TezunTests\tezunhost' /f >/dev/null 2>&1
-[ $status -eq 0 ] && echo "tezunhost: info, compose, the listings and their errors behave"
+[ $status -eq 0 ] && echo "tezunhost: info, compose, the listings (holidays, koyomi, events) and their errors behave"
 exit $status

@@ -12,8 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "bench_calls.h"
 #include "core/settings_store.h"
 #include "dpi_awareness.h"
+#include "events_bench.h"
 #include "graphics/bitmap.h"
 #include "plugin/stored_settings.h"
 #include "plugin/win32_registry.h"
@@ -30,17 +32,6 @@ using tezun::BitmapHandle;
 using tezun::TCalendarSettings;
 
 constexpr tezun::TDateTime kSomeDay = 46364;  // a fixed date: every run draws the same month
-
-// A 24-bit picture with every byte touched, as a decoded wallpaper would be.
-BitmapHandle Picture(int width, int height) {
-  BitmapHandle bitmap = tezun::CreateBitmap24(width, height);
-  DIBSECTION section{};
-  GetObjectW(bitmap.get(), sizeof section, &section);
-  auto* bytes = static_cast<uint8_t*>(section.dsBm.bmBits);
-  const size_t size = static_cast<size_t>(section.dsBm.bmWidthBytes) * height;
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 7 + (i >> 12));
-  return bitmap;
-}
 
 double MiB(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
 double PictureMiB(int width, int height) { return MiB(static_cast<SIZE_T>((width * 3 + 3) / 4 * 4) * height); }
@@ -106,21 +97,6 @@ void MemoryOfOneComposition(SIZE screen) {
       screen.cx, screen.cy, MiB(peak - before), 2 * PictureMiB(screen.cx, screen.cy) + 4);
 }
 
-// The settings of one case of the whole call, in a key of the bench's own: the defaults but for
-// the "Option" values given.
-class BenchKey {
- public:
-  BenchKey(const std::string& name, const OptionValues& options) : hostKey_(std::string(kBenchKey) + "\\" + name) {
-    StoreOptions(hostKey_, options);
-  }
-  const char* HostKey() const { return hostKey_.c_str(); }
-
-  static constexpr char kBenchKey[] = "Software\\TezunBench";
-
- private:
-  std::string hostKey_;
-};
-
 // A list of a thousand own days, of every form: single days over thirty years, yearly days and
 // ranges, working days.
 std::string ThousandOwnDays() {
@@ -137,20 +113,6 @@ std::string ThousandOwnDays() {
     list += line;
   }
   return list;
-}
-
-// ExecutePlugIn through the loaded plug-in, on a fresh picture each time, as the host calls it.
-Trial WholeCall(std::string name, const PluginModule& plugin, const BenchKey& key, SIZE picture) {
-  auto wallpaper = std::make_shared<BitmapHandle>();
-  return {std::move(name),
-          [=] { *wallpaper = Picture(picture.cx, picture.cy); },
-          [=, &plugin, &key] {
-            HBITMAP handle = wallpaper->release();
-            plugin.ExecutePlugIn(nullptr, key.HostKey(), &handle);
-            wallpaper->reset(handle);
-          },
-          [=] { wallpaper->reset(); },
-          {}};
 }
 
 // The same from a thread that declares no DPI awareness, as old hosts are. On a scaled screen it
@@ -172,10 +134,6 @@ std::optional<SIZE> ScreenSeenUnaware() {
   const SIZE seen = tezun::ScreenSize();
   RestoreThreadDpi(previous);
   return seen;
-}
-
-void PrintRow(SIZE screen, const std::string& name, double time, double baseline) {
-  std::printf("%4ldx%-4ld %-44s %10.2f %8.2f\n", screen.cx, screen.cy, name.c_str(), time * 1e3, time / baseline);
 }
 
 // One centred call taken apart, each part timed as the call does it: the store opened, loaded and
@@ -353,6 +311,7 @@ int Bench(const PluginModule& plugin, const PluginModule* before) {
   std::printf("%4ldx%-4ld %-44s %10s %8.2f\n", screen.cx, screen.cy, "whole call: calendar's share (with / without)",
               "", trials[5].Median() / trials[8].Median());
   BreakdownOfOneCall(plugin, screen);
+  EventsBench(plugin, screen);
   PlacementWindowRedraw();
   const BenchKey dialogKey("dialog", {});
   SettingsDialogOpening(plugin, dialogKey.HostKey());

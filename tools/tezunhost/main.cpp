@@ -22,6 +22,7 @@
 #include "core/settings_store.h"
 #include "date_text.h"
 #include "dpi_awareness.h"
+#include "event_listing.h"
 #include "graphics/code_page.h"
 #include "graphics/gdi_handles.h"
 #include "graphics/screen.h"
@@ -44,11 +45,14 @@ constexpr char kUsage[] =
     "       tezunhost holidays --year Y [--rules table|current] [--key KEY]\n"
     "       tezunhost days --import FILE [--key KEY]\n"
     "       tezunhost koyomi --year Y [--all]\n"
+    "       tezunhost events --year Y --month M [--key KEY]\n"
     "PICTURE: PNG, BMP or JPEG in; PNG or BMP out. KEY: the host's registry key text (empty: the\n"
     "default one). FILE: the Cabinet Office's holiday CSV, or a list of own days (Shift-JIS,\n"
     "UTF-8 or UTF-16 text).\n"
     "Y: a year; for koyomi one from 1900 to 2100, whose days it lists with their old-calendar dates;\n"
     "--all adds each day's place in the sixty-day cycle, its seasonal and lucky days, the Moon's phase.\n"
+    "events: each event of month M of year Y that the Events stored at the key names, a line for each\n"
+    "day it is on, in the order the calendar draws them (Shift-JIS; the machine's time zone).\n"
     "PATH: the plug-in, by default Tezun.bpi beside tezunhost.exe.\n"
     "--awareness unaware: call from a thread that declares no DPI awareness, as old hosts do.\n";
 constexpr char kSeeUsage[] = " (tezunhost without arguments shows how to call it)";
@@ -246,6 +250,10 @@ int Run(int argc, wchar_t** argv) {
   if (arguments.command == L"screenshot") return Screenshot(arguments);
   if (arguments.command == L"holidays") return Holidays(arguments);
   if (arguments.command == L"days") return Days(arguments);
+  if (arguments.command == L"events") {
+    return PrintEvents(Utf8(arguments.Require(L"--year")), Utf8(arguments.Require(L"--month")),
+                       AnsiText(arguments.Get(L"--key").value_or(L"")));
+  }
   if (arguments.command == L"koyomi") {
     return PrintKoyomi(Utf8(arguments.Require(L"--year")), arguments.Get(L"--all").has_value());
   }

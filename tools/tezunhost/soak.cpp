@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -15,13 +16,35 @@ namespace {
 constexpr char kKey[] = "Software\\TezunSoak";
 constexpr int kWarmUpCalls = 50;
 
-// The settings of call `i`: centred and tiled both ways, each with both of today's marks.
-void StoreSettings(int i) {
+// A calendar of this month's events, weekly and daily, in a zone the file defines and in one it
+// names: what the plug-in reads, keeps, and lets go when it is unloaded.
+std::string CalendarFile() {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  std::string path = std::string(folder) + "tezun-soak-" + std::to_string(GetCurrentProcessId()) + ".ics";
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  char month[8];
+  std::snprintf(month, sizeof month, "%04u%02u", now.wYear, now.wMonth);
+  std::ofstream(path, std::ios::binary)
+      << "BEGIN:VCALENDAR\r\nBEGIN:VTIMEZONE\r\nTZID:Tokyo Standard Time\r\nBEGIN:STANDARD\r\n"
+      << "DTSTART:16010101T000000\r\nTZOFFSETFROM:+0900\r\nTZOFFSETTO:+0900\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
+      << "BEGIN:VEVENT\r\nUID:w\r\nDTSTART;TZID=\"Tokyo Standard Time\":" << month << "01T093000\r\n"
+      << "RRULE:FREQ=WEEKLY\r\nSUMMARY:weekly\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nUID:d\r\n"
+      << "DTSTART;TZID=America/New_York:" << month << "01T180000\r\nRRULE:FREQ=DAILY;COUNT=20\r\n"
+      << "SUMMARY:daily\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+  return path;
+}
+
+// The settings of call `i`: centred and tiled both ways, each with both of today's marks; with the
+// events of a calendar file when one is given.
+void StoreSettings(int i, const std::string& calendar) {
   StoreOptions(kKey, {{"Style1", std::to_string((i / 2) % 3 != 0)},
                       {"Style2", std::to_string((i / 2) % 3 == 2)},
                       {"TodayStyle", std::to_string(i % 2)},
                       {"Width", "300"},
-                      {"Height", "280"}});
+                      {"Height", "280"},
+                      {"Events", calendar}});
 }
 
 HBITMAP Wallpaper(int i) {
@@ -48,12 +71,15 @@ int Soak(const std::wstring& pluginPath, int calls, bool reload) {
   // handle more at every reload. A wallpaper program has its own Open dialog to pick pictures
   // with, so comdlg32 stays loaded, and the soak measures what the plug-in itself keeps.
   const HMODULE commonDialogs = reload ? LoadLibraryW(L"comdlg32.dll") : nullptr;
+  // Reloading, each load reads the calendar and lets go of it all when it is unloaded; the calls in
+  // one process would only find it unchanged, at some time each.
+  const std::string calendar = reload ? CalendarFile() : std::string();
   std::optional<PluginModule> loaded;
   for (int i = 0; i < kWarmUpCalls + calls; ++i) {
     if (i == kWarmUpCalls) before = MeasureProcessResources();  // after fonts and caches are in place
     // Reloading, every other call keeps the settings of the call before, as a host that changes
     // nothing between its calls does.
-    if (!reload || i % 2 == 0) StoreSettings(i);
+    if (!reload || i % 2 == 0) StoreSettings(i, calendar);
     if (!loaded) loaded.emplace(pluginPath);
     HBITMAP given = Wallpaper(i);
     HBITMAP wallpaper = given;
@@ -70,6 +96,7 @@ int Soak(const std::wstring& pluginPath, int calls, bool reload) {
   const ProcessResources after = MeasureProcessResources();
   if (commonDialogs) FreeLibrary(commonDialogs);
   RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+  if (reload) DeleteFileA(calendar.c_str());
 
   const double privateGrowth = static_cast<double>(after.privateBytes) - static_cast<double>(before.privateBytes);
   const long handleGrowth = static_cast<long>(after.handles) - static_cast<long>(before.handles);
@@ -78,7 +105,8 @@ int Soak(const std::wstring& pluginPath, int calls, bool reload) {
   const bool flat = privateGrowth <= 2.0 * 1024 * 1024 && handleGrowth <= 4 && gdiGrowth <= 16;
 
   std::printf("%d calls of ExecutePlugIn on a %d x %d screen (centred and tiled, both marks for today)%s\n", calls,
-              width, height, reload ? ", the plug-in loaded for each and unloaded after it" : "");
+              width, height,
+              reload ? ", the plug-in loaded for each, reading a calendar's events, and unloaded after it" : "");
   std::printf("%-34s %12s %12s %10s\n", "", "before", "after", "growth");
   std::printf("%-34s %9.2f MiB %9.2f MiB %+7.2f MiB\n", "private bytes", MiB(static_cast<double>(before.privateBytes)),
               MiB(static_cast<double>(after.privateBytes)), MiB(privateGrowth));

@@ -1,0 +1,21 @@
+// The user's events as the calendar shows them: read from the files the settings name through one
+// cache for as long as the module is loaded (a file unchanged since the last drawing is not read
+// again), on the days of the machine's time zone as Windows keeps it.
+#pragma once
+
+#include <string_view>
+
+#include "core/event_days.h"
+#include "core/settings.h"
+#include "machine_clock.h"
+
+namespace tezun {
+
+// The events of each of the days from the files an "Events" value names; none at all when it names
+// no file.
+DayEvents CalendarEvents(std::string_view eventsValue, const DayRange& days);
+inline DayEvents CalendarEvents(const TCalendarSettings& settings, const DayRange& days) {
+  return CalendarEvents(settings.Events, days);
+}
+
+}  // namespace tezun
