@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar_picker.h"
@@ -176,7 +177,13 @@ void TfrmCalendarOptions::btnAddEventsClick() {
   std::vector<std::string> paths = EventPaths(s.Events);
   if (std::find(paths.begin(), paths.end(), picked->path) != paths.end()) return;  // listed already
   paths.push_back(picked->path);
-  s.Events = EventsValue(paths);
+  std::string value = EventsValue(paths);
+  // A longer value would not be read back: the list would vanish at the next call.
+  if (value.size() >= kMaxEventsBytes) {
+    MessageBoxA(Handle(), kEventsTooLong, kOptionsCaption, MB_OK | MB_ICONWARNING);
+    return;
+  }
+  s.Events = std::move(value);
   session_.Changed();
 }
 

@@ -77,6 +77,7 @@ const char kPathNotShiftJis[] =
     "この場所の名前には Shift-JIS で表せない文字があるため、追加できません。"
     "ファイルやフォルダーの名前を変えてから選んでください。";
 const char kPathWithSemicolon[] = "名前に ; がある場所は追加できません。名前を変えてから選んでください。";
+const char kEventsTooLong[] = "予定の場所が多すぎて追加できません。合わせて 32 KiB までです。";
 
 const char kOwnDaysCaption[] = "自分の休日";
 const char kOwnDaysHint[] =

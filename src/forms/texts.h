@@ -71,6 +71,7 @@ extern const char kEventFileFilter[];    // the Open dialog's file types, NUL be
 extern const char kEventFolderTitle[];   // choose a folder that holds calendar files
 extern const char kPathNotShiftJis[];    // Shift-JIS cannot hold a character of the path
 extern const char kPathWithSemicolon[];  // a path with ";" cannot be one of the list
+extern const char kEventsTooLong[];      // the list of paths would pass 32 KiB
 
 // The own days' editor.
 extern const char kOwnDaysCaption[];  // "自分の休日": your own days off

@@ -31,16 +31,23 @@ DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight,
   texts.noteFont.Assign(noteFont);
   const DayTextBoxes boxes = PlaceDayTexts(cell, numberHeight, measured.size.cy, maxLines);
   texts.numberBox = boxes.number;
-  const size_t shown = boxes.note ? std::min(events.size(), static_cast<size_t>(boxes.lines)) : 0;
-  texts.eventsHidden = shown < events.size();
-  if (shown > 0) texts.eventBox = *boxes.note;
-  for (size_t k = 0; k < shown; ++k) {
-    const std::string& line = events[k].text;
-    texts.events.push_back(line.substr(0, FittingBytes(line, events[k].measured.ends, cell.width())));
+  // Each event wraps as a note does, onto the lines the events after it do not need for a line
+  // of their own, so that every title that can have a line has one.
+  const int eventLines = boxes.note ? boxes.lines : 0;
+  size_t placed = 0;  // the events that have a line
+  for (const MeasuredLine& event : events) {
+    const int left = eventLines - static_cast<int>(texts.events.size());
+    const int later = static_cast<int>(std::min<size_t>(events.size() - placed - 1, std::max(0, left - 1)));
+    const std::vector<TextLine> lines = WrapText(event.text, event.measured.ends, cell.width(), left - later);
+    if (lines.empty()) break;
+    for (const TextLine& line : lines) texts.events.push_back(event.text.substr(line.begin, line.end - line.begin));
+    ++placed;
   }
-  const int linesLeft = std::min(noteLines, boxes.lines - static_cast<int>(shown));
+  texts.eventsHidden = placed < events.size();
+  if (!texts.events.empty()) texts.eventBox = *boxes.note;
+  const int linesLeft = std::min(noteLines, boxes.lines - static_cast<int>(texts.events.size()));
   if (boxes.note && !note.empty() && linesLeft > 0) {
-    texts.noteBox = Offset(*boxes.note, 0, static_cast<int64_t>(shown) * boxes.note->height());
+    texts.noteBox = Offset(*boxes.note, 0, static_cast<int64_t>(texts.events.size()) * boxes.note->height());
     const std::vector<TextLine> lines = WrapText(note, measured.ends, cell.width(), linesLeft);
     for (size_t k = 0; k < lines.size(); ++k) {
       std::string line(note.substr(lines[k].begin, lines[k].end - lines[k].begin));

@@ -33,7 +33,7 @@ struct DayTexts {
   TFont noteFont;             // the day's face, colour and style, half the number's height but never below the least
   MeasuredText noteMeasured;  // the note, where it is whole on its line; nothing where it was cut
   std::vector<std::string> moreLines;  // where the note goes on, each under the one before
-  std::vector<std::string> events;     // the lines of the day's events, above the note's, each cut to the cell's width
+  std::vector<std::string> events;     // the lines of the day's events, above the note's, wrapped as a note is
   Rect eventBox;                       // the first one's box
   bool eventsHidden = false;           // an event has no line of its own: a mark by the number says so
 
@@ -50,8 +50,9 @@ void SetNoteFont(TFont& note, const TFont& number, int leastHeight);
 // number lies where it would with lines of any text.
 DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight, std::string_view note,
                      const MeasuredText& measured, const TFont& noteFont, int maxLines = 1);
-// The same with the day's events: as many of their lines as the cell holds come first, each cut to
-// its width, and the note takes at most `noteLines` of the lines left; `maxLines` counts them all.
+// The same with the day's events: their lines come first, each title wrapped as a note is, as long
+// as the titles after it still have a line each; the note takes at most `noteLines` of the lines
+// left; `maxLines` counts them all.
 DayTexts LayDayTexts(const Rect& cell, std::string number, int64_t numberHeight, std::string_view note,
                      const MeasuredText& measured, const TFont& noteFont, int maxLines,
                      std::span<const MeasuredLine> events, int noteLines);

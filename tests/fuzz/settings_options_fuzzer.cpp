@@ -126,8 +126,8 @@ TCalendarSettings Expected(MemoryRegistry& registry, const std::string& keyPath)
   return expected;
 }
 
-// Writes the record into a fresh registry as the settings dialog's OK does, every option and the
-// own days (unless they were too long to read, or longer than the editor takes), and loads it.
+// Writes the record into a fresh registry as the settings dialog's OK does, every option, the own
+// days and the events' paths (unless too long to read, or longer than the dialog takes), and loads it.
 void CheckRoundTrip(const std::string& hostKey, const TCalendarSettings& loaded) {
   MemoryRegistry fresh;
   const auto root = fresh.Root();
@@ -135,9 +135,15 @@ void CheckRoundTrip(const std::string& hostKey, const TCalendarSettings& loaded)
   SaveSettings(store, loaded);
   for (const auto& entry : kExtraOptions) store.WriteSettingInteger("Option", entry.name, loaded.*entry.field);
   for (const auto& entry : kDayNoteOptions) store.WriteSettingInteger("Option", entry.name, loaded.*entry.field);
-  store.WriteSettingText("Option", "Events", loaded.Events);
   for (const auto& entry : kEventOptions) store.WriteSettingInteger("Option", entry.name, loaded.*entry.field);
   TCalendarSettings expected = loaded;
+  // The dialog makes no list of paths that would not be read back: one stored without its NUL at
+  // the very limit is read, and left as it is unless the user edits it.
+  if (loaded.Events.size() < kMaxEventsBytes) {
+    store.WriteSettingText("Option", "Events", loaded.Events);
+  } else {
+    expected.Events.clear();
+  }
   if (loaded.OwnDays.Text().size() < kMaxOwnDaysBytes && !loaded.OwnDaysTooLong) {
     store.WriteSettingText("Option", "OwnDays", loaded.OwnDays.Text());
   } else {

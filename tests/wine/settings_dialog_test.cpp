@@ -973,6 +973,48 @@ TEST_F(SettingsDialogTest, EventsAndTheMonthsEdgesInTheOptions) {
   RemoveDirectoryA(folder.c_str());
 }
 
+// A path that would take the list past what is read back is refused with words: the list and the
+// stored value stay as they were, rather than all of them vanishing at the next call.
+TEST_F(SettingsDialogTest, APathThatWouldTakeTheEventsPastTheirLimitIsRefused) {
+  using Opt = TfrmCalendarOptions::Control;
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string file = std::string(temp) + "tezun-limit-" + std::to_string(GetCurrentProcessId()) + ".ics";
+  std::ofstream(file, std::ios::binary) << "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n";
+  std::string stored = "C:\\Calendars\\";
+  stored.append(kMaxEventsBytes - 1 - file.size() - stored.size() - 4, 'x');
+  stored += ".ics";  // one byte short of room for `;` and the file
+  sandbox_.PutText("Option", "Events", stored);
+  std::optional<std::string> refusal;
+  LRESULT listed = 0;
+  Run(nullptr, [&](HWND dialog) {
+    ClickControl(dialog, Id::btnOptions);
+    HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
+    ASSERT_NE(options, nullptr);
+    ClickControl(options, Opt::btnAddEvents);
+    ASSERT_NE(test::WaitForTopWindow("#32768"), nullptr) << "no menu";
+    test::PressKey(VK_DOWN);
+    test::PressKey(VK_RETURN);
+    HWND chooser = test::WaitForTopWindow("#32770", options);
+    ASSERT_NE(chooser, nullptr);
+    const std::wstring path(file.begin(), file.end());
+    SetDlgItemTextW(chooser, cmb13, path.c_str());
+    SetDlgItemTextW(chooser, edt1, path.c_str());
+    PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+    test::WaitUntil([&] { return !IsWindow(chooser); });
+    refusal = test::DismissMessageBox(options);
+    listed = SendMessageA(GetDlgItem(options, Opt::lstEvents), LB_GETCOUNT, 0, 0);
+    ClickControl(options, Opt::btnOK);
+    test::WaitUntil([&] { return !IsWindow(options); });
+    ClickControl(dialog, Id::btnOK);
+  });
+  ASSERT_TRUE(refusal.has_value()) << "a list past the limit was taken";
+  EXPECT_NE(refusal->find("32 KiB"), std::string::npos) << *refusal;
+  EXPECT_EQ(listed, 1);
+  EXPECT_EQ(Stored("Option", "Events"), stored);
+  DeleteFileA(file.c_str());
+}
+
 // "自分の休日...": the list typed into, imported from the Cabinet Office's file through the Open
 // dialog (a file that is no text refused), refused while a line does not parse, and kept only by
 // OK all the way out.
