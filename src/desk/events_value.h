@@ -5,6 +5,7 @@
 // the characters do.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,6 +13,13 @@
 #include <vector>
 
 namespace tezun::desk {
+
+// The longest value the plug-in reads, in bytes without its NUL; it takes a longer one for none,
+// so a folder that would make the value longer is not added: the user's whole list would vanish.
+constexpr size_t kLongestEvents = size_t{32} * 1024 - 1;
+
+// Whether the plug-in reads the value as it is (a longer one it reads as none).
+inline bool EventsReadable(std::string_view value) { return value.size() <= kLongestEvents; }
 
 // The paths as the plug-in reads them: spaces and tabs around each dropped, empty ones skipped.
 std::vector<std::string> EventsPaths(std::string_view value);
@@ -21,6 +29,7 @@ std::vector<std::string> EventsPaths(std::string_view value);
 using NamesFolder = std::function<bool(std::string_view path)>;
 
 // The value with `folder` added after the user's paths; nothing when a path already names it.
+// The caller refuses a value that is then no longer EventsReadable.
 std::optional<std::string> EventsNaming(std::string_view value, std::string_view folder, const NamesFolder& isIt);
 
 // The value without the paths that name the folder, the others as they were; nothing when none

@@ -95,7 +95,7 @@ void AddCalendarsIn(const std::wstring& folder, std::vector<FileStamp>& stamps) 
 
 EventFilesSeen LookAtEventFiles() {
   const EventsRead events = ReadEvents();
-  if (!events.bytes) return {};
+  if (!events.bytes || !EventsReadable(*events.bytes)) return {};  // the plug-in reads no events then
   EventFilesSeen seen;
   std::vector<NamedPath> named;
   for (const std::string& text : EventsPaths(*events.bytes)) {
@@ -128,6 +128,7 @@ void NameInPluginEvents(const std::wstring& folder) {
   if (!events.text) throw refused(ErrorText(ERROR_DATATYPE_MISMATCH));
   const auto named = EventsNaming(events.bytes.value_or(""), *spelt, Naming(folder, shortName));
   if (!named) return;
+  if (!EventsReadable(*named)) throw refused(Wide(kEventsTooLong));
   if (const LSTATUS written = WriteEvents(*named); written != ERROR_SUCCESS) throw refused(ErrorText(written));
 }
 

@@ -69,5 +69,6 @@ const char kCalendarTooLarge[] = "予定表が 50 MB を超えています。";
 const char kServerAnswered[] = "サーバーの答え: HTTP ";
 const char kCannotNameFolder[] = "Tezun の Events に予定の購読のフォルダーを書き込めません: ";
 const char kFolderBeyondShiftJis[] = "フォルダーの名前を Shift-JIS で表せません。";
+const char kEventsTooLong[] = "予定の場所が合わせて 32 KiB を超えてしまいます。";
 
 }  // namespace tezun::desk

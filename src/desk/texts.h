@@ -59,6 +59,7 @@ extern const char kCalendarTooLarge[];
 extern const char kServerAnswered[];
 extern const char kCannotNameFolder[];
 extern const char kFolderBeyondShiftJis[];
+extern const char kEventsTooLong[];
 
 // Shift-JIS bytes as UTF-16.
 std::wstring Wide(const char* shiftJis);

@@ -94,6 +94,12 @@ TEST(DeskEventFiles, TheCalendarsFolderNamedInEventsAsAnyProgramWould) {
   for (const Case& c : unnamed) EXPECT_EQ(EventsNotNaming(c.value, isIt), c.named) << c.value;
   const std::vector<std::string> paths = {"D:\\a.ics", "E:\\b c", "\x95\x5C"};
   EXPECT_EQ(EventsPaths(" D:\\a.ics ;;\tE:\\b c; \x95\x5C;"), paths);
+
+  // The plug-in reads up to 32 KiB and takes a longer value for none: adding the folder to a list
+  // near the limit must be refused, not make the user's whole list vanish.
+  const std::string full(kLongestEvents - folder.size() - 1, 'x');
+  EXPECT_TRUE(EventsReadable(*EventsNaming(full, folder, isIt)));
+  EXPECT_FALSE(EventsReadable(*EventsNaming(full + "x", folder, isIt)));
 }
 
 TEST(DeskEventFiles, AChangeInTheirFoldersComposesWhenTheFilesChanged) {
