@@ -26,7 +26,8 @@ std::wstring Lower(std::wstring text) {
 
 std::optional<DeskRequest> ParseCommandLine(const std::vector<std::wstring>& arguments) {
   DeskRequest request;
-  bool once = false, picture = false, settings = false, autostart = false, restore = false;
+  bool once = false, picture = false, settings = false, autostart = false, restore = false, subscribe = false,
+       unsubscribe = false;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::wstring name = SwitchName(arguments[i]);
     const bool hasValue = i + 1 < arguments.size();
@@ -44,12 +45,15 @@ std::optional<DeskRequest> ParseCommandLine(const std::vector<std::wstring>& arg
       request.autostart = value == L"on";
     } else if (name == L"restore" && !restore) {
       restore = true;
+    } else if ((name == L"subscribe" || name == L"unsubscribe") && !subscribe && !unsubscribe && hasValue) {
+      (name == L"subscribe" ? subscribe : unsubscribe) = true;
+      request.address = arguments[++i];
     } else {
       return std::nullopt;
     }
   }
   // One thing at a time; the one pair that goes together is a new picture composed at once.
-  const int asked = once + picture + settings + autostart + restore;
+  const int asked = once + picture + settings + autostart + restore + subscribe + unsubscribe;
   if (asked == 0) return request;
   if (asked == 2 && once && picture) {
     request.command = DeskCommand::Picture;
@@ -57,11 +61,13 @@ std::optional<DeskRequest> ParseCommandLine(const std::vector<std::wstring>& arg
     return request;
   }
   if (asked != 1) return std::nullopt;
-  request.command = once        ? DeskCommand::Once
-                    : picture   ? DeskCommand::Picture
-                    : settings  ? DeskCommand::Settings
-                    : autostart ? DeskCommand::Autostart
-                                : DeskCommand::Restore;
+  request.command = once          ? DeskCommand::Once
+                    : picture     ? DeskCommand::Picture
+                    : settings    ? DeskCommand::Settings
+                    : autostart   ? DeskCommand::Autostart
+                    : subscribe   ? DeskCommand::Subscribe
+                    : unsubscribe ? DeskCommand::Unsubscribe
+                                  : DeskCommand::Restore;
   return request;
 }
 
@@ -86,6 +92,11 @@ std::wstring RunName(const DeskRequest& request) {
       return request.autostart ? L"/autostart on" : L"/autostart off";
     case DeskCommand::Restore:
       return L"/restore";
+    // Never the address, which may hold a secret: the log says which subscription otherwise.
+    case DeskCommand::Subscribe:
+      return L"/subscribe";
+    case DeskCommand::Unsubscribe:
+      return L"/unsubscribe";
   }
   return L"";
 }

@@ -8,12 +8,14 @@
 namespace tezun::desk {
 
 enum class DeskCommand {
-  Resident,   // no switch: stay in the notification area and keep the wallpaper right
-  Once,       // /once: compose and set once, then end
-  Picture,    // /picture FILE: make FILE the picture to decorate (with /once: then compose)
-  Settings,   // /settings: the plug-in's settings dialog, then compose if OK was pressed
-  Autostart,  // /autostart on|off: the value that starts TezunDesk with Windows
-  Restore,    // /restore: put back the wallpaper remembered on the first run
+  Resident,     // no switch: stay in the notification area and keep the wallpaper right
+  Once,         // /once: compose and set once, then end
+  Picture,      // /picture FILE: make FILE the picture to decorate (with /once: then compose)
+  Settings,     // /settings: the plug-in's settings dialog, then compose if OK was pressed
+  Autostart,    // /autostart on|off: the value that starts TezunDesk with Windows
+  Restore,      // /restore: put back the wallpaper remembered on the first run
+  Subscribe,    // /subscribe ADDRESS: fetch a calendar from now on, and show its events
+  Unsubscribe,  // /unsubscribe ADDRESS: no more
 };
 
 struct DeskRequest {
@@ -21,6 +23,7 @@ struct DeskRequest {
   std::wstring picture;    // Picture only
   bool alsoOnce = false;   // Picture only: /once was given too
   bool autostart = false;  // Autostart only: on
+  std::wstring address;    // Subscribe and Unsubscribe only
 };
 
 // Exit statuses, for scheduled tasks and scripts.
@@ -30,6 +33,8 @@ enum DeskExit : int {
   kExitUnreadable = 2,  // the picture cannot be read; the wallpaper is unchanged
   kExitUnwritable = 3,  // the wallpaper cannot be made, written or set, or put back; it is unchanged
   kExitPaused = 4,      // a slideshow or Spotlight is on: nothing is composed or set
+  kExitAddress = 5,     // the address is refused, or not subscribed to: nothing is stored
+  kExitFetch = 6,       // the calendar cannot be fetched now: the subscription stays, and its last copy
 };
 
 // The arguments after the program's name. Switches start with / or -, in any case; nothing: the

@@ -11,6 +11,7 @@
 #include "picture_choice.h"
 #include "picture_writer.h"
 #include "plugin_settings_snapshot.h"
+#include "program_path.h"
 #include "texts.h"
 #include "wallpaper.h"
 #include "wallpaper_memory.h"
@@ -45,16 +46,6 @@ Desktop LookAtDesktop() {
   }
   desktop.plan = PlanComposition(desktop.monitors, perMonitor, SpanKnown());
   return desktop;
-}
-
-std::wstring FullPath(const std::wstring& path) {
-  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return path;
-  std::wstring full(size, L'\0');
-  const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
-  if (length == 0 || length >= size) return path;
-  full.resize(length);
-  return full;
 }
 
 // The picture chosen, else on the first run the wallpaper shown, never our own output.

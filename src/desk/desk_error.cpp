@@ -8,11 +8,12 @@
 
 namespace tezun::desk {
 
-std::wstring ErrorText(unsigned long code) {
+std::wstring ErrorText(unsigned long code, const wchar_t* module) {
   wchar_t* text = nullptr;
-  const DWORD length =
-      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                     nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  HMODULE source = module ? GetModuleHandleW(module) : nullptr;
+  const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                          FORMAT_MESSAGE_IGNORE_INSERTS | (source ? FORMAT_MESSAGE_FROM_HMODULE : 0),
+                                      source, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring words = length ? std::wstring(text, length) : L"";
   if (text) LocalFree(text);
   while (!words.empty() && (words.back() == L'\n' || words.back() == L'\r' || words.back() == L' ')) words.pop_back();
@@ -25,8 +26,8 @@ DeskError UnreadablePicture(const std::wstring& path, const std::wstring& reason
   return {kExitUnreadable, Wide(kCannotReadPicture) + path + L"\n" + reason};
 }
 
-DeskError UnwritableFile(const std::wstring& path, unsigned long code) {
-  return {kExitUnwritable, Wide(kCannotWrite) + path + L"\n" + ErrorText(code)};
+DeskError UnwritableFile(const std::wstring& path, unsigned long code, const char* what) {
+  return {kExitUnwritable, Wide(what ? what : kCannotWrite) + path + L"\n" + ErrorText(code)};
 }
 
 }  // namespace tezun::desk

@@ -130,6 +130,22 @@ bool DeleteDeskSection(const wchar_t* section) {
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
+std::vector<std::wstring> UserSubkeys(const wchar_t* key) {
+  std::vector<std::wstring> names;
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_ENUMERATE_SUB_KEYS, &opened) != ERROR_SUCCESS) return names;
+  const RegistryKey owner(opened);
+  std::vector<wchar_t> name(256);
+  for (DWORD index = 0;; ++index) {
+    DWORD length = static_cast<DWORD>(name.size());
+    if (RegEnumKeyExW(opened, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    names.emplace_back(name.data(), length);
+  }
+  return names;
+}
+
+std::vector<std::wstring> DeskSections(const wchar_t* section) { return UserSubkeys(DeskKey(section).c_str()); }
+
 bool AutostartIsOn() {
   return StartsWithWindows(ReadUserText(kRunKey, kRunValue).has_value(), ReadUserBytes(kApprovedKey, kRunValue));
 }

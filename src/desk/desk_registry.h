@@ -33,6 +33,8 @@ bool DeleteDeskValue(const wchar_t* name, const wchar_t* section = nullptr);
 // Every text value of a section, by name.
 std::vector<std::pair<std::wstring, std::wstring>> ReadDeskSection(const wchar_t* section);
 bool DeleteDeskSection(const wchar_t* section);
+// The sections below a section (or below the key itself), by name.
+std::vector<std::wstring> DeskSections(const wchar_t* section);
 
 // "Windows の起動時に開始": a value in the current user's Run key with TezunDesk's quoted path,
 // which Task Manager's start-up list may have disabled.
@@ -46,5 +48,7 @@ bool WriteUserText(const wchar_t* key, const wchar_t* name, const std::wstring& 
 std::optional<unsigned long> ReadUserNumber(const wchar_t* key, const wchar_t* name);
 std::optional<std::vector<uint8_t>> ReadUserBytes(const wchar_t* key, const wchar_t* name);
 bool DeleteUserValue(const wchar_t* key, const wchar_t* name);
+// The keys below a key of the current user, by name.
+std::vector<std::wstring> UserSubkeys(const wchar_t* key);
 
 }  // namespace tezun::desk

@@ -42,12 +42,12 @@ std::vector<uint8_t> ReadWholeFile(const std::wstring& path) {
   return bytes;
 }
 
-void WriteWholeFile(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+void WriteWholeFile(const std::wstring& path, const std::vector<uint8_t>& bytes, const char* what) {
   const std::wstring temporary = path + L".partial";
   {
     KernelHandle file(NullWhenInvalid(
         CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
-    if (!file) throw UnwritableFile(path, GetLastError());
+    if (!file) throw UnwritableFile(path, GetLastError(), what);
     DWORD written = 0;
     const bool whole = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                        written == bytes.size() && FlushFileBuffers(file.get());
@@ -55,13 +55,13 @@ void WriteWholeFile(const std::wstring& path, const std::vector<uint8_t>& bytes)
       const DWORD error = GetLastError();
       file.reset();
       DeleteFileW(temporary.c_str());
-      throw UnwritableFile(path, error ? error : ERROR_WRITE_FAULT);
+      throw UnwritableFile(path, error ? error : ERROR_WRITE_FAULT, what);
     }
   }
   if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     const DWORD error = GetLastError();
     DeleteFileW(temporary.c_str());
-    throw UnwritableFile(path, error);
+    throw UnwritableFile(path, error, what);
   }
 }
 

@@ -43,6 +43,8 @@ inline void CloseKey(HKEY key) { RegCloseKey(key); }
 inline void ReleaseModule(HMODULE module) { FreeLibrary(module); }
 inline void ReleaseMenu(HMENU menu) { DestroyMenu(menu); }
 inline void ReleaseIcon(HICON icon) { DestroyIcon(icon); }
+inline void CloseFind(HANDLE find) { FindClose(find); }
+inline void CloseChangeNotification(HANDLE change) { FindCloseChangeNotification(change); }
 
 using KernelHandle = Owned<HANDLE, CloseKernelHandle>;
 using Bitmap = Owned<HBITMAP, DeleteGdiBitmap>;
@@ -51,8 +53,11 @@ using RegistryKey = Owned<HKEY, CloseKey>;
 using Module = Owned<HMODULE, ReleaseModule>;
 using Menu = Owned<HMENU, ReleaseMenu>;
 using Icon = Owned<HICON, ReleaseIcon>;
+using FindHandle = Owned<HANDLE, CloseFind>;
+using ChangeNotification = Owned<HANDLE, CloseChangeNotification>;
 
-// A file handle, which CreateFileW gives as INVALID_HANDLE_VALUE, not 0, when it fails.
+// A file handle, which CreateFileW (and FindFirstFileW, FindFirstChangeNotificationW) gives as
+// INVALID_HANDLE_VALUE, not 0, when it fails.
 inline HANDLE NullWhenInvalid(HANDLE handle) { return handle == INVALID_HANDLE_VALUE ? nullptr : handle; }
 
 // COM for this thread, for the Windows Imaging Component and the open dialog.

@@ -4,9 +4,11 @@
 // after windows.h, which it needs
 #include <shellapi.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
+#include "calendar_fetch.h"
 #include "command_line.h"
 #include "composition.h"
 #include "desk_error.h"
@@ -16,6 +18,7 @@
 #include "plugin_settings_snapshot.h"
 #include "resident_window.h"
 #include "single_instance.h"
+#include "subscriptions.h"
 #include "texts.h"
 #include "wallpaper_memory.h"
 
@@ -58,6 +61,17 @@ int Resident(HINSTANCE instance) {
   return RunMessageLoop();
 }
 
+// /subscribe: the subscription stored and fetched at once; a resident one, when it runs, fetches
+// and composes with it. The subscription stays when the fetch fails, to be fetched again.
+int SubscribeOnce(const std::wstring& address) {
+  const Subscription subscription = Subscribe(address);
+  const std::atomic<bool> stop{false};
+  const FetchReport report = FetchSubscription(subscription, CalendarsFolder(), stop);
+  AskRunningToCompose(1);
+  if (!report.failure.empty()) throw DeskError{kExitFetch, FailureWords({report})};
+  return kExitDone;
+}
+
 int Run(HINSTANCE instance, const DeskRequest& request) {
   Composition composition(nullptr);
   switch (request.command) {
@@ -88,6 +102,12 @@ int Run(HINSTANCE instance, const DeskRequest& request) {
       EndRunningResidents();
       RestoreRememberedWallpaper();
       SetAutostart(false);
+      return kExitDone;
+    case DeskCommand::Subscribe:
+      return SubscribeOnce(request.address);
+    case DeskCommand::Unsubscribe:
+      Unsubscribe(request.address);
+      AskRunningToCompose(1);
       return kExitDone;
   }
   return kExitUsage;

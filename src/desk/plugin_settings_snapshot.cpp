@@ -12,9 +12,7 @@
 namespace tezun::desk {
 namespace {
 
-// The key the plug-in uses when the host hands it an empty key text, and the section of its
-// windows' places.
-constexpr wchar_t kPluginKey[] = L"Software\\Tokiwanoshi\\Zelo32\\PlugIn\\Tezun";
+// The section of its windows' places.
 constexpr wchar_t kPlacesSection[] = L"Position";
 
 // Every value of `key`, by name, type and bytes, each on a line of its own.
@@ -42,19 +40,10 @@ void GatherValues(HKEY key, const std::wstring& name, std::wstring& into) {
   }
 }
 
-// The keys below `key`, by their names: the plug-in's sections, one or two levels deep.
-std::vector<std::wstring> SubkeyNames(HKEY key) {
-  std::vector<std::wstring> names;
-  std::vector<wchar_t> name(256);
-  for (DWORD index = 0;; ++index) {
-    DWORD length = static_cast<DWORD>(name.size());
-    if (RegEnumKeyExW(key, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    names.emplace_back(name.data(), length);
-  }
-  return names;
-}
-
 }  // namespace
+
+const wchar_t kPluginKey[] = L"Software\\Tokiwanoshi\\Zelo32\\PlugIn\\Tezun";
+const wchar_t kPluginOptionKey[] = L"Software\\Tokiwanoshi\\Zelo32\\PlugIn\\Tezun\\Option";
 
 std::wstring PluginSettingsSnapshot() {
   std::wstring snapshot;
@@ -68,7 +57,8 @@ std::wstring PluginSettingsSnapshot() {
     if (RegOpenKeyExW(HKEY_CURRENT_USER, full.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) continue;
     const RegistryKey owner(opened);
     GatherValues(opened, path, snapshot);
-    for (const std::wstring& sub : SubkeyNames(opened)) {
+    // The plug-in's sections, one or two levels deep.
+    for (const std::wstring& sub : UserSubkeys(full.c_str())) {
       if (path.empty() && lstrcmpiW(sub.c_str(), kPlacesSection) == 0) continue;
       std::wstring below = path;
       below += L'\\';
@@ -80,9 +70,8 @@ std::wstring PluginSettingsSnapshot() {
 }
 
 PluginStyles StoredPluginStyles() {
-  const std::wstring option = std::wstring(kPluginKey) + L"\\Option";
-  const auto read = [&](const wchar_t* name) {
-    return StoredInteger(ReadUserText(option.c_str(), name).value_or(L"")).value_or(0);
+  const auto read = [](const wchar_t* name) {
+    return StoredInteger(ReadUserText(kPluginOptionKey, name).value_or(L"")).value_or(0);
   };
   return {read(L"Style1"), read(L"Style2")};
 }

@@ -8,6 +8,10 @@
 
 namespace tezun::desk {
 
+// The plug-in's key when the host hands it an empty key text, and its section of options.
+extern const wchar_t kPluginKey[];
+extern const wchar_t kPluginOptionKey[];
+
 // Every value under the plug-in's default key but the windows' places, as one text.
 std::wstring PluginSettingsSnapshot();
 

@@ -17,10 +17,15 @@ struct MenuItem {
   const char* text;
 };
 constexpr MenuItem kMenu[] = {
-    {kRefresh, kMenuRefresh},     {kSettings, kMenuSettings},
-    {kPicture, kMenuPicture},     {0, nullptr},
-    {kAutostart, kMenuAutostart}, {0, nullptr},
-    {kRestore, kMenuRestore},     {kExit, kMenuExit},
+    {kRefresh, kMenuRefresh},
+    {kSettings, kMenuSettings},
+    {kPicture, kMenuPicture},
+    {kSubscribe, kMenuSubscribe},
+    {0, nullptr},
+    {kAutostart, kMenuAutostart},
+    {0, nullptr},
+    {kRestore, kMenuRestore},
+    {kExit, kMenuExit},
 };
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 namespace tezun::desk {
 
-enum ResidentCommand : UINT { kRefresh = 100, kSettings, kPicture, kAutostart, kRestore, kExit };
+enum ResidentCommand : UINT { kRefresh = 100, kSettings, kPicture, kSubscribe, kAutostart, kRestore, kExit };
 
 // The menu at the cursor, "Windows の起動時に開始" ticked as `autostart` says; the command picked,
 // 0 for none.

@@ -6,6 +6,7 @@
 #include "desk_error.h"
 #include "desk_folder.h"
 #include "desk_registry.h"
+#include "plugin_events.h"
 #include "resident_menu.h"
 #include "single_instance.h"
 #include "texts.h"
@@ -14,7 +15,10 @@
 namespace tezun::desk {
 namespace {
 
-enum Timer : UINT_PTR { kMidnightTimer = 1, kMinuteTimer, kGatherTimer, kIconTimer };
+enum Timer : UINT_PTR { kMidnightTimer = 1, kMinuteTimer, kGatherTimer, kIconTimer, kFetchTimer };
+
+// The subscriptions are fetched again this often.
+constexpr UINT kFetchMilliseconds = 30 * 60 * 1000;
 
 constexpr int kIconResource = 1;
 
@@ -22,19 +26,6 @@ Icon ClassIcon(HINSTANCE instance) {
   return Icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
 }
-
-// Counts something modal (a composition, a dialog, a menu, a message box) while it runs: the
-// window is not destroyed under it, and what arrives meanwhile waits for it to end.
-class Busy {
- public:
-  explicit Busy(int& count) : count_(count) { ++count_; }
-  Busy(const Busy&) = delete;
-  Busy& operator=(const Busy&) = delete;
-  ~Busy() { --count_; }
-
- private:
-  int& count_;
-};
 
 }  // namespace
 
@@ -55,12 +46,15 @@ ResidentWindow::ResidentWindow(HINSTANCE instance) : icon_(ClassIcon(instance)) 
     ChangeWindowMessageFilterEx(window_, message, MSGFLT_ALLOW, nullptr);
   }
   composition_ = std::make_unique<Composition>(window_);
+  fetcher_ = std::make_unique<CalendarFetcher>(window_, kFetchedMessage);
   tray_ = std::make_unique<TrayIcon>(window_, instance);
   if (!tray_->shown()) RetryIcon();
   WTSRegisterSessionNotification(window_, NOTIFY_FOR_THIS_SESSION);
   SetTimer(window_, kMinuteTimer, static_cast<UINT>(kMinuteCheckMilliseconds), nullptr);
+  SetTimer(window_, kFetchTimer, kFetchMilliseconds, nullptr);
   ArmMidnight();
   Handle(DeskEvent::Started);
+  FetchSubscriptions(false);
 }
 
 ResidentWindow::~ResidentWindow() {
@@ -92,7 +86,11 @@ void ResidentWindow::Handle(DeskEvent event, bool asked) {
     const Busy busy(busy_);
     try {
       const WallpaperSeen seen = Composition::Look();
-      switch (NextStep(event, seen.what, composedFor_, paused_, Today())) {
+      const EventFilesSeen files = LookAtEventFiles();
+      Follow(files.folders);
+      const bool eventsChanged = !composedStamps_ || EventFilesChanged(*composedStamps_, files.stamps);
+      ++handled_;
+      switch (NextStep(event, seen.what, composedFor_, paused_, Today(), eventsChanged)) {
         case DeskStep::Nothing:
           break;
         case DeskStep::Pause:
@@ -101,10 +99,12 @@ void ResidentWindow::Handle(DeskEvent event, bool asked) {
         case DeskStep::Compose:
         case DeskStep::Adopt:
           composedFor_ = composition_->ComposeAndSet(seen);
+          composedStamps_ = files.stamps;
           paused_ = false;
           ++compositions_;
           notice_.Succeeded();
-          tray_->SetStatus(L"");
+          status_.clear();
+          ShowStatus();
           break;
       }
     } catch (const DeskError& error) {
@@ -120,7 +120,8 @@ void ResidentWindow::Pause(bool asked) {
   const std::wstring why = Wide(kSlideshowOn);
   const bool news = !paused_;
   paused_ = true;
-  tray_->SetStatus(Wide(kPaused) + L": " + why);
+  status_ = Wide(kPaused) + L": " + why;
+  ShowStatus();
   if (asked) {
     MessageBoxW(window_, why.c_str(), Wide(kTitle).c_str(), MB_OK | MB_ICONINFORMATION);
   } else if (news) {
@@ -129,7 +130,8 @@ void ResidentWindow::Pause(bool asked) {
 }
 
 void ResidentWindow::Tell(const DeskError& error, bool asked) {
-  tray_->SetStatus(error.message);
+  status_ = error.message;
+  ShowStatus();
   if (asked) {
     WriteLog(L"(resident)", error.message);
     MessageBoxW(window_, error.message.c_str(), Wide(kTitle).c_str(), MB_OK | MB_ICONWARNING);
@@ -208,6 +210,10 @@ void ResidentWindow::OnCommand(UINT command) {
   switch (command) {
     case kRefresh:
       Handle(DeskEvent::RefreshAsked, true);
+      FetchSubscriptions(true);
+      break;
+    case kSubscribe:
+      ChangeSubscriptions();
       break;
     case kSettings:
       RunSettings();
@@ -225,7 +231,8 @@ void ResidentWindow::OnCommand(UINT command) {
 }
 
 void ResidentWindow::OnTimer(UINT_PTR timer) {
-  if (timer != kMinuteTimer && timer != kIconTimer) KillTimer(window_, timer);  // those two repeat
+  // Those three repeat.
+  if (timer != kMinuteTimer && timer != kIconTimer && timer != kFetchTimer) KillTimer(window_, timer);
   switch (timer) {
     case kMinuteTimer:
       Handle(DeskEvent::MinuteCheck);
@@ -244,6 +251,9 @@ void ResidentWindow::OnTimer(UINT_PTR timer) {
     case kIconTimer:
       if (tray_->Show() || ++iconTries_ >= kIconRetries) KillTimer(window_, kIconTimer);
       break;
+    case kFetchTimer:
+      FetchSubscriptions(false);
+      break;
   }
 }
 
@@ -258,10 +268,20 @@ LRESULT ResidentWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         OnCommand(command);
       }
-      if (lParam == WM_LBUTTONDBLCLK) Handle(DeskEvent::RefreshAsked, true);
+      if (lParam == WM_LBUTTONDBLCLK) {
+        Handle(DeskEvent::RefreshAsked, true);
+        FetchSubscriptions(true);
+      }
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam));
+      return 0;
+    case kFetchedMessage:
+      OnFetched();
+      return 0;
+    case kEventsMessage:
+      if (watch_) watch_->Heard();
+      Soon(DeskEvent::EventsChanged);
       return 0;
     case WM_TIMER:
       OnTimer(wParam);
@@ -301,8 +321,12 @@ LRESULT ResidentWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam) Leave(Leaving::Close);
       return 0;
     case WM_DESTROY:
-      for (const UINT_PTR timer : {kMidnightTimer, kMinuteTimer, kGatherTimer, kIconTimer}) KillTimer(window_, timer);
+      for (const UINT_PTR timer : {kMidnightTimer, kMinuteTimer, kGatherTimer, kIconTimer, kFetchTimer}) {
+        KillTimer(window_, timer);
+      }
       WTSUnRegisterSessionNotification(window_);
+      fetcher_.reset();  // a fetch that runs stops
+      watch_.reset();
       tray_.reset();
       PostQuitMessage(0);
       return 0;
@@ -316,6 +340,7 @@ LRESULT ResidentWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   if (message == ComposeNowMessage()) {
     Handle(DeskEvent::RefreshAsked);
+    FetchSubscriptions(false);  // a second start's /subscribe among what it may ask for
     return 0;
   }
   return DefWindowProcW(window_, message, wParam, lParam);

@@ -2,11 +2,14 @@
 
 namespace tezun::desk {
 
-bool ComposesOn(DeskEvent event, const std::optional<LocalDate>& composedFor, const LocalDate& today) {
+bool ComposesOn(DeskEvent event, const std::optional<LocalDate>& composedFor, const LocalDate& today,
+                bool eventsChanged) {
   switch (event) {
     case DeskEvent::MinuteCheck:
     case DeskEvent::Midnight:
-      return !composedFor || !(*composedFor == today);
+      return eventsChanged || !composedFor || !(*composedFor == today);
+    case DeskEvent::EventsChanged:
+      return eventsChanged;
     case DeskEvent::WallpaperChanged:
       return false;  // our own setting announces itself too; another's choice is adopted instead
     case DeskEvent::Started:
@@ -23,16 +26,18 @@ bool ComposesOn(DeskEvent event, const std::optional<LocalDate>& composedFor, co
 }
 
 DeskStep NextStep(DeskEvent event, Seen seen, const std::optional<LocalDate>& composedFor, bool paused,
-                  const LocalDate& today) {
+                  const LocalDate& today, bool eventsChanged) {
   if (seen == Seen::Slideshow) return DeskStep::Pause;
   if (seen == Seen::UsersChoice) return DeskStep::Adopt;
-  return paused || ComposesOn(event, composedFor, today) ? DeskStep::Compose : DeskStep::Nothing;
+  return paused || ComposesOn(event, composedFor, today, eventsChanged) ? DeskStep::Compose : DeskStep::Nothing;
 }
 
 DeskEvent Gathered(const std::optional<DeskEvent>& waiting, DeskEvent arriving) {
   const auto weight = [](DeskEvent event) {
     if (event == DeskEvent::WallpaperChanged) return 0;
-    return event == DeskEvent::MinuteCheck || event == DeskEvent::Midnight ? 1 : 2;
+    const bool sometimes =
+        event == DeskEvent::MinuteCheck || event == DeskEvent::Midnight || event == DeskEvent::EventsChanged;
+    return sometimes ? 1 : 2;
   };
   return waiting && weight(*waiting) > weight(arriving) ? *waiting : arriving;
 }

@@ -37,12 +37,16 @@ enum class DeskEvent {
   SettingsClosed,    // the plug-in's settings dialog was closed
   RefreshAsked,      // "今すぐ更新", or a second start asking the running one
   WallpaperChanged,  // the wallpaper was set, by us or by someone else
+  EventsChanged,     // a folder the plug-in's events come from changed, or a subscription was fetched
 };
 
 // Whether the event makes a new composition. The two clock events only compose when the date is
-// another than the one last composed for: idle, the minute's check is the only work. Every other
-// event means the picture itself may be wrong, whatever the date.
-bool ComposesOn(DeskEvent event, const std::optional<LocalDate>& composedFor, const LocalDate& today);
+// another than the one last composed for, or the calendar files the events come from have changed
+// since (`eventsChanged`): idle, the minute's check is the only work. A change in the folders of
+// those files composes only when the files themselves changed. Every other event means the picture
+// itself may be wrong, whatever the date.
+bool ComposesOn(DeskEvent event, const std::optional<LocalDate>& composedFor, const LocalDate& today,
+                bool eventsChanged = false);
 
 // What the resident does at an event, given what the wallpaper shows.
 enum class DeskStep {
@@ -55,11 +59,12 @@ enum class DeskStep {
 // The user's own wallpaper always wins: a slideshow pauses, a new choice is adopted, whatever the
 // event. Otherwise the event decides, and the first look after a pause composes.
 DeskStep NextStep(DeskEvent event, Seen seen, const std::optional<LocalDate>& composedFor, bool paused,
-                  const LocalDate& today);
+                  const LocalDate& today, bool eventsChanged = false);
 
 // Of two events that came while one composition was waited for, the one to handle: the one that
-// composes in more cases (what asks for it always, the clock's on another date, the wallpaper's
-// own announcement never); the later of two alike. Every event looks at the wallpaper first.
+// composes in more cases (what asks for it always, the clock's and the events' on another date or
+// changed files, the wallpaper's own announcement never); the later of two alike. Every event looks at the wallpaper
+// first.
 DeskEvent Gathered(const std::optional<DeskEvent>& waiting, DeskEvent arriving);
 
 // Milliseconds from `now` until a little after the next local midnight. The margin keeps a timer

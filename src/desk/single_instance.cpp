@@ -15,16 +15,15 @@ SingleInstance::SingleInstance() : mutex_(CreateMutexW(nullptr, FALSE, L"Local\\
   first_ = mutex_ && GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
-bool AskRunningToCompose() {
-  // The first one may still be making its window: give it a few seconds to appear.
-  for (int attempt = 0; attempt < 50; ++attempt) {
+bool AskRunningToCompose(int attempts) {
+  for (int attempt = 0; attempt < attempts; ++attempt) {
     if (HWND running = FindWindowW(kResidentClass, nullptr)) {
       DWORD process = 0;
       GetWindowThreadProcessId(running, &process);
       AllowSetForegroundWindow(process);  // the menu and dialogs it may open are the user's
       return PostMessageW(running, ComposeNowMessage(), 0, 0) != FALSE;
     }
-    Sleep(100);
+    if (attempt + 1 < attempts) Sleep(100);
   }
   return false;
 }

@@ -25,8 +25,9 @@ class SingleInstance {
   bool first_ = false;
 };
 
-// Asks the running resident TezunDesk to compose now; false when none answers.
-bool AskRunningToCompose();
+// Asks the running resident TezunDesk to compose now; false when none answers. Its window is looked
+// for `attempts` times, a tenth of a second apart (the first one may still be making it).
+bool AskRunningToCompose(int attempts = 50);
 
 // Asks every running resident TezunDesk to close, as the end of a session does, and waits a few
 // seconds for each to end. One in the middle of its settings dialog closes when the dialog does,

@@ -13,6 +13,7 @@ TEST(DeskCommandLine, EverySwitchAndItsValue) {
     DeskCommand command = DeskCommand::Resident;
     std::wstring picture;
     bool alsoOnce = false, autostart = false;
+    std::wstring address;
   };
   const Case cases[] = {
       {{}, DeskCommand::Resident, L"", false, false},
@@ -25,6 +26,18 @@ TEST(DeskCommandLine, EverySwitchAndItsValue) {
       {{L"/autostart", L"on"}, DeskCommand::Autostart, L"", false, true},
       {{L"/autostart", L"OFF"}, DeskCommand::Autostart, L"", false, false},
       {{L"/restore"}, DeskCommand::Restore, L"", false, false},
+      {{L"/subscribe", L"webcal://example.org/a b"},
+       DeskCommand::Subscribe,
+       L"",
+       false,
+       false,
+       L"webcal://example.org/a b"},
+      {{L"-UNSUBSCRIBE", L"https://example.org/"},
+       DeskCommand::Unsubscribe,
+       L"",
+       false,
+       false,
+       L"https://example.org/"},
   };
   for (const Case& c : cases) {
     const auto request = ParseCommandLine(c.arguments);
@@ -33,7 +46,17 @@ TEST(DeskCommandLine, EverySwitchAndItsValue) {
     EXPECT_EQ(request->picture, c.picture);
     EXPECT_EQ(request->alsoOnce, c.alsoOnce);
     EXPECT_EQ(request->autostart, c.autostart);
+    EXPECT_EQ(request->address, c.address);
   }
+}
+
+TEST(DeskCommandLine, TheLogNeverNamesAnAddress) {
+  DeskRequest request;
+  request.command = DeskCommand::Subscribe;
+  request.address = L"https://calendar.google.com/calendar/ical/x/private-secret/basic.ics";
+  EXPECT_EQ(RunName(request), L"/subscribe");
+  request.command = DeskCommand::Unsubscribe;
+  EXPECT_EQ(RunName(request), L"/unsubscribe");
 }
 
 TEST(DeskCommandLine, AnythingElseIsRefused) {
@@ -50,6 +73,9 @@ TEST(DeskCommandLine, AnythingElseIsRefused) {
       {L"/settings", L"/picture", L"a.png"},
       {L"/picture", L"a.png", L"/picture", L"b.png"},
       {L"/restore", L"extra"},
+      {L"/subscribe"},
+      {L"/subscribe", L"https://a/", L"/unsubscribe", L"https://a/"},
+      {L"/subscribe", L"https://a/", L"/once"},
   };
   for (const Arguments& arguments : refused) {
     EXPECT_FALSE(ParseCommandLine(arguments).has_value()) << std::string(arguments[0].begin(), arguments[0].end());

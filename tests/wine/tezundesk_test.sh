@@ -129,6 +129,40 @@ run_value=$(text_value 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' Tezu
 desk /autostart off 2>"$work/err" || fail "/autostart off: $(cat "$work/err")"
 reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v TezunDesk >/dev/null 2>&1 && fail "/autostart off left the value"
 
+# /subscribe and /unsubscribe, with a calendar served on 127.0.0.1 by Python's own server. An
+# address TezunDesk cannot use: exit 5, nothing stored, and the address (which may hold a secret)
+# never in the log.
+desk /subscribe 'http://example.org/private-5e1f/basic.ics' 2>"$work/err"
+code=$?
+[ $code -eq 5 ] || fail "/subscribe of plain http elsewhere: exit $code, not 5: $(cat "$work/err")"
+grep -q 'https://' "$work/err" || fail "the refusal does not say what to use: $(cat "$work/err")"
+reg query 'HKCU\Software\TezunDesk\Subscriptions' && fail "a refused address was stored"
+mkdir "$work/served"
+printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20261224\r\nSUMMARY:X\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' \
+  >"$work/served/team.ics"
+python3 -u -m http.server --bind 127.0.0.1 --directory "$work/served" 0 >"$work/server.log" 2>&1 &
+server=$!
+for _ in $(seq 100); do grep -q 'port [0-9]' "$work/server.log" && break; sleep 0.1; done
+port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$work/server.log" | head -n 1)
+address="http://127.0.0.1:$port/team.ics?token=private-5e1f"
+desk /subscribe "$address" 2>"$work/err" || fail "/subscribe: exit $?: $(cat "$work/err")"
+copy=$(unix_path "$output_folder")/Calendars/Subscription-1.ics
+cmp -s "$copy" "$work/served/team.ics" || fail "/subscribe did not write the calendar whole"
+[ "$(text_value 'HKCU\Software\TezunDesk\Subscriptions\1' Address)" = "$address" ] || fail "the address is not stored"
+events_value() { text_value 'HKCU\Software\Tokiwanoshi\Zelo32\PlugIn\Tezun\Option' Events; }
+[ "$(events_value)" = "$output_folder\\Calendars" ] || fail "the plug-in's Events is '$(events_value)'"
+# The server gone: exit 6, the copy kept.
+kill "$server"
+wait "$server" 2>/dev/null
+desk /subscribe "$address" 2>"$work/err"
+code=$?
+[ $code -eq 6 ] || fail "/subscribe with the server gone: exit $code, not 6: $(cat "$work/err")"
+cmp -s "$copy" "$work/served/team.ics" || fail "a failed fetch did not keep the last copy"
+grep -q 'private-5e1f' "$(unix_path "$output_folder")/TezunDesk.log" && fail "the log holds the address"
+desk /unsubscribe "$address" 2>"$work/err" || fail "/unsubscribe: exit $?: $(cat "$work/err")"
+[ -e "$copy" ] && fail "/unsubscribe left the copy"
+[ -z "$(events_value)" ] || fail "/unsubscribe left Events as '$(events_value)'"
+
 # /restore puts back the wallpaper and the style of before the first run, and forgets them: a
 # second /restore has nothing to put back, says so and exits 3.
 desk /restore 2>"$work/err" || fail "/restore: $(cat "$work/err")"
@@ -154,5 +188,5 @@ for wrong in /frobnicate "/autostart maybe" "/once /restore"; do
   grep -q '/picture' "$work/err" || fail "'$wrong' does not name the switches: $(cat "$work/err")"
 done
 
-[ $status -eq 0 ] && echo "tezundesk: /once, /picture, the refusals, /autostart, /restore behave"
+[ $status -eq 0 ] && echo "tezundesk: /once, /picture, the refusals, /autostart, /subscribe, /restore behave"
 exit $status
