@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "bitmap.h"
 #include "core/shift_jis.h"
+#include "dib_pixels.h"
 #include "gdi_handles.h"
 #include "graphics_error.h"
 #include "screen.h"
@@ -31,14 +33,22 @@ Rect TCanvas::ClipRect() const {
 }
 
 void TCanvas::FillRect(const Rect& rect) {
-  const BrushHandle brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
   const RECT r = ToRECT(rect);
+  if (recording_) {
+    recording_->AddFill(r, ColorToRGB(Brush.Color));
+    return;
+  }
+  const BrushHandle brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
   ::FillRect(dc_, &r, brush.get());
 }
 
 void TCanvas::BlendRect(const Rect& rect, int32_t color, int percent) {
   const Rect area = Intersect(rect, ClipRect());
   if (IsEmpty(area) || percent <= 0) return;
+  if (recording_) {
+    recording_->AddBlend(rect, color, percent);
+    return;
+  }
   if (percent >= 100) {
     const BrushHandle brush = Made(CreateSolidBrush(ColorToRGB(color)));
     const RECT r = ToRECT(area);
@@ -48,22 +58,25 @@ void TCanvas::BlendRect(const Rect& rect, int32_t color, int percent) {
   const int alpha = MulDiv(percent, 255, 100);
   const COLORREF rgb = ColorToRGB(color);
   // On a 24-bit picture of our own the pixels are blended in place: GDI's blend from a single
-  // pixel stretched over the area costs Wine several times as much.
-  DIBSECTION section{};
-  if (GetObjectA(GetCurrentObject(dc_, OBJ_BITMAP), sizeof section, &section) == static_cast<int>(sizeof section) &&
-      section.dsBm.bmBitsPixel == 24 && section.dsBm.bmBits) {
-    GdiFlush();  // what GDI still has queued for these pixels first
-    const Rect pixels = Intersect(area, {0, 0, section.dsBm.bmWidth, section.dsBm.bmHeight});
+  // pixel stretched over the area costs Wine several times as much. What each value of each
+  // channel becomes is worked out once.
+  if (const auto pixels = DibPixels::Of(dc_)) {
+    const Rect inside = Intersect(area, pixels->Bounds());
     const BYTE source[3] = {GetBValue(rgb), GetGValue(rgb), GetRValue(rgb)};
-    const bool bottomUp = section.dsBmih.biHeight > 0;
-    for (int64_t y = pixels.top; y < pixels.bottom; ++y) {
-      const int64_t row = bottomUp ? section.dsBm.bmHeight - 1 - y : y;
-      BYTE* pixel = static_cast<BYTE*>(section.dsBm.bmBits) + row * section.dsBm.bmWidthBytes + pixels.left * 3;
-      for (int64_t x = pixels.left; x < pixels.right; ++x) {
-        for (const BYTE channel : source) {
-          *pixel = static_cast<BYTE>(*pixel + ((channel - *pixel) * alpha + (channel >= *pixel ? 127 : -127)) / 255);
-          ++pixel;
-        }
+    BYTE blended[3][256];
+    for (int c = 0; c < 3; ++c) {
+      const int channel = source[c];
+      for (int value = 0; value < 256; ++value) {
+        blended[c][value] =
+            static_cast<BYTE>(value + ((channel - value) * alpha + (channel >= value ? 127 : -127)) / 255);
+      }
+    }
+    for (int64_t y = inside.top; y < inside.bottom; ++y) {
+      BYTE* pixel = pixels->At(inside.left, y);
+      for (int64_t x = inside.left; x < inside.right; ++x, pixel += 3) {
+        pixel[0] = blended[0][pixel[0]];
+        pixel[1] = blended[1][pixel[1]];
+        pixel[2] = blended[2][pixel[2]];
       }
     }
     return;
@@ -79,29 +92,26 @@ void TCanvas::BlendRect(const Rect& rect, int32_t color, int percent) {
                 static_cast<int>(area.height()), source.get(), 0, 0, 1, 1, blend);
 }
 
-template <typename Draw>
-void TCanvas::WithPenAndBrush(const Rect& rect, Draw draw) {
-  const PenHandle pen = Made(CreatePen(Pen.Style, Pen.Width, ColorToRGB(Pen.Color)));
+void TCanvas::PaintFigure(Figure figure, const Rect& rect) {
+  const RECT r = ToRECT(rect);
+  const PenKind pen{Pen.Style, Pen.Width, ColorToRGB(Pen.Color)};
+  const bool solid = Brush.Style == BrushStyle::bsSolid;
+  if (recording_) {
+    recording_->AddFigure(figure, r, pen, solid ? std::optional(ColorToRGB(Brush.Color)) : std::nullopt);
+    return;
+  }
+  const PenHandle penMade = Made(CreatePen(pen.style, pen.width, pen.color));
   BrushHandle brush;
-  if (Brush.Style == BrushStyle::bsSolid) brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
-  const Selection penSelected(dc_, pen.get());
+  if (solid) brush = Made(CreateSolidBrush(ColorToRGB(Brush.Color)));
+  const Selection penSelected(dc_, penMade.get());
   const Selection brushSelected(dc_, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
-  draw(ToRECT(rect));
+  DrawFigure(dc_, figure, r);
 }
 
-void TCanvas::Ellipse(const Rect& rect) {
-  WithPenAndBrush(rect, [&](const RECT& r) { ::Ellipse(dc_, r.left, r.top, r.right, r.bottom); });
-}
+void TCanvas::Ellipse(const Rect& rect) { PaintFigure(Figure::Ellipse, rect); }
 
 void TCanvas::HalfEllipse(const Rect& rect, bool right) {
-  WithPenAndBrush(rect, [&](const RECT& r) {
-    // A chord runs counter-clockwise from its first radial to its second: from the bottom of the
-    // vertical diameter to its top by way of the right side, or from the top to the bottom by the
-    // left.
-    const int middle = r.left + (r.right - r.left) / 2;
-    const int from = right ? r.bottom : r.top, to = right ? r.top : r.bottom;
-    ::Chord(dc_, r.left, r.top, r.right, r.bottom, middle, from, middle, to);
-  });
+  PaintFigure(right ? Figure::RightHalf : Figure::LeftHalf, rect);
 }
 
 void TCanvas::SelectFont() {
@@ -121,8 +131,14 @@ SIZE TCanvas::TextExtent(std::string_view text) {
 SIZE TCanvas::TextExtent(std::string_view text, std::vector<int>& ends) {
   SelectFont();
   SIZE size{};
-  ends.assign(text.size(), 0);
-  GetTextExtentExPointA(dc_, text.data(), static_cast<int>(text.size()), 0, nullptr, ends.data(), &size);
+  // Wine turns the text into characters by the font's code page but walks its bytes by the
+  // system's to give each its width: in a font of another code page (a Western face chosen for
+  // Japanese texts) it reads and writes one place further for each lead byte, up to twice the
+  // text's length. Both are given that room, and nothing beyond the text counts.
+  const std::string padded = std::string(text) + std::string(text.size(), '\0');
+  ends.assign(padded.size(), 0);
+  GetTextExtentExPointA(dc_, padded.data(), static_cast<int>(text.size()), 0, nullptr, ends.data(), &size);
+  ends.resize(text.size());
   return size;
 }
 
@@ -147,7 +163,7 @@ void TCanvas::DrawSteps(int x, int y, std::string_view text, std::span<const Tex
     values.push_back(step.across);
     if (!oneLine) values.push_back(-step.down);
   }
-  ExtTextOutA(dc_, x, y, oneLine ? 0 : ETO_PDY, nullptr, text.data(), static_cast<UINT>(text.size()), values.data());
+  Text(x, y, oneLine ? 0 : ETO_PDY, text, values);
 }
 
 void TCanvas::DrawRing(int x, int y, std::string_view text, std::span<const TextStep> steps) {
@@ -156,8 +172,7 @@ void TCanvas::DrawRing(int x, int y, std::string_view text, std::span<const Text
   const POINT offsets[] = {{-w, -w}, {0, -w}, {w, -w}, {-w, 0}, {w, 0}, {-w, w}, {0, w}, {w, w}};
   if (steps.empty() || text.empty()) {
     for (const POINT& offset : offsets) {
-      ExtTextOutA(dc_, ClampToInt32(int64_t{x} + offset.x), ClampToInt32(int64_t{y} + offset.y), 0, nullptr,
-                  text.data(), static_cast<UINT>(text.size()), nullptr);
+      Text(ClampToInt32(int64_t{x} + offset.x), ClampToInt32(int64_t{y} + offset.y), 0, text, {});
     }
   } else {
     // The eight copies in one call, which costs under Wine what one copy does: the last character
@@ -183,11 +198,48 @@ void TCanvas::DrawRing(int x, int y, std::string_view text, std::span<const Text
   SetTextColor(dc_, ColorToRGB(Font.Color));
 }
 
+void TCanvas::Text(int x, int y, UINT options, std::string_view text, std::span<const int> advances) {
+  if (recording_) {
+    recording_->AddText(Font.Log(), {0, GetTextColor(dc_), GetBkMode(dc_), GetBkColor(dc_), x, y, options,
+                                     std::string(text), std::vector<int>(advances.begin(), advances.end())});
+    return;
+  }
+  ExtTextOutA(dc_, x, y, options, nullptr, text.data(), static_cast<UINT>(text.size()),
+              advances.empty() ? nullptr : advances.data());
+}
+
+void TCanvas::DrawHalfOpaque(const Rect& area, const std::function<void(TCanvas& layer)>& draw) {
+  const int width = ClampToInt32(area.width()), height = ClampToInt32(area.height());
+  if (width <= 0 || height <= 0) return;
+  TBitmap copy;
+  copy.SetPixelFormat24();
+  copy.SetSize(width, height);
+  TCanvas& layer = copy.Canvas();
+  if (recording_) {
+    // The layer's calls are noted too, on a layer of the same size that is never shown: they are
+    // made again on a copy of the picture of the time.
+    Drawing layerDrawing;
+    {
+      const CanvasRecording recording(layer, layerDrawing);
+      draw(layer);
+    }
+    recording_->AddHalfOpaque(area, std::move(layerDrawing));
+    return;
+  }
+  layer.CopyRect({0, 0, width, height}, *this, area);
+  draw(layer);
+  // Half of each: a pixel the drawing left alone blends with itself into itself.
+  constexpr BYTE kHalf = 128;
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, kHalf, 0};
+  GdiAlphaBlend(dc_, ClampToInt32(area.left), ClampToInt32(area.top), width, height, layer.Handle(), 0, 0, width,
+                height, blend);
+}
+
 void TCanvas::TextOut(int64_t x, int64_t y, std::string_view text) {
   PrepareText();
   const int left = ClampToInt32(x), top = ClampToInt32(y);
   if (Outline.Enabled) DrawRing(left, top, text, {});
-  ExtTextOutA(dc_, left, top, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+  Text(left, top, 0, text, {});
 }
 
 void TCanvas::TextOut(int x, int y, std::string_view text, std::span<const TextStep> steps) {
@@ -206,6 +258,10 @@ void TCanvas::CopyRect(const Rect& target, const TCanvas& source, const Rect& fr
   const int width = ClampToInt32(target.width()), height = ClampToInt32(target.height());
   const int fromX = ClampToInt32(from.left), fromY = ClampToInt32(from.top);
   const int fromWidth = ClampToInt32(from.width()), fromHeight = ClampToInt32(from.height());
+  if (recording_) {
+    recording_->AddCopy({x, y}, {width, height}, source.dc_, {fromX, fromY}, {fromWidth, fromHeight}, CopyMode);
+    return;
+  }
   if (width == fromWidth && height == fromHeight) {
     BitBlt(dc_, x, y, width, height, source.dc_, fromX, fromY, CopyMode);
   } else {

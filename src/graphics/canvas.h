@@ -5,12 +5,14 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
 
 #include "core/geometry.h"
 #include "core/settings.h"
+#include "drawing.h"
 #include "font.h"
 
 namespace tezun {
@@ -89,10 +91,18 @@ class TCanvas {
   // A rectangle of another canvas onto one of this, by CopyMode; equal sizes copy 1:1.
   void CopyRect(const Rect& target, const TCanvas& source, const Rect& from);
 
+  // Runs `draw` on a copy of the canvas's pixels in `area` (within the canvas), then lays the copy
+  // over them half transparent: what `draw` drew shows at half opacity, and every other pixel stays
+  // exactly as it was. The copy's pixel (0, 0) is the area's top-left.
+  void DrawHalfOpaque(const Rect& area, const std::function<void(TCanvas& layer)>& draw);
+
+  // While a drawing is given, every drawing call above is noted in it instead of being made:
+  // measuring, and all the canvas only reads, works as ever. Null ends the recording.
+  void Record(Drawing* drawing) { recording_ = drawing; }
+
  private:
-  // Runs `draw` with the pen and the brush (none for bsClear) selected, on the rectangle.
-  template <typename Draw>
-  void WithPenAndBrush(const Rect& rect, Draw draw);
+  // The figure with the pen and the brush (none for bsClear).
+  void PaintFigure(Figure figure, const Rect& rect);
   // The font stays selected between texts: selecting it anew for each one is what costs.
   void SelectFont();
   // The font, colour and background mode of a text.
@@ -101,10 +111,25 @@ class TCanvas {
   void DrawRing(int x, int y, std::string_view text, std::span<const TextStep> steps);
   // The text at (x, y), its characters placed by the steps, in the DC's colour.
   void DrawSteps(int x, int y, std::string_view text, std::span<const TextStep> steps);
+  // One ExtTextOut call in the DC's font, colour and background, or its note in the recording.
+  void Text(int x, int y, UINT options, std::string_view text, std::span<const int> advances);
 
   HDC dc_;
   HGDIOBJ dcFont_;  // the font the DC was made with
   HFONT selectedFont_ = nullptr;
+  Drawing* recording_ = nullptr;
+};
+
+// Records the canvas's drawing calls into the drawing for as long as it lives.
+class CanvasRecording {
+ public:
+  CanvasRecording(TCanvas& canvas, Drawing& drawing) : canvas_(canvas) { canvas.Record(&drawing); }
+  CanvasRecording(const CanvasRecording&) = delete;
+  CanvasRecording& operator=(const CanvasRecording&) = delete;
+  ~CanvasRecording() { canvas_.Record(nullptr); }
+
+ private:
+  TCanvas& canvas_;
 };
 
 }  // namespace tezun

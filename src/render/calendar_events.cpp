@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/event_cache.h"
+#include "core/month_edges.h"
 #include "graphics/code_page.h"
 #include "machine_clock.h"
 
@@ -30,6 +31,11 @@ EventCache& Cache() {
 DayEvents CalendarEvents(std::string_view eventsValue, const DayRange& days) {
   if (eventsValue.empty()) return DayEvents(days.size());
   return Cache().EventsOf(eventsValue, days, MachineClock());
+}
+
+std::optional<DayEvents> EventsShown(const TCalendarSettings& settings, TDateTime today) {
+  if (!EventsChosen(settings)) return std::nullopt;
+  return CalendarEvents(settings, DrawnDays(today, FirstWeekday(settings), AdjacentDaysShown(settings)));
 }
 
 }  // namespace tezun

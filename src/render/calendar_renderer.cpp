@@ -22,6 +22,7 @@
 #include "day_events.h"
 #include "day_texts.h"
 #include "graphics/bitmap.h"
+#include "kept_calendar.h"
 #include "moon_mark.h"
 #include "system_eras.h"
 #include "text_run.h"
@@ -302,25 +303,9 @@ WeekRows DrawDays(TCanvas& canvas, TextRun& texts, const MonthGrid& grid, const 
   return rows;
 }
 
-}  // namespace
-
-void ApplyCalFont(TFont& font, const TCalFont& record, const Scale& pointsToPixels) {
-  font.SetName(record.Name);
-  font.SetSize(record.Size, pointsToPixels);
-  font.Color = record.Color;
-  font.SetStyle(record.Style);
-}
-
-void CaptureCalFont(TCalFont& record, const TFont& font) {
-  record.Name = font.Name();
-  record.Size = font.Size();
-  record.Color = font.Color;
-  record.Style = font.Style();
-}
-
-void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
-                    const CalendarScale& scale) {
-  if (rectangle.width() < 0 || rectangle.height() < 0) return;
+// The calendar straight onto the canvas, or into its recording.
+void DrawCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
+                  const CalendarScale& scale, const std::optional<DayEvents>& events) {
   const int firstWeekday = FirstWeekday(settings);
   const GridRules rules{HolidayRulesOf(settings), firstWeekday, &settings.OwnDays};
   const MonthGrid grid = BuildMonthGrid(today, rules);
@@ -358,8 +343,6 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
 
   const bool adjacent = AdjacentDaysShown(settings);
   const DayRange drawn = DrawnDays(today, firstWeekday, adjacent);
-  const std::optional<DayEvents> events =
-      EventsChosen(settings) ? std::optional<DayEvents>(CalendarEvents(settings, drawn)) : std::nullopt;
   TFont header;
   header.Assign(canvas.Font);
   const DaysToDraw days{settings, rules, dates, header, pointsToPixels, events ? &*events : nullptr, drawn};
@@ -379,6 +362,30 @@ void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSetti
       layerTexts.Flush();
     });
   }
+}
+
+}  // namespace
+
+void ApplyCalFont(TFont& font, const TCalFont& record, const Scale& pointsToPixels) {
+  font.SetName(record.Name);
+  font.SetSize(record.Size, pointsToPixels);
+  font.Color = record.Color;
+  font.SetStyle(record.Style);
+}
+
+void CaptureCalFont(TCalFont& record, const TFont& font) {
+  record.Name = font.Name();
+  record.Size = font.Size();
+  record.Color = font.Color;
+  record.Style = font.Style();
+}
+
+void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
+                    const CalendarScale& scale) {
+  if (rectangle.width() < 0 || rectangle.height() < 0) return;
+  const std::optional<DayEvents> events = EventsShown(settings, today);
+  DrawKeptCalendar(canvas, CalendarKeyOf(canvas, rectangle, settings, today, scale, events),
+                   [&](TCanvas& recording) { DrawCalendar(recording, rectangle, settings, today, scale, events); });
 }
 
 }  // namespace tezun

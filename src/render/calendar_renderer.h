@@ -27,7 +27,8 @@ struct CalendarScale {
 
 // Draws straight onto the canvas; nothing outside the panel, the texts and today's mark changes,
 // and texts are not clipped to their cells. A rectangle with a negative width or height draws
-// nothing.
+// nothing. The calls it makes are kept for the next drawing of the same calendar on a picture of
+// the same size, which makes them again and nothing else (kept_calendar.h).
 void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
                     const CalendarScale& scale);
 

@@ -17,6 +17,7 @@ bool Placeable(int64_t x, int64_t y) { return x > -(1 << 28) && x < (1 << 28) &&
 }  // namespace
 
 void DrawTextsOneByOneForTesting(bool drawOneByOne) { oneByOne = drawOneByOne; }
+bool TextsDrawnOneByOne() { return oneByOne; }
 
 void TextRun::DrawCentred(const Rect& cell, std::string_view text) {
   const SIZE size = canvas_.TextExtent(text, ends_);

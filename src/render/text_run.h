@@ -47,7 +47,8 @@ class TextRun {
   std::vector<int> ends_;        // of the text being measured
 };
 
-// Tests draw every text by itself, to compare.
+// Tests draw every text by itself, to compare; the bench, to draw them again by bare calls.
 void DrawTextsOneByOneForTesting(bool oneByOne);
+bool TextsDrawnOneByOne();
 
 }  // namespace tezun

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_calendars.h"
 #include "bench_calls.h"
 #include "core/settings_store.h"
 #include "dpi_awareness.h"
@@ -22,6 +23,7 @@
 #include "render/calendar_renderer.h"
 #include "render/wallpaper_composer.h"
 #include "stored_options.h"
+#include "text_bench.h"
 #include "trial.h"
 #include "window_bench.h"
 
@@ -30,8 +32,6 @@ namespace {
 
 using tezun::BitmapHandle;
 using tezun::TCalendarSettings;
-
-constexpr tezun::TDateTime kSomeDay = 46364;  // a fixed date: every run draws the same month
 
 double MiB(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
 double PictureMiB(int width, int height) { return MiB(static_cast<SIZE_T>((width * 3 + 3) / 4 * 4) * height); }
@@ -51,19 +51,9 @@ TCalendarSettings Settings(int32_t style1, int32_t style2, bool calendar) {
   return settings;
 }
 
-// A composition of a fresh picture each time, as the host hands one over; the result is dropped
-// at once, so that only one composition's pictures are alive at a time.
 Trial Composition(std::string name, SIZE screen, SIZE picture, const TCalendarSettings& settings) {
-  auto wallpaper = std::make_shared<BitmapHandle>();
-  return {std::move(name),
-          [=] { *wallpaper = Picture(picture.cx, picture.cy); },
-          [=] {
-            HBITMAP handle = wallpaper->release();
-            tezun::ComposeWallpaper(handle, settings, screen, kSomeDay);
-            wallpaper->reset(handle);
-          },
-          [=] { wallpaper->reset(); },
-          {}};
+  return CallAgain(std::move(name), picture,
+                   [=](HBITMAP& handle) { tezun::ComposeWallpaper(handle, settings, screen, kSomeDay); });
 }
 
 // The bare work any composition has to do: a screen-sized 24-bit bitmap, filled, and one
@@ -118,13 +108,11 @@ std::string ThousandOwnDays() {
 // The same from a thread that declares no DPI awareness, as old hosts are. On a scaled screen it
 // sees a smaller screen, and the call composes at the real one all the same.
 Trial UnawareWholeCall(std::string name, const PluginModule& plugin, const BenchKey& key, SIZE picture) {
-  Trial trial = WholeCall(std::move(name), plugin, key, picture);
-  trial.work = [call = trial.work] {
+  return CallAgain(std::move(name), picture, [&plugin, &key](HBITMAP& handle) {
     const DpiContext previous = SetThreadDpiUnaware();
-    call();
+    plugin.ExecutePlugIn(nullptr, key.HostKey(), &handle);
     RestoreThreadDpi(previous);
-  };
-  return trial;
+  });
 }
 
 // What a DPI-unaware thread sees of the screen; nothing where no thread can be made unaware.
@@ -134,6 +122,12 @@ std::optional<SIZE> ScreenSeenUnaware() {
   const SIZE seen = tezun::ScreenSize();
   RestoreThreadDpi(previous);
   return seen;
+}
+
+// The calendar drawn on a canvas, once untimed before each timed drawing, as by the call before.
+Trial DrawnAgain(std::string name, tezun::TCanvas& canvas, const tezun::Rect& rect, const TCalendarSettings& settings) {
+  auto draw = [&canvas, rect, settings] { tezun::RenderCalendar(canvas, rect, settings, kSomeDay); };
+  return {std::move(name), draw, draw, nullptr, {}};
 }
 
 // One centred call taken apart, each part timed as the call does it: the store opened, loaded and
@@ -190,37 +184,13 @@ void BreakdownOfOneCall(const PluginModule& plugin, SIZE screen) {
        {}},
       Composition("composing", screen, screen, Settings(0, 0, false)),
       {"screen measured", nullptr, [] { tezun::MeasureScreen(); }, nullptr, {}},
-      {"calendar",
-       nullptr,
-       [&] {
-         tezun::RenderCalendar(canvasPicture.Canvas(), {0, 0, 200, 200}, tezun::DefaultSettings(), kSomeDay);
-       },
-       nullptr,
-       {}},
-      {"calendar, every option on",
-       nullptr,
-       [&] {
-         tezun::RenderCalendar(canvasPicture.Canvas(), {0, 0, 200, 200}, everyOption, kSomeDay);
-       },
-       nullptr,
-       {}},
-      {"calendar, every option and the notes under the dates on",
-       nullptr,
-       [&] {
-         tezun::RenderCalendar(canvasPicture.Canvas(), {0, 0, 200, 200}, withNotes, kSomeDay);
-       },
-       nullptr,
-       {}},
-      {"calendar over the whole picture",
-       nullptr,
-       [&] { tezun::RenderCalendar(canvasPicture.Canvas(), fullPicture, tezun::DefaultSettings(), kSomeDay); },
-       nullptr,
-       {}},
-      {"calendar over the whole picture, every option and the almanac on",
-       nullptr,
-       [&] { tezun::RenderCalendar(canvasPicture.Canvas(), fullPicture, withAlmanac, kSomeDay); },
-       nullptr,
-       {}},
+      DrawnAgain("calendar", canvasPicture.Canvas(), {0, 0, 200, 200}, tezun::DefaultSettings()),
+      DrawnAgain("calendar, every option on", canvasPicture.Canvas(), {0, 0, 200, 200}, everyOption),
+      DrawnAgain("calendar, every option and the notes under the dates on", canvasPicture.Canvas(), {0, 0, 200, 200},
+                 withNotes),
+      DrawnAgain("calendar over the whole picture", canvasPicture.Canvas(), fullPicture, tezun::DefaultSettings()),
+      DrawnAgain("calendar over the whole picture, every option and the almanac on", canvasPicture.Canvas(),
+                 fullPicture, withAlmanac),
   };
   RunSideBySide(trials, screen.cx > 2000 ? 15 : 41);
   const double whole = trials[0].Median(), read = trials[1].Median(), unchanged = trials[2].Median(),
@@ -311,6 +281,7 @@ int Bench(const PluginModule& plugin, const PluginModule* before) {
   std::printf("%4ldx%-4ld %-44s %10s %8.2f\n", screen.cx, screen.cy, "whole call: calendar's share (with / without)",
               "", trials[5].Median() / trials[8].Median());
   BreakdownOfOneCall(plugin, screen);
+  CalendarAgainstBareTexts(screen);
   EventsBench(plugin, screen);
   PlacementWindowRedraw();
   const BenchKey dialogKey("dialog", {});

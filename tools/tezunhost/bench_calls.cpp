@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -21,17 +22,27 @@ BitmapHandle Picture(int width, int height) {
   return bitmap;
 }
 
-Trial WholeCall(std::string name, const PluginModule& plugin, const BenchKey& key, SIZE picture) {
+Trial CallAgain(std::string name, SIZE picture, const std::function<void(HBITMAP&)>& call) {
   auto wallpaper = std::make_shared<BitmapHandle>();
+  auto once = [=] {
+    HBITMAP handle = wallpaper->release();
+    call(handle);
+    wallpaper->reset(handle);
+  };
   return {std::move(name),
-          [=] { *wallpaper = Picture(picture.cx, picture.cy); },
-          [=, &plugin, &key] {
-            HBITMAP handle = wallpaper->release();
-            plugin.ExecutePlugIn(nullptr, key.HostKey(), &handle);
-            wallpaper->reset(handle);
+          [=] {
+            *wallpaper = Picture(picture.cx, picture.cy);
+            once();
+            *wallpaper = Picture(picture.cx, picture.cy);
           },
+          once,
           [=] { wallpaper->reset(); },
           {}};
+}
+
+Trial WholeCall(std::string name, const PluginModule& plugin, const BenchKey& key, SIZE picture) {
+  return CallAgain(std::move(name), picture,
+                   [&plugin, &key](HBITMAP& handle) { plugin.ExecutePlugIn(nullptr, key.HostKey(), &handle); });
 }
 
 void PrintRow(SIZE screen, const std::string& name, double time, double baseline) {

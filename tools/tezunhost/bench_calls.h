@@ -1,9 +1,10 @@
-// What the bench's cases share: a picture as the host hands one over, a key of settings of the
-// bench's own, the whole ExecutePlugIn call, and a row of the table.
+// What the bench's cases share: a picture as the host hands one over, a call made again, a key of
+// settings of the bench's own, the whole ExecutePlugIn call, and a row of the table.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "graphics/gdi_handles.h"
@@ -31,7 +32,13 @@ class BenchKey {
   std::string hostKey_;
 };
 
-// ExecutePlugIn through the loaded plug-in, on a fresh picture each time, as the host calls it.
+// A trial of a call on a fresh picture each time, as the host hands one over, made once untimed
+// before each timed one: a host calls again with nothing changed, and what the plug-in keeps from
+// one call to the next is in place then. The result is dropped at once, so that only one call's
+// pictures are alive at a time.
+Trial CallAgain(std::string name, SIZE picture, const std::function<void(HBITMAP&)>& call);
+
+// ExecutePlugIn through the loaded plug-in, as the host calls it.
 Trial WholeCall(std::string name, const PluginModule& plugin, const BenchKey& key, SIZE picture);
 
 // A row: the screen, the case, its median in milliseconds and its ratio to the baseline.

@@ -6,7 +6,8 @@
 
 namespace tezunhost {
 
-// The placement window's redraw, alone and as a step of a resize drag, at 800 x 800.
+// The placement window's redraw, alone and as a step of a resize drag, at 800 x 800: plain and with
+// every option and the almanac, each step's own picture beside it.
 void PlacementWindowRedraw();
 // SettingPlugIn from the call until its message loop first runs idle, then closed at once, with the
 // settings at the host key given.
