@@ -7,6 +7,9 @@
 # usage: probe_32bit_test.sh SCRIPTS_DIR
 set -uo pipefail
 scripts=$1
+# The cases force emulation themselves; a whole test run made with it forced checks the probe on
+# the machine as it is.
+unset TEZUN_FORCE_EMULATION
 source "$(dirname "${BASH_SOURCE[0]}")/../support/script_test.sh"
 
 # Stand-ins: loaders that start and that do not, and qemu-i386 builds of three kinds.
