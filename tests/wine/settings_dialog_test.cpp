@@ -60,6 +60,29 @@ int InkIn(const test::Pixels& pixels, RECT r, uint32_t paper) {
   return ink;
 }
 
+// Chooses item `item` (1 a file, 2 a folder) of the menu under the options' "追加..." and answers
+// the dialog it opens with `answer`, waiting until that dialog is gone.
+void AddThroughMenu(HWND options, int item, const std::function<void(HWND)>& answer) {
+  ClickControl(options, TfrmCalendarOptions::btnAddEvents);
+  ASSERT_NE(test::WaitForTopWindow("#32768"), nullptr) << "no menu";
+  for (int i = 0; i < item; ++i) test::PressKey(VK_DOWN);
+  test::PressKey(VK_RETURN);
+  HWND chooser = test::WaitForTopWindow("#32770", options);
+  ASSERT_NE(chooser, nullptr) << "no dialog for item " << item;
+  answer(chooser);
+  test::WaitUntil([&] { return !IsWindow(chooser); });
+  test::WaitUntilIdle(options);
+}
+
+// An answer to the Open dialog: `path` typed in, then Open.
+std::function<void(HWND)> OpenPath(const std::wstring& path) {
+  return [path](HWND chooser) {
+    SetDlgItemTextW(chooser, cmb13, path.c_str());
+    SetDlgItemTextW(chooser, edt1, path.c_str());
+    PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+  };
+}
+
 class SettingsDialogTest : public ::testing::Test {
  protected:
   SettingsDialogTest() { FixTodayForTesting(DateOf(std::chrono::year{2026} / 5 / 13)); }
@@ -918,32 +941,13 @@ TEST_F(SettingsDialogTest, EventsAndTheMonthsEdgesInTheOptions) {
     HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
     ASSERT_NE(options, nullptr);
     weeksShown = IsControlChecked(options, Opt::chkWeekNumbers);
-    // The menu under the button: its first item the Open dialog, its second the folder's.
-    auto add = [&](int item, const std::function<void(HWND)>& answer) {
-      ClickControl(options, Opt::btnAddEvents);
-      ASSERT_NE(test::WaitForTopWindow("#32768"), nullptr) << "no menu";
-      for (int i = 0; i < item; ++i) test::PressKey(VK_DOWN);
-      test::PressKey(VK_RETURN);
-      HWND chooser = test::WaitForTopWindow("#32770", options);
-      ASSERT_NE(chooser, nullptr) << "no dialog for item " << item;
-      answer(chooser);
-      test::WaitUntil([&] { return !IsWindow(chooser); });
-      test::WaitUntilIdle(options);
-    };
-    auto open = [](const std::wstring& path) {
-      return [path](HWND chooser) {
-        SetDlgItemTextW(chooser, cmb13, path.c_str());
-        SetDlgItemTextW(chooser, edt1, path.c_str());
-        PostMessageA(chooser, WM_COMMAND, IDOK, 0);
-      };
-    };
-    add(1, open(std::wstring(file.begin(), file.end())));
-    add(2, [&](HWND chooser) {
+    AddThroughMenu(options, 1, OpenPath(std::wstring(file.begin(), file.end())));
+    AddThroughMenu(options, 2, [&](HWND chooser) {
       const std::wstring path(folder.begin(), folder.end());
       SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
       PostMessageA(chooser, WM_COMMAND, IDOK, 0);
     });
-    add(1, open(foreign));
+    AddThroughMenu(options, 1, OpenPath(foreign));
     refusal = test::DismissMessageBox(options);
     HWND list = GetDlgItem(options, Opt::lstEvents);
     SendMessageA(list, LB_SETCURSEL, 0, 0);
@@ -991,17 +995,7 @@ TEST_F(SettingsDialogTest, APathThatWouldTakeTheEventsPastTheirLimitIsRefused) {
     ClickControl(dialog, Id::btnOptions);
     HWND options = test::WaitForTopWindow(kOptionsClass, dialog);
     ASSERT_NE(options, nullptr);
-    ClickControl(options, Opt::btnAddEvents);
-    ASSERT_NE(test::WaitForTopWindow("#32768"), nullptr) << "no menu";
-    test::PressKey(VK_DOWN);
-    test::PressKey(VK_RETURN);
-    HWND chooser = test::WaitForTopWindow("#32770", options);
-    ASSERT_NE(chooser, nullptr);
-    const std::wstring path(file.begin(), file.end());
-    SetDlgItemTextW(chooser, cmb13, path.c_str());
-    SetDlgItemTextW(chooser, edt1, path.c_str());
-    PostMessageA(chooser, WM_COMMAND, IDOK, 0);
-    test::WaitUntil([&] { return !IsWindow(chooser); });
+    AddThroughMenu(options, 1, OpenPath(std::wstring(file.begin(), file.end())));
     refusal = test::DismissMessageBox(options);
     listed = SendMessageA(GetDlgItem(options, Opt::lstEvents), LB_GETCOUNT, 0, 0);
     ClickControl(options, Opt::btnOK);
