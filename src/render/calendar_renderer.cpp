@@ -383,9 +383,10 @@ void CaptureCalFont(TCalFont& record, const TFont& font) {
 void RenderCalendar(TCanvas& canvas, const Rect& rectangle, const TCalendarSettings& settings, TDateTime today,
                     const CalendarScale& scale) {
   if (rectangle.width() < 0 || rectangle.height() < 0) return;
-  const std::optional<DayEvents> events = EventsShown(settings, today);
-  DrawKeptCalendar(canvas, CalendarKeyOf(canvas, rectangle, settings, today, scale, events),
-                   [&](TCanvas& recording) { DrawCalendar(recording, rectangle, settings, today, scale, events); });
+  // The key holds the events read; the drawing takes them from there, not from a copy of their own.
+  const CalendarKey key = CalendarKeyOf(canvas, rectangle, settings, today, scale, EventsShown(settings, today));
+  DrawKeptCalendar(canvas, key,
+                   [&](TCanvas& recording) { DrawCalendar(recording, rectangle, settings, today, scale, key.events); });
 }
 
 }  // namespace tezun
